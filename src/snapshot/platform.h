@@ -1,0 +1,96 @@
+#pragma once
+// Seams to the platform services that the collector and the computer figures need.
+// Each has one Win32 adapter (snapshot/win32) and an in-memory double for native tests.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Priority classes, as the platform numbers them.
+constexpr uint32_t kIdlePriorityClass = 0x40;
+constexpr uint32_t kBelowNormalPriorityClass = 0x4000;
+constexpr uint32_t kNormalPriorityClass = 0x20;
+constexpr uint32_t kAboveNormalPriorityClass = 0x8000;
+constexpr uint32_t kHighPriorityClass = 0x80;
+constexpr uint32_t kRealtimePriorityClass = 0x100;
+
+struct ProcessEntry {
+  uint32_t processId = 0;
+  int32_t basePriority = 0;
+  std::string_view exeFile;  // as the snapshot reports it; valid during the callback
+};
+
+struct ThreadEntry {
+  uint32_t ownerProcessId = 0;
+  uint32_t threadId = 0;
+  int32_t basePriority = 0;
+};
+
+struct WindowEntry {
+  uint32_t handle = 0;
+  uint32_t processId = 0;
+  uint32_t threadId = 0;
+  std::string_view title;  // valid during the callback
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+  bool visible = false;
+  bool iconic = false;
+  bool zoomed = false;
+};
+
+struct MemoryFigures {
+  uint64_t totalPhys = 0;  // bytes
+  uint32_t memoryLoad = 0;  // percent
+};
+
+// Processes, threads and top-level windows in the platform's enumeration order, and the
+// figures of the computer and of the program's own process.
+class SnapshotSource {
+ public:
+  virtual ~SnapshotSource() = default;
+  // Each returns without a call when the snapshot cannot be taken or has no first entry.
+  virtual void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) = 0;
+  virtual void EnumThreads(const std::function<void(const ThreadEntry&)>& each) = 0;
+  virtual void EnumWindows(const std::function<void(const WindowEntry&)>& each) = 0;
+
+  virtual MemoryFigures Memory() = 0;
+  virtual std::string ComputerName() = 0;  // empty when the call fails
+  virtual std::string UserName() = 0;
+  virtual uint32_t CurrentProcessId() = 0;
+  virtual uint32_t OwnPriorityClass() = 0;
+  virtual void SetOwnPriorityClass(uint32_t priorityClass) = 0;
+};
+
+enum class RegistryRoot { kCurrentUser, kLocalMachine };
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  // A missing key or value, or one of another type, gives nullopt.
+  virtual std::optional<std::string> ReadString(RegistryRoot root, std::string_view key,
+                                                std::string_view name) = 0;
+  virtual std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
+                                            std::string_view name) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual uint32_t TickCount() = 0;  // milliseconds, wrapping
+  virtual void Sleep(uint32_t milliseconds) = 0;
+  // The current local date and time as the user's regional settings render them,
+  // date and time separated by one blank.
+  virtual std::string NowText() = 0;
+};
+
+class Locale {
+ public:
+  virtual ~Locale() = default;
+  // The platform's locale-aware lower-casing of 8-bit ANSI text.
+  virtual std::string Lower(std::string_view text) = 0;
+};
+
+}  // namespace orvane
