@@ -1,0 +1,51 @@
+// A process with a known top-level window and a few idle threads, started by the Windows
+// tests. Arguments: [title] [extra threads] [hidden]. It ends when its window is closed
+// (WM_CLOSE), and its exit code is then 7 so a test can tell a close from a terminate.
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY) {
+    PostQuitMessage(7);
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+DWORD WINAPI Idle(LPVOID) {
+  Sleep(INFINITE);
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const char* title = __argc > 1 ? __argv[1] : "Orvane test window";
+  const int threads = __argc > 2 ? std::atoi(__argv[2]) : 2;
+  const bool hidden = __argc > 3 && std::strcmp(__argv[3], "hidden") == 0;
+
+  for (int i = 0; i < threads; ++i)
+    CloseHandle(CreateThread(nullptr, 0, Idle, nullptr, 0, nullptr));
+
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = "OrvaneTestWindow";
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowA("OrvaneTestWindow", title, WS_OVERLAPPEDWINDOW, 100, 120, 400, 300,
+                            nullptr, nullptr, instance, nullptr);
+  if (!hidden) ShowWindow(hwnd, SW_SHOWNORMAL);
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
