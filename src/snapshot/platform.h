@@ -42,7 +42,7 @@ struct WindowEntry {
 };
 
 struct MemoryFigures {
-  uint64_t totalPhys = 0;  // bytes
+  uint64_t totalPhys = 0;   // bytes
   uint32_t memoryLoad = 0;  // percent
 };
 

@@ -89,13 +89,13 @@ static_assert(sizeof(ComputerRecord) == kComputerRecordSize);
 static_assert(sizeof(ProcessRecord) == kProcessRecordSize);
 static_assert(sizeof(ThreadRecord) == kThreadRecordSize);
 static_assert(sizeof(WindowRecord) == kWindowRecordSize);
-static_assert(offsetof(ComputerRecord, memoryTotal) == 24 && offsetof(ComputerRecord, osCode) == 40 &&
-              offsetof(ComputerRecord, cpuLoad) == 44 &&
+static_assert(offsetof(ComputerRecord, memoryTotal) == 24 &&
+              offsetof(ComputerRecord, osCode) == 40 && offsetof(ComputerRecord, cpuLoad) == 44 &&
               offsetof(ComputerRecord, computerName) == 48 &&
               offsetof(ComputerRecord, userName) == 112);
-static_assert(offsetof(ProcessRecord, basePriority) == 24 && offsetof(ProcessRecord, osCode) == 28 &&
-              offsetof(ProcessRecord, fileName) == 32 && offsetof(ProcessRecord, directory) == 96 &&
-              offsetof(ProcessRecord, caption) == 160);
+static_assert(offsetof(ProcessRecord, basePriority) == 24 &&
+              offsetof(ProcessRecord, osCode) == 28 && offsetof(ProcessRecord, fileName) == 32 &&
+              offsetof(ProcessRecord, directory) == 96 && offsetof(ProcessRecord, caption) == 160);
 static_assert(offsetof(ThreadRecord, basePriority) == 24);
 static_assert(offsetof(WindowRecord, showState) == 24 && offsetof(WindowRecord, visible) == 28 &&
               offsetof(WindowRecord, width) == 32 && offsetof(WindowRecord, height) == 36 &&
@@ -115,8 +115,7 @@ bool KeyIsAncestor(const ObjectKey& a, const ObjectKey& b);
 
 // Copies at most max characters of text (and never more than the field holds) and always
 // leaves a terminator; the rest of the field is zeroed so records compare byte for byte.
-void CopyText(char (&field)[kTextField], std::string_view text,
-              std::size_t max = kTextField - 1);
+void CopyText(char (&field)[kTextField], std::string_view text, std::size_t max = kTextField - 1);
 
 // The text of a field, up to its terminator (or the field's end if it has none).
 std::string_view FieldText(const char (&field)[kTextField]);

@@ -48,8 +48,8 @@ class FakeSnapshotSource : public SnapshotSource {
   }
   void EnumWindows(const std::function<void(const WindowEntry&)>& each) override {
     for (const FakeWindow& w : windows) {
-      each({w.handle, w.processId, w.threadId, w.title, w.left, w.top, w.right, w.bottom,
-            w.visible, w.iconic, w.zoomed});
+      each({w.handle, w.processId, w.threadId, w.title, w.left, w.top, w.right, w.bottom, w.visible,
+            w.iconic, w.zoomed});
     }
   }
   MemoryFigures Memory() override { return memory; }
