@@ -8,7 +8,8 @@ add_executable(unit_tests ${UNIT_TEST_SOURCES})
 target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(unit_tests PRIVATE orvane_core GTest::gtest GTest::gtest_main GTest::gmock
                                          Threads::Threads)
-add_test(NAME unit_tests COMMAND unit_tests)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
 find_package(benchmark QUIET)
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)

@@ -1,0 +1,28 @@
+#pragma once
+// Win32 adapters of the registry, clock and locale seams.
+
+#include "snapshot/platform.h"
+
+namespace orvane::win32 {
+
+class Win32Registry : public Registry {
+ public:
+  std::optional<std::string> ReadString(RegistryRoot root, std::string_view key,
+                                        std::string_view name) override;
+  std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
+                                    std::string_view name) override;
+};
+
+class Win32Clock : public Clock {
+ public:
+  uint32_t TickCount() override;
+  void Sleep(uint32_t milliseconds) override;
+  std::string NowText() override;
+};
+
+class Win32Locale : public Locale {
+ public:
+  std::string Lower(std::string_view text) override;
+};
+
+}  // namespace orvane::win32

@@ -1,0 +1,233 @@
+// The snapshot engine against the real services under Wine: tool-help snapshots, window
+// enumeration, the registry, and the hand-over to a thread with a message loop.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "snapshot/collector.h"
+#include "snapshot/info_thread.h"
+#include "snapshot/win32/handles.h"
+#include "snapshot/win32/system_services.h"
+#include "snapshot/win32/toolhelp_source.h"
+#include "snapshot/win32/window_dispatcher.h"
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestDirectory;
+using testing::TestProcess;
+
+// Keeps every record of a cycle.
+class Recording : public RecordOutput, public RecordReceiver {
+ public:
+  std::vector<std::vector<unsigned char>> records;
+  void Send(const void* record, int32_t size) override { Keep(record, size); }
+  void RecordArrived(const void* record, int32_t size) override { Keep(record, size); }
+
+  template <typename T>
+  std::vector<T> Of(int32_t kind, uint32_t pid = 0) const {
+    std::vector<T> out;
+    for (const auto& r : records) {
+      T t;
+      if (r.size() != sizeof t) continue;
+      std::memcpy(&t, r.data(), sizeof t);
+      if (t.key.kind == kind && (pid == 0 || t.key.processId == pid)) out.push_back(t);
+    }
+    return out;
+  }
+
+ private:
+  void Keep(const void* record, int32_t size) {
+    const auto* b = static_cast<const unsigned char*>(record);
+    records.emplace_back(b, b + size);
+  }
+};
+
+class SnapshotWin : public ::testing::Test {
+ protected:
+  win32::ToolhelpSource source;
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Locale locale;
+  TrayShared tray;
+  Collector collector{source, registry, clock, locale, tray};
+
+  Recording Cycle() {
+    Recording out;
+    collector.Collect(out);
+    return out;
+  }
+};
+
+TEST_F(SnapshotWin, TheRealSourceSeesAHelperProcessItsThreadsAndItsWindow) {
+  TestProcess helper("Orvane probe window", 3);
+  ASSERT_NE(helper.window(), nullptr);
+
+  Recording first = Cycle();
+  const auto processes = first.Of<ProcessRecord>(kKindProcess, helper.pid());
+  ASSERT_EQ(processes.size(), 1u);
+  EXPECT_EQ(FieldText(processes[0].fileName), "test_window.exe");
+  EXPECT_EQ(FieldText(processes[0].caption), "test_window.exe") << "first cycle: file name";
+  EXPECT_EQ(processes[0].mainWindow(), 0u);
+
+  const auto threads = first.Of<ThreadRecord>(kKindThread, helper.pid());
+  EXPECT_GE(threads.size(), 4u);  // the main thread and three idle ones
+  EXPECT_TRUE(std::any_of(threads.begin(), threads.end(), [&](const ThreadRecord& t) {
+    return t.key.threadId == helper.mainThreadId();
+  }));
+
+  const auto windows = first.Of<WindowRecord>(kKindWindow, helper.pid());
+  auto window = std::find_if(windows.begin(), windows.end(), [&](const WindowRecord& w) {
+    return w.key.windowHandle == win32::HandleWord(helper.window());
+  });
+  ASSERT_NE(window, windows.end());
+  EXPECT_EQ(FieldText(window->title), "Orvane probe window");
+  EXPECT_EQ(window->key.threadId, helper.mainThreadId());
+  EXPECT_EQ(window->visible, 1);
+  EXPECT_EQ(window->showState, kShowNormal);
+  EXPECT_EQ(window->width, 400);
+  EXPECT_EQ(window->height, 300);
+
+  const auto second = Cycle().Of<ProcessRecord>(kKindProcess, helper.pid());
+  ASSERT_EQ(second.size(), 1u);
+  EXPECT_EQ(FieldText(second[0].caption), "Orvane probe window");
+  EXPECT_EQ(win32::WordHandle(second[0].mainWindow()), helper.window());
+}
+
+TEST_F(SnapshotWin, TheComputerRecordCarriesRealFigures) {
+  const auto computer = Cycle().Of<ComputerRecord>(kKindComputer).at(0);
+  EXPECT_GT(computer.memoryTotal, 0u);
+  EXPECT_LE(computer.memoryLoad, 100u);
+  EXPECT_EQ(computer.osCode, 5) << "Wine presents a modern NT-family system";
+  EXPECT_GE(computer.cpuLoad, 0);
+  EXPECT_LE(computer.cpuLoad, 100);
+  EXPECT_FALSE(FieldText(computer.computerName).empty());
+  EXPECT_FALSE(FieldText(computer.userName).empty());
+  EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS))
+      << "the estimate restores the own priority class";
+}
+
+TEST_F(SnapshotWin, OwnProcessIsNotSentButItsThreadsAndWindowsAre) {
+  HWND own = CreateWindowA("STATIC", "Own test window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                           300, 200, nullptr, nullptr, nullptr, nullptr);
+  Recording out = Cycle();
+  const DWORD pid = GetCurrentProcessId();
+  EXPECT_TRUE(out.Of<ProcessRecord>(kKindProcess, pid).empty());
+  EXPECT_FALSE(out.Of<ThreadRecord>(kKindThread, pid).empty());
+  const auto windows = out.Of<WindowRecord>(kKindWindow, pid);
+  EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&](const WindowRecord& w) {
+    return win32::WordHandle(w.key.windowHandle) == own && FieldText(w.title) == "Own test window";
+  }));
+  DestroyWindow(own);
+}
+
+TEST_F(SnapshotWin, TheTrayCompanionSetsTheSharedValues) {
+  const std::string trayExe = TestDirectory() + "tray.exe";
+  ASSERT_TRUE(CopyFileA((TestDirectory() + "test_window.exe").c_str(), trayExe.c_str(), FALSE));
+  {
+    TestProcess trayProcess("ORVANE2000TRAYWINDOW", 1, false, trayExe);
+    ASSERT_NE(trayProcess.window(), nullptr);
+    Recording out = Cycle();
+    EXPECT_TRUE(out.Of<ProcessRecord>(kKindProcess, trayProcess.pid()).empty());
+    EXPECT_FALSE(out.Of<ThreadRecord>(kKindThread, trayProcess.pid()).empty());
+    EXPECT_EQ(tray.TrayRunning, 1);
+    const ObjectKey key = tray.TrayWindowKey.Load();
+    EXPECT_EQ(key.kind, kKindWindow);
+    EXPECT_EQ(key.processId, trayProcess.pid());
+    EXPECT_EQ(win32::WordHandle(key.windowHandle), trayProcess.window());
+  }
+  Cycle();
+  EXPECT_EQ(tray.TrayRunning, 0);
+  EXPECT_EQ(tray.TrayWindowKey.Load().kind, kKindWindow) << "the key is never cleared";
+  DeleteFileA(trayExe.c_str());
+}
+
+TEST_F(SnapshotWin, InfoThreadDeliversWholeCyclesToTheGuiThreadAndDropsWakesDuringOne) {
+  win32::WindowDispatcher dispatcher;
+  RecordSink sink;
+  Recording receiver;
+  sink.Register(&receiver);
+  DWORD deliveredOn = 0;
+  struct ThreadProbe : RecordReceiver {
+    DWORD* on;
+    void RecordArrived(const void*, int32_t) override { *on = GetCurrentThreadId(); }
+  } probe;
+  probe.on = &deliveredOn;
+  sink.Register(&probe);
+
+  InfoThread thread(collector, dispatcher);
+  thread.SetSink(&sink);
+  ASSERT_TRUE(thread.Wake());
+  EXPECT_FALSE(thread.Wake()) << "a wake-up during the cycle starts nothing";
+  ASSERT_TRUE(PumpUntil([&] { return thread.CyclesCompleted() == 1 && !thread.Busy(); }));
+  EXPECT_EQ(thread.CyclesCompleted(), 1u);
+  EXPECT_EQ(deliveredOn, GetCurrentThreadId());
+
+  ASSERT_GE(receiver.records.size(), 3u);
+  std::vector<int32_t> kinds;
+  for (const auto& r : receiver.records) kinds.push_back(static_cast<int32_t>(r[0]));
+  EXPECT_EQ(kinds[0], kKindRoot);
+  EXPECT_EQ(kinds[1], kKindComputer);
+  EXPECT_TRUE(std::is_sorted(kinds.begin(), kinds.end())) << "processes, threads, windows";
+  EXPECT_FALSE(receiver.Of<ThreadRecord>(kKindThread, GetCurrentProcessId()).empty());
+
+  const std::size_t oneCycle = receiver.records.size();
+  ASSERT_TRUE(thread.Wake());
+  ASSERT_TRUE(PumpUntil([&] { return thread.CyclesCompleted() == 2 && !thread.Busy(); }));
+  EXPECT_GT(receiver.records.size(), oneCycle + 2);
+}
+
+TEST(RegistryWin, ReadsStringsAndDwordsAndRefusesOtherTypes) {
+  const char* path = "Software\\OrvaneTests\\Registry";
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  const std::string text = "Windows 10 Pro";
+  const std::string longText(5000, 'L');
+  const DWORD number = 10;
+  const BYTE blob[3] = {1, 2, 3};
+  const char unterminated[4] = {'a', 'b', 'c', 'd'};
+  RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+  RegSetValueExA(key, "Long", 0, REG_SZ, reinterpret_cast<const BYTE*>(longText.c_str()),
+                 static_cast<DWORD>(longText.size() + 1));
+  RegSetValueExA(key, "Raw", 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated), 4);
+  RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4);
+  RegSetValueExA(key, "Blob", 0, REG_BINARY, blob, 3);
+  RegCloseKey(key);
+
+  win32::Win32Registry registry;
+  const auto root = RegistryRoot::kCurrentUser;
+  EXPECT_EQ(registry.ReadString(root, path, "Text"), text);
+  EXPECT_EQ(registry.ReadString(root, path, "Long"), longText);
+  EXPECT_EQ(registry.ReadString(root, path, "Raw"), "abcd");
+  EXPECT_EQ(registry.ReadDword(root, path, "Number"), 10u);
+  EXPECT_EQ(registry.ReadString(root, path, "Number"), std::nullopt);
+  EXPECT_EQ(registry.ReadDword(root, path, "Text"), std::nullopt);
+  EXPECT_EQ(registry.ReadString(root, path, "Blob"), std::nullopt);
+  EXPECT_EQ(registry.ReadDword(root, path, "Blob"), std::nullopt);
+  EXPECT_EQ(registry.ReadString(root, path, "Missing"), std::nullopt);
+  EXPECT_EQ(registry.ReadString(root, "Software\\OrvaneTests\\NoSuchKey", "Text"), std::nullopt);
+  RegDeleteKeyA(HKEY_CURRENT_USER, path);
+}
+
+TEST(LocaleWin, LowerCasesWithTheAnsiCodePageAndTheClockRendersDateAndTime) {
+  win32::Win32Locale locale;
+  EXPECT_EQ(locale.Lower("C:\\Tools\\My.Prog.EXE"), "c:\\tools\\my.prog.exe");
+  EXPECT_EQ(locale.Lower("\xC4RGER.EXE"), "\xE4rger.exe");  // A-umlaut in code page 1252
+  EXPECT_EQ(locale.Lower(""), "");
+  win32::Win32Clock clock;
+  const std::string now = clock.NowText();
+  EXPECT_NE(now.find(' '), std::string::npos);
+  EXPECT_GT(now.size(), 8u);
+}
+
+}  // namespace
+}  // namespace orvane
