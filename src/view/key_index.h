@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <unordered_map>
 
 #include "snapshot/records.h"
 
@@ -38,6 +39,53 @@ struct IndexKeyHash {
     }
     return static_cast<std::size_t>(h);
   }
+};
+
+}  // namespace orvane
+
+namespace orvane {
+
+// Finds, by key, items that may share a key. Each item carries an ObjectKey `key` and a
+// `sameKeyNext` link that only this index touches; equal-key items form a chain from a head.
+template <typename Item>
+class KeyChainIndex {
+ public:
+  void Insert(Item* item) {
+    auto [head, fresh] = heads_.try_emplace(IndexKeyOf(item->key), item);
+    item->sameKeyNext = fresh ? nullptr : head->second;
+    if (!fresh) head->second = item;
+  }
+
+  void Erase(Item* item) {
+    auto head = heads_.find(IndexKeyOf(item->key));
+    if (head == heads_.end()) return;
+    if (head->second == item) {
+      if (item->sameKeyNext == nullptr) {
+        heads_.erase(head);
+      } else {
+        head->second = item->sameKeyNext;
+      }
+    } else {
+      for (Item* at = head->second; at->sameKeyNext != nullptr; at = at->sameKeyNext) {
+        if (at->sameKeyNext == item) {
+          at->sameKeyNext = item->sameKeyNext;
+          break;
+        }
+      }
+    }
+    item->sameKeyNext = nullptr;
+  }
+
+  // Some item whose key equals key by KeyEquals, or null; the others follow by sameKeyNext.
+  Item* Head(const ObjectKey& key) const {
+    auto head = heads_.find(IndexKeyOf(key));
+    return head == heads_.end() ? nullptr : head->second;
+  }
+
+  void Clear() { heads_.clear(); }
+
+ private:
+  std::unordered_map<IndexKey, Item*, IndexKeyHash> heads_;
 };
 
 }  // namespace orvane

@@ -62,4 +62,9 @@ void Send(RecordReceiver& receiver, const Record& record) {
   receiver.RecordArrived(&record, static_cast<int32_t>(sizeof record));
 }
 
+template <typename Record>
+void Send(RecordSink& sink, const Record& record) {
+  sink.Deliver(&record, static_cast<int32_t>(sizeof record));
+}
+
 }  // namespace orvane::testing
