@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "snapshot/records.h"
 
@@ -45,28 +46,115 @@ struct IndexKeyHash {
 
 namespace orvane {
 
+// An open-addressing hash map from IndexKey to a small trivially copyable value. One probe
+// sequence in one flat array keeps a lookup to about one cache miss, which matters when every
+// record of a cycle is looked up once per listener.
+template <typename Value>
+class FlatKeyMap {
+ public:
+  // The value stored under key, or null.
+  Value* Find(const IndexKey& key) {
+    if (count_ == 0) return nullptr;
+    for (std::size_t i = Home(key);; i = (i + 1) & mask_) {
+      Entry& e = entries_[i];
+      if (!e.used) return nullptr;
+      if (e.key == key) return &e.value;
+    }
+  }
+  const Value* Find(const IndexKey& key) const { return const_cast<FlatKeyMap*>(this)->Find(key); }
+
+  // Stores value under key, replacing what was there.
+  void Put(const IndexKey& key, Value value) {
+    if ((count_ + 1) * 2 > entries_.size()) Grow();
+    std::size_t i = Home(key);
+    for (; entries_[i].used; i = (i + 1) & mask_) {
+      if (entries_[i].key == key) {
+        entries_[i].value = value;
+        return;
+      }
+    }
+    entries_[i] = Entry{key, value, true};
+    ++count_;
+  }
+
+  void Erase(const IndexKey& key) {
+    if (count_ == 0) return;
+    std::size_t hole = Home(key);
+    for (;; hole = (hole + 1) & mask_) {
+      if (!entries_[hole].used) return;
+      if (entries_[hole].key == key) break;
+    }
+    // Shift later entries of the probe run back, so lookups never need tombstones.
+    for (std::size_t j = (hole + 1) & mask_; entries_[j].used; j = (j + 1) & mask_) {
+      const std::size_t home = Home(entries_[j].key);
+      if (((j - home) & mask_) >= ((j - hole) & mask_)) {
+        entries_[hole] = entries_[j];
+        hole = j;
+      }
+    }
+    entries_[hole].used = false;
+    --count_;
+  }
+
+  void Clear() {
+    entries_.assign(entries_.size(), Entry{});
+    count_ = 0;
+  }
+
+  std::size_t size() const { return count_; }
+
+ private:
+  struct Entry {
+    IndexKey key{};
+    Value value{};
+    bool used = false;
+  };
+
+  std::size_t Home(const IndexKey& key) const { return IndexKeyHash()(key) & mask_; }
+
+  void Grow() {
+    std::vector<Entry> old = std::move(entries_);
+    entries_.assign(old.empty() ? 64 : old.size() * 2, Entry{});
+    mask_ = entries_.size() - 1;
+    count_ = 0;
+    for (const Entry& e : old) {
+      if (e.used) Put(e.key, e.value);
+    }
+  }
+
+  std::vector<Entry> entries_;
+  std::size_t mask_ = 0;
+  std::size_t count_ = 0;
+};
+
+}  // namespace orvane
+
+namespace orvane {
+
 // Finds, by key, items that may share a key. Each item carries an ObjectKey `key` and a
 // `sameKeyNext` link that only this index touches; equal-key items form a chain from a head.
 template <typename Item>
 class KeyChainIndex {
  public:
   void Insert(Item* item) {
-    auto [head, fresh] = heads_.try_emplace(IndexKeyOf(item->key), item);
-    item->sameKeyNext = fresh ? nullptr : head->second;
-    if (!fresh) head->second = item;
+    const IndexKey key = IndexKeyOf(item->key);
+    Item** head = heads_.Find(key);
+    item->sameKeyNext = head != nullptr ? *head : nullptr;
+    heads_.Put(key, item);
   }
 
   void Erase(Item* item) {
-    auto head = heads_.find(IndexKeyOf(item->key));
-    if (head == heads_.end()) return;
-    if (head->second == item) {
+    const IndexKey key = IndexKeyOf(item->key);
+    Item** head = heads_.Find(key);
+    if (head == nullptr) return;
+    if (*head == item) {
       if (item->sameKeyNext == nullptr) {
-        heads_.erase(head);
+        heads_.Erase(key);
       } else {
-        head->second = item->sameKeyNext;
+        *head = item->sameKeyNext;
       }
     } else {
-      for (Item* at = head->second; at->sameKeyNext != nullptr; at = at->sameKeyNext) {
+      for (Item* at = *head; at->sameKeyNext != nullptr; at = at->sameKeyNext) {
         if (at->sameKeyNext == item) {
           at->sameKeyNext = item->sameKeyNext;
           break;
@@ -78,14 +166,14 @@ class KeyChainIndex {
 
   // Some item whose key equals key by KeyEquals, or null; the others follow by sameKeyNext.
   Item* Head(const ObjectKey& key) const {
-    auto head = heads_.find(IndexKeyOf(key));
-    return head == heads_.end() ? nullptr : head->second;
+    Item* const* head = heads_.Find(IndexKeyOf(key));
+    return head != nullptr ? *head : nullptr;
   }
 
-  void Clear() { heads_.clear(); }
+  void Clear() { heads_.Clear(); }
 
  private:
-  std::unordered_map<IndexKey, Item*, IndexKeyHash> heads_;
+  FlatKeyMap<Item*> heads_;
 };
 
 }  // namespace orvane

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_set>
 #include <vector>
 
 #include "snapshot/record_sink.h"
@@ -23,11 +22,11 @@ class PinnedKeys {
   std::size_t size() const { return keys_.size(); }
   const std::vector<ObjectKey>& keys() const { return keys_; }
   // Whether some pinned key equals key by KeyEquals.
-  bool Contains(const ObjectKey& key) const { return members_.count(IndexKeyOf(key)) != 0; }
+  bool Contains(const ObjectKey& key) const { return members_.Find(IndexKeyOf(key)) != nullptr; }
 
  private:
   std::vector<ObjectKey> keys_;
-  std::unordered_set<IndexKey, IndexKeyHash> members_;
+  FlatKeyMap<bool> members_;
 };
 
 class ListFilter : public RecordReceiver {

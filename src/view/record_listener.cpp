@@ -15,19 +15,20 @@ bool TextDiffers(const char (&a)[kTextField], const char (&b)[kTextField]) {
 
 TrackedObject TrackedObject::FromRecord(const void* record, int32_t age) {
   TrackedObject object;
-  std::memset(&object, 0, sizeof object);
   std::memcpy(&object.key, record, sizeof object.key);
-  const int32_t size = RecordSize(object.key.kind);
-  std::memcpy(&object.record, record, static_cast<std::size_t>(size));
   object.age = age;
+  const std::size_t size = static_cast<std::size_t>(RecordSize(object.key.kind));
+  unsigned char* bytes = reinterpret_cast<unsigned char*>(&object.record);
+  std::memcpy(bytes, record, size);
+  std::memset(bytes + size, 0, sizeof object.record - size);
   return object;
 }
 
-bool ContentDiffers(const TrackedObject& stored, const TrackedObject& arriving) {
-  switch (stored.key.kind) {
+bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
+  switch (stored.root.key.kind) {
     case kKindComputer: {
-      const ComputerRecord& a = stored.computer();
-      const ComputerRecord& b = arriving.computer();
+      const ComputerRecord& a = stored.computer;
+      const ComputerRecord& b = arriving.computer;
       return a.memoryTotal != b.memoryTotal || a.memoryLoad != b.memoryLoad ||
              a.reserved1 != b.reserved1 || a.reserved2 != b.reserved2 || a.osCode != b.osCode ||
              a.cpuLoad != b.cpuLoad || TextDiffers(a.computerName, b.computerName) ||
@@ -35,16 +36,16 @@ bool ContentDiffers(const TrackedObject& stored, const TrackedObject& arriving) 
     }
     case kKindProcess: {
       // directory and mainWindow change without anything the user would call a change
-      const ProcessRecord& a = stored.process();
-      const ProcessRecord& b = arriving.process();
+      const ProcessRecord& a = stored.process;
+      const ProcessRecord& b = arriving.process;
       return a.basePriority != b.basePriority || TextDiffers(a.fileName, b.fileName) ||
              TextDiffers(a.caption, b.caption);
     }
     case kKindThread:
-      return stored.thread().basePriority != arriving.thread().basePriority;
+      return stored.thread.basePriority != arriving.thread.basePriority;
     case kKindWindow: {
-      const WindowRecord& a = stored.window();
-      const WindowRecord& b = arriving.window();
+      const WindowRecord& a = stored.window;
+      const WindowRecord& b = arriving.window;
       return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
              a.height != b.height || a.left != b.left || a.top != b.top ||
              TextDiffers(a.title, b.title);
@@ -61,16 +62,22 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
   const int32_t needed = RecordSize(key.kind);
   if (needed == 0 || size < needed) return;
 
-  if (key.kind == kKindRoot) Pass(false);
+  if (key.kind == kKindRoot) {
+    Pass(false);
+    cursor_ = 0;
+  }
 
-  auto found = index_.find(IndexKeyOf(key));
-  if (found != index_.end()) {
-    TrackedObject& stored = slots_[found->second];
-    stored.age = 1;
-    TrackedObject arriving = TrackedObject::FromRecord(record, 1);
-    if (ContentDiffers(stored, arriving)) {
-      stored = arriving;
-      Modified(arriving);
+  if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
+    Stored& stored = slots_[*slot];
+    ages_[*slot] = 1;
+    cursor_ = places_[*slot] + 1;
+    // Only the kind's bytes are copied (and compared); the stored tail stays zero.
+    RecordCopy arriving;
+    std::memcpy(&arriving, record, static_cast<std::size_t>(needed));
+    if (ContentDiffers(stored.record, arriving)) {
+      stored.key = key;
+      std::memcpy(&stored.record, &arriving, static_cast<std::size_t>(needed));
+      Modified(Copy(*slot));
     }
     return;
   }
@@ -78,31 +85,42 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
   if (Created(created)) Append(created);
 }
 
+std::optional<uint32_t> RecordListener::Locate(const IndexKey& key) const {
+  if (cursor_ < order_.size()) {
+    const uint32_t expected = order_[cursor_];
+    if (IndexKeyOf(slots_[expected].key) == key) return expected;
+  }
+  if (const uint32_t* slot = index_.Find(key)) return *slot;
+  return std::nullopt;
+}
+
 RecordListener::PassResult RecordListener::Pass(bool clearing) {
   PassResult result;
   std::size_t write = 0;
   std::size_t read = 0;
+  auto keep = [this, &write](uint32_t slot) {
+    places_[slot] = write;
+    order_[write++] = slot;
+  };
   try {
     for (; read < order_.size(); ++read) {
       const uint32_t slot = order_[read];
-      TrackedObject& object = slots_[slot];
-      if (!clearing && object.age >= 1) {
-        --object.age;
-        order_[write++] = slot;
+      if (!clearing && ages_[slot] >= 1) {
+        --ages_[slot];
+        keep(slot);
         continue;
       }
-      const TrackedObject offered = object;
-      if (Removed(offered)) {
+      if (Removed(Copy(slot))) {
         Forget(slot);
         ++result.removed;
       } else {
-        order_[write++] = slot;
+        keep(slot);
         ++result.refused;
       }
     }
   } catch (...) {
     // The object whose hook raised stays, and so does everything after it.
-    for (; read < order_.size(); ++read) order_[write++] = order_[read];
+    for (; read < order_.size(); ++read) keep(order_[read]);
     order_.resize(write);
     throw;
   }
@@ -122,29 +140,38 @@ void RecordListener::Append(const TrackedObject& object) {
   if (!freeSlots_.empty()) {
     slot = freeSlots_.back();
     freeSlots_.pop_back();
-    slots_[slot] = object;
   } else {
     slot = static_cast<uint32_t>(slots_.size());
-    slots_.push_back(object);
+    slots_.emplace_back();
+    ages_.push_back(0);
+    places_.push_back(0);
   }
+  slots_[slot] = Stored{object.key, object.record};
+  ages_[slot] = object.age;
+  places_[slot] = order_.size();
   order_.push_back(slot);
-  index_.emplace(IndexKeyOf(object.key), slot);
+  index_.Put(IndexKeyOf(object.key), slot);
 }
 
 void RecordListener::Forget(uint32_t slot) {
-  index_.erase(IndexKeyOf(slots_[slot].key));
+  index_.Erase(IndexKeyOf(slots_[slot].key));
   freeSlots_.push_back(slot);
 }
 
-const TrackedObject* RecordListener::FindTracked(const ObjectKey& key) const {
-  auto found = index_.find(IndexKeyOf(key));
-  return found == index_.end() ? nullptr : &slots_[found->second];
+TrackedObject RecordListener::Copy(uint32_t slot) const {
+  return TrackedObject{slots_[slot].key, ages_[slot], slots_[slot].record};
+}
+
+std::optional<TrackedObject> RecordListener::FindTracked(const ObjectKey& key) const {
+  const uint32_t* slot = index_.Find(IndexKeyOf(key));
+  if (slot == nullptr) return std::nullopt;
+  return Copy(*slot);
 }
 
 std::vector<TrackedObject> RecordListener::Tracked() const {
   std::vector<TrackedObject> objects;
   objects.reserve(order_.size());
-  for (uint32_t slot : order_) objects.push_back(slots_[slot]);
+  for (uint32_t slot : order_) objects.push_back(Copy(slot));
   return objects;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 #include "snapshot/record_sink.h"
@@ -38,9 +38,9 @@ struct TrackedObject {
   const WindowRecord& window() const { return record.window; }
 };
 
-// Whether arriving differs from stored in a field that makes the object modified; both have the
-// same kind.
-bool ContentDiffers(const TrackedObject& stored, const TrackedObject& arriving);
+// Whether the arriving record differs from the stored record copy in a field that makes the
+// object modified; both have the same kind, and only that kind's fields are read.
+bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving);
 
 class RecordListener : public RecordReceiver {
  public:
@@ -53,8 +53,8 @@ class RecordListener : public RecordReceiver {
   void ClearAll();
 
   std::size_t TrackedCount() const { return order_.size(); }
-  // The tracked object whose key equals key, or null.
-  const TrackedObject* FindTracked(const ObjectKey& key) const;
+  // A copy of the tracked object whose key equals key, if there is one.
+  std::optional<TrackedObject> FindTracked(const ObjectKey& key) const;
   // The tracked objects in insertion order.
   std::vector<TrackedObject> Tracked() const;
 
@@ -69,6 +69,10 @@ class RecordListener : public RecordReceiver {
   virtual void Modified(const TrackedObject& object) = 0;
 
  private:
+  struct Stored {
+    ObjectKey key;
+    RecordCopy record;
+  };
   struct PassResult {
     std::size_t removed = 0;
     std::size_t refused = 0;
@@ -77,13 +81,24 @@ class RecordListener : public RecordReceiver {
   PassResult Pass(bool clearing);
   void Append(const TrackedObject& object);
   void Forget(uint32_t slot);
+  TrackedObject Copy(uint32_t slot) const;
+  // The slot of the tracked object with this key, or nullopt.
+  std::optional<uint32_t> Locate(const IndexKey& key) const;
 
-  std::vector<TrackedObject> slots_;  // stable homes, so the index survives gaps closing
+  // Stable homes for the objects, so the index survives gaps closing. Ages sit apart so the
+  // sweep at every cycle start reads four bytes per object, not the whole record.
+  std::vector<Stored> slots_;
+  std::vector<int32_t> ages_;        // by slot
+  std::vector<std::size_t> places_;  // by slot: its position in order_
   std::vector<uint32_t> freeSlots_;
   std::vector<uint32_t> order_;  // slot numbers in insertion order
   // Keys in the store are unique (a record whose key is found never creates), so the one
   // entry per key is also the first match in insertion order.
-  std::unordered_map<IndexKey, uint32_t, IndexKeyHash> index_;
+  FlatKeyMap<uint32_t> index_;
+  // Records arrive each cycle in much the order they were first stored, so the object after
+  // the last one found is tried before the index; the answer is the same, the memory walk
+  // mostly sequential.
+  std::size_t cursor_ = 0;
 };
 
 }  // namespace orvane

@@ -108,7 +108,7 @@ TEST(RecordListenerTiming, RefusedRemovalIsOfferedAgainUntilARecordReturns) {
   Send(r, Process(1, "a.exe"));
   Send(r, Root());
   EXPECT_EQ(Take(r), Events{});
-  ASSERT_NE(r.FindTracked(Process(1, "").key), nullptr);
+  ASSERT_TRUE(r.FindTracked(Process(1, "").key).has_value());
   EXPECT_EQ(r.FindTracked(Process(1, "").key)->age, 0);
 }
 
@@ -156,7 +156,7 @@ TEST(RecordListenerStore, HookErrorsLeaveTheStoreAsItWas) {
   for (uint32_t pid = 1; pid <= 3; ++pid) Send(r, Process(pid, "x.exe"));
   r.accept = [](const TrackedObject&) -> bool { throw Error("no"); };
   EXPECT_THROW(Send(r, Process(9, "x.exe")), Error);
-  EXPECT_EQ(r.FindTracked(Process(9, "").key), nullptr);
+  EXPECT_FALSE(r.FindTracked(Process(9, "").key).has_value());
 
   r.release = [](const TrackedObject& o) -> bool {
     if (o.key.processId == 2) throw Error("no");
