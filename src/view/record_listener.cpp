@@ -68,15 +68,17 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
   }
 
   if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
-    Stored& stored = slots_[*slot];
     ages_[*slot] = 1;
     cursor_ = places_[*slot] + 1;
-    // Only the kind's bytes are copied (and compared); the stored tail stays zero.
+    // Only the kind's bytes are copied and compared.
+    const std::size_t bytes = static_cast<std::size_t>(needed);
     RecordCopy arriving;
-    std::memcpy(&arriving, record, static_cast<std::size_t>(needed));
-    if (ContentDiffers(stored.record, arriving)) {
-      stored.key = key;
-      std::memcpy(&stored.record, &arriving, static_cast<std::size_t>(needed));
+    RecordCopy stored;
+    std::memcpy(&arriving, record, bytes);
+    std::memcpy(&stored, RecordWords(*slot), bytes);
+    if (ContentDiffers(stored, arriving)) {
+      keys_[*slot] = key;
+      std::memcpy(RecordWords(*slot), &arriving, bytes);
       Modified(Copy(*slot));
     }
     return;
@@ -88,7 +90,7 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
 std::optional<uint32_t> RecordListener::Locate(const IndexKey& key) const {
   if (cursor_ < order_.size()) {
     const uint32_t expected = order_[cursor_];
-    if (IndexKeyOf(slots_[expected].key) == key) return expected;
+    if (IndexKeyOf(keys_[expected]) == key) return expected;
   }
   if (const uint32_t* slot = index_.Find(key)) return *slot;
   return std::nullopt;
@@ -141,12 +143,25 @@ void RecordListener::Append(const TrackedObject& object) {
     slot = freeSlots_.back();
     freeSlots_.pop_back();
   } else {
-    slot = static_cast<uint32_t>(slots_.size());
-    slots_.emplace_back();
+    slot = static_cast<uint32_t>(keys_.size());
+    keys_.emplace_back();
     ages_.push_back(0);
+    recordAt_.push_back(0);
     places_.push_back(0);
   }
-  slots_[slot] = Stored{object.key, object.record};
+  const std::size_t kind = static_cast<std::size_t>(object.key.kind);
+  std::vector<uint32_t>& pool = pools_[kind];
+  std::vector<uint32_t>& poolFree = poolFree_[kind];
+  const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
+  if (!poolFree.empty()) {
+    recordAt_[slot] = poolFree.back();
+    poolFree.pop_back();
+  } else {
+    recordAt_[slot] = static_cast<uint32_t>(pool.size());
+    pool.resize(pool.size() + bytes / sizeof(uint32_t));
+  }
+  keys_[slot] = object.key;
+  std::memcpy(RecordWords(slot), &object.record, bytes);
   ages_[slot] = object.age;
   places_[slot] = order_.size();
   order_.push_back(slot);
@@ -154,12 +169,28 @@ void RecordListener::Append(const TrackedObject& object) {
 }
 
 void RecordListener::Forget(uint32_t slot) {
-  index_.Erase(IndexKeyOf(slots_[slot].key));
+  index_.Erase(IndexKeyOf(keys_[slot]));
+  poolFree_[static_cast<std::size_t>(keys_[slot].kind)].push_back(recordAt_[slot]);
   freeSlots_.push_back(slot);
 }
 
+const uint32_t* RecordListener::RecordWords(uint32_t slot) const {
+  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+}
+
+uint32_t* RecordListener::RecordWords(uint32_t slot) {
+  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+}
+
 TrackedObject RecordListener::Copy(uint32_t slot) const {
-  return TrackedObject{slots_[slot].key, ages_[slot], slots_[slot].record};
+  TrackedObject object;
+  object.key = keys_[slot];
+  object.age = ages_[slot];
+  const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
+  unsigned char* record = reinterpret_cast<unsigned char*>(&object.record);
+  std::memcpy(record, RecordWords(slot), bytes);
+  std::memset(record + bytes, 0, sizeof object.record - bytes);
+  return object;
 }
 
 std::optional<TrackedObject> RecordListener::FindTracked(const ObjectKey& key) const {

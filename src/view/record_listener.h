@@ -2,6 +2,7 @@
 // Change detection shared by every view listener: each keeps its own copies of the objects it
 // tracks and derives Created, Removed and Modified from the record stream.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -69,10 +70,6 @@ class RecordListener : public RecordReceiver {
   virtual void Modified(const TrackedObject& object) = 0;
 
  private:
-  struct Stored {
-    ObjectKey key;
-    RecordCopy record;
-  };
   struct PassResult {
     std::size_t removed = 0;
     std::size_t refused = 0;
@@ -85,13 +82,21 @@ class RecordListener : public RecordReceiver {
   // The slot of the tracked object with this key, or nullopt.
   std::optional<uint32_t> Locate(const IndexKey& key) const;
 
-  // Stable homes for the objects, so the index survives gaps closing. Ages sit apart so the
-  // sweep at every cycle start reads four bytes per object, not the whole record.
-  std::vector<Stored> slots_;
+  const uint32_t* RecordWords(uint32_t slot) const;
+  uint32_t* RecordWords(uint32_t slot);
+
+  // Stable slots for the objects, so the index survives gaps closing. Each field sits in its
+  // own array, and each kind's records in a pool of that kind's size, so a cycle's walk over
+  // thousands of small thread records does not drag whole process-sized copies through the
+  // cache.
+  std::vector<ObjectKey> keys_;      // by slot
   std::vector<int32_t> ages_;        // by slot
+  std::vector<uint32_t> recordAt_;   // by slot: word offset in its kind's pool
   std::vector<std::size_t> places_;  // by slot: its position in order_
   std::vector<uint32_t> freeSlots_;
-  std::vector<uint32_t> order_;  // slot numbers in insertion order
+  std::array<std::vector<uint32_t>, 5> pools_;     // by kind: record copies, word aligned
+  std::array<std::vector<uint32_t>, 5> poolFree_;  // by kind: offsets of free copies
+  std::vector<uint32_t> order_;                    // slot numbers in insertion order
   // Keys in the store are unique (a record whose key is found never creates), so the one
   // entry per key is also the first match in insertion order.
   FlatKeyMap<uint32_t> index_;

@@ -285,5 +285,18 @@ TEST(ClearAll, EmptiesInPassesAndStopsWhenNothingGives) {
   EXPECT_EQ(r.TrackedCount(), 1u);
 }
 
+TEST(RecordListenerStore, ArrivalOrderDifferentFromStoreOrderChangesNothing) {
+  Recorder r;
+  Send(r, Root());
+  for (uint32_t pid = 1; pid <= 6; ++pid) Send(r, Thread(pid, pid * 10));
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    Send(r, Root());
+    for (uint32_t pid : {4u, 5u, 6u, 1u, 3u, 2u}) Send(r, Thread(pid, pid * 10));
+    Send(r, Thread(3, 30));  // again, straight after its own record
+  }
+  EXPECT_EQ(r.events.size(), 7u);  // the creations only
+  EXPECT_EQ(r.TrackedCount(), 7u);
+}
+
 }  // namespace
 }  // namespace orvane
