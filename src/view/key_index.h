@@ -1,0 +1,179 @@
+#pragma once
+// A hashable form of an ObjectKey: two keys are equal by KeyEquals exactly when their index
+// keys are equal, so a hash table can stand in for a linear search of KeyEquals matches.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "snapshot/records.h"
+
+namespace orvane {
+
+struct IndexKey {
+  uint32_t words[6];
+
+  friend bool operator==(const IndexKey&, const IndexKey&) = default;
+};
+
+// Keeps kind and words 1..kind+1 and zeroes the rest; a kind outside the hierarchy keeps every
+// word, as KeyEquals compares them all.
+inline IndexKey IndexKeyOf(const ObjectKey& key) {
+  IndexKey k;
+  std::memcpy(k.words, &key, sizeof k.words);
+  const uint32_t kind = k.words[0];
+  if (kind < 5) {
+    for (uint32_t i = kind + 2; i < 6; ++i) k.words[i] = 0;
+  }
+  return k;
+}
+
+struct IndexKeyHash {
+  std::size_t operator()(const IndexKey& k) const {
+    uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (uint32_t w : k.words) {
+      h ^= w;
+      h *= 0xBF58476D1CE4E5B9ull;
+      h ^= h >> 31;
+    }
+    return static_cast<std::size_t>(h);
+  }
+};
+
+}  // namespace orvane
+
+namespace orvane {
+
+// An open-addressing hash map from IndexKey to a small trivially copyable value. One probe
+// sequence in one flat array keeps a lookup to about one cache miss, which matters when every
+// record of a cycle is looked up once per listener.
+template <typename Value>
+class FlatKeyMap {
+ public:
+  // The value stored under key, or null.
+  Value* Find(const IndexKey& key) {
+    if (count_ == 0) return nullptr;
+    for (std::size_t i = Home(key);; i = (i + 1) & mask_) {
+      Entry& e = entries_[i];
+      if (!e.used) return nullptr;
+      if (e.key == key) return &e.value;
+    }
+  }
+  const Value* Find(const IndexKey& key) const { return const_cast<FlatKeyMap*>(this)->Find(key); }
+
+  // Stores value under key, replacing what was there.
+  void Put(const IndexKey& key, Value value) {
+    if ((count_ + 1) * 2 > entries_.size()) Grow();
+    std::size_t i = Home(key);
+    for (; entries_[i].used; i = (i + 1) & mask_) {
+      if (entries_[i].key == key) {
+        entries_[i].value = value;
+        return;
+      }
+    }
+    entries_[i] = Entry{key, value, true};
+    ++count_;
+  }
+
+  void Erase(const IndexKey& key) {
+    if (count_ == 0) return;
+    std::size_t hole = Home(key);
+    for (;; hole = (hole + 1) & mask_) {
+      if (!entries_[hole].used) return;
+      if (entries_[hole].key == key) break;
+    }
+    // Shift later entries of the probe run back, so lookups never need tombstones.
+    for (std::size_t j = (hole + 1) & mask_; entries_[j].used; j = (j + 1) & mask_) {
+      const std::size_t home = Home(entries_[j].key);
+      if (((j - home) & mask_) >= ((j - hole) & mask_)) {
+        entries_[hole] = entries_[j];
+        hole = j;
+      }
+    }
+    entries_[hole].used = false;
+    --count_;
+  }
+
+  void Clear() {
+    entries_.assign(entries_.size(), Entry{});
+    count_ = 0;
+  }
+
+  std::size_t size() const { return count_; }
+
+ private:
+  struct Entry {
+    IndexKey key{};
+    Value value{};
+    bool used = false;
+  };
+
+  std::size_t Home(const IndexKey& key) const { return IndexKeyHash()(key) & mask_; }
+
+  void Grow() {
+    std::vector<Entry> old = std::move(entries_);
+    entries_.assign(old.empty() ? 64 : old.size() * 2, Entry{});
+    mask_ = entries_.size() - 1;
+    count_ = 0;
+    for (const Entry& e : old) {
+      if (e.used) Put(e.key, e.value);
+    }
+  }
+
+  std::vector<Entry> entries_;
+  std::size_t mask_ = 0;
+  std::size_t count_ = 0;
+};
+
+}  // namespace orvane
+
+namespace orvane {
+
+// Finds, by key, items that may share a key. Each item carries an ObjectKey `key` and a
+// `sameKeyNext` link that only this index touches; equal-key items form a chain from a head.
+template <typename Item>
+class KeyChainIndex {
+ public:
+  void Insert(Item* item) {
+    const IndexKey key = IndexKeyOf(item->key);
+    Item** head = heads_.Find(key);
+    item->sameKeyNext = head != nullptr ? *head : nullptr;
+    heads_.Put(key, item);
+  }
+
+  void Erase(Item* item) {
+    const IndexKey key = IndexKeyOf(item->key);
+    Item** head = heads_.Find(key);
+    if (head == nullptr) return;
+    if (*head == item) {
+      if (item->sameKeyNext == nullptr) {
+        heads_.Erase(key);
+      } else {
+        *head = item->sameKeyNext;
+      }
+    } else {
+      for (Item* at = *head; at->sameKeyNext != nullptr; at = at->sameKeyNext) {
+        if (at->sameKeyNext == item) {
+          at->sameKeyNext = item->sameKeyNext;
+          break;
+        }
+      }
+    }
+    item->sameKeyNext = nullptr;
+  }
+
+  // Some item whose key equals key by KeyEquals, or null; the others follow by sameKeyNext.
+  Item* Head(const ObjectKey& key) const {
+    Item* const* head = heads_.Find(IndexKeyOf(key));
+    return head != nullptr ? *head : nullptr;
+  }
+
+  void Clear() { heads_.Clear(); }
+
+ private:
+  FlatKeyMap<Item*> heads_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,61 @@
+#include "view/list_model.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orvane {
+
+ListRow& ListModel::AddRow(const ObjectKey& key, RowCells cells) {
+  auto row = std::make_unique<ListRow>();
+  row->key = key;
+  row->cells = std::move(cells);
+  row->position = rows_.size();
+  ListRow& added = *row;
+  rows_.push_back(std::move(row));
+  index_.Insert(&added);
+  control_.RowAdded(added.position, added);
+  return added;
+}
+
+void ListModel::DeleteRow(ListRow& row) {
+  const std::size_t at = row.position;
+  index_.Erase(&row);
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(at));
+  for (std::size_t i = at; i < rows_.size(); ++i) rows_[i]->position = i;
+  control_.RowRemoved(at);
+}
+
+void ListModel::RefillRow(ListRow& row, RowCells cells) {
+  row.cells = std::move(cells);
+  control_.RowRefilled(row.position, row);
+}
+
+void ListModel::Sort(const std::function<bool(const ListRow&, const ListRow&)>& less) {
+  std::stable_sort(rows_.begin(), rows_.end(),
+                   [&less](const std::unique_ptr<ListRow>& a, const std::unique_ptr<ListRow>& b) {
+                     return less(*a, *b);
+                   });
+  for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->position = i;
+  control_.RowsReordered();
+}
+
+ListRow* ListModel::FindFirst(const ObjectKey& key) const {
+  ListRow* first = index_.Head(key);
+  if (first == nullptr) return nullptr;
+  for (ListRow* other = first->sameKeyNext; other != nullptr; other = other->sameKeyNext) {
+    if (other->position < first->position) first = other;
+  }
+  return first;
+}
+
+std::vector<ListRow*> ListModel::FindAll(const ObjectKey& key) const {
+  std::vector<ListRow*> rows;
+  for (ListRow* row = index_.Head(key); row != nullptr; row = row->sameKeyNext) {
+    rows.push_back(row);
+  }
+  std::sort(rows.begin(), rows.end(),
+            [](const ListRow* a, const ListRow* b) { return a->position < b->position; });
+  return rows;
+}
+
+}  // namespace orvane

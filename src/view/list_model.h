@@ -1,0 +1,72 @@
+#pragma once
+// The object list as a portable model: rows with a key copy, a caption, sub-items, a state
+// image and a small image, in list order. Every change is reported to a ListControl, which
+// the Win32 ListView adapter implements.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snapshot/records.h"
+#include "view/key_index.h"
+
+namespace orvane {
+
+struct RowCells {
+  std::string caption;
+  std::vector<std::string> subItems;
+  int32_t stateImage = 0;
+  int32_t smallImage = 0;
+};
+
+struct ListRow {
+  ObjectKey key{};  // copied when the row is added, never refreshed
+  RowCells cells;
+  std::size_t position = 0;        // kept by the model: the row's index in the list
+  ListRow* sameKeyNext = nullptr;  // kept by the model's key index
+};
+
+class ListControl {
+ public:
+  virtual ~ListControl() = default;
+  // row has just been appended; index is the last one.
+  virtual void RowAdded(std::size_t index, const ListRow& row) = 0;
+  // The row at index has just left; the rows after it moved up by one.
+  virtual void RowRemoved(std::size_t index) = 0;
+  // Every cell of the row at index may have changed.
+  virtual void RowRefilled(std::size_t index, const ListRow& row) = 0;
+  // The rows have been put in a new order; read them again from the model.
+  virtual void RowsReordered() = 0;
+};
+
+class ListModel {
+ public:
+  // control: not owned, must outlive the model.
+  explicit ListModel(ListControl& control) : control_(control) {}
+  ListModel(const ListModel&) = delete;
+  ListModel& operator=(const ListModel&) = delete;
+
+  ListRow& AddRow(const ObjectKey& key, RowCells cells);
+  void DeleteRow(ListRow& row);
+  void RefillRow(ListRow& row, RowCells cells);
+  // A stable sort of the rows present now; later rows are still appended at the end.
+  void Sort(const std::function<bool(const ListRow&, const ListRow&)>& less);
+
+  // The first row in list order whose key equals key by KeyEquals, or null.
+  ListRow* FindFirst(const ObjectKey& key) const;
+  // Every such row, in list order.
+  std::vector<ListRow*> FindAll(const ObjectKey& key) const;
+
+  std::size_t RowCount() const { return rows_.size(); }
+  const ListRow& Row(std::size_t index) const { return *rows_[index]; }
+
+ private:
+  ListControl& control_;  // not owned
+  std::vector<std::unique_ptr<ListRow>> rows_;
+  KeyChainIndex<ListRow> index_;
+};
+
+}  // namespace orvane

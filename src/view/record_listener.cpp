@@ -1,0 +1,209 @@
+#include "view/record_listener.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace orvane {
+
+namespace {
+
+bool TextDiffers(const char (&a)[kTextField], const char (&b)[kTextField]) {
+  return FieldText(a) != FieldText(b);
+}
+
+}  // namespace
+
+TrackedObject TrackedObject::FromRecord(const void* record, int32_t age) {
+  TrackedObject object;
+  std::memcpy(&object.key, record, sizeof object.key);
+  object.age = age;
+  const std::size_t size = static_cast<std::size_t>(RecordSize(object.key.kind));
+  unsigned char* bytes = reinterpret_cast<unsigned char*>(&object.record);
+  std::memcpy(bytes, record, size);
+  std::memset(bytes + size, 0, sizeof object.record - size);
+  return object;
+}
+
+bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
+  switch (stored.root.key.kind) {
+    case kKindComputer: {
+      const ComputerRecord& a = stored.computer;
+      const ComputerRecord& b = arriving.computer;
+      return a.memoryTotal != b.memoryTotal || a.memoryLoad != b.memoryLoad ||
+             a.reserved1 != b.reserved1 || a.reserved2 != b.reserved2 || a.osCode != b.osCode ||
+             a.cpuLoad != b.cpuLoad || TextDiffers(a.computerName, b.computerName) ||
+             TextDiffers(a.userName, b.userName);
+    }
+    case kKindProcess: {
+      // directory and mainWindow change without anything the user would call a change
+      const ProcessRecord& a = stored.process;
+      const ProcessRecord& b = arriving.process;
+      return a.basePriority != b.basePriority || TextDiffers(a.fileName, b.fileName) ||
+             TextDiffers(a.caption, b.caption);
+    }
+    case kKindThread:
+      return stored.thread.basePriority != arriving.thread.basePriority;
+    case kKindWindow: {
+      const WindowRecord& a = stored.window;
+      const WindowRecord& b = arriving.window;
+      return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
+             a.height != b.height || a.left != b.left || a.top != b.top ||
+             TextDiffers(a.title, b.title);
+    }
+    default:
+      return false;
+  }
+}
+
+void RecordListener::RecordArrived(const void* record, int32_t size) {
+  if (record == nullptr || size < static_cast<int32_t>(sizeof(ObjectKey))) return;
+  ObjectKey key;
+  std::memcpy(&key, record, sizeof key);
+  const int32_t needed = RecordSize(key.kind);
+  if (needed == 0 || size < needed) return;
+
+  if (key.kind == kKindRoot) {
+    Pass(false);
+    cursor_ = 0;
+  }
+
+  if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
+    ages_[*slot] = 1;
+    cursor_ = places_[*slot] + 1;
+    // Only the kind's bytes are copied and compared.
+    const std::size_t bytes = static_cast<std::size_t>(needed);
+    RecordCopy arriving;
+    RecordCopy stored;
+    std::memcpy(&arriving, record, bytes);
+    std::memcpy(&stored, RecordWords(*slot), bytes);
+    if (ContentDiffers(stored, arriving)) {
+      keys_[*slot] = key;
+      std::memcpy(RecordWords(*slot), &arriving, bytes);
+      Modified(Copy(*slot));
+    }
+    return;
+  }
+  const TrackedObject created = TrackedObject::FromRecord(record, 2);
+  if (Created(created)) Append(created);
+}
+
+std::optional<uint32_t> RecordListener::Locate(const IndexKey& key) const {
+  if (cursor_ < order_.size()) {
+    const uint32_t expected = order_[cursor_];
+    if (IndexKeyOf(keys_[expected]) == key) return expected;
+  }
+  if (const uint32_t* slot = index_.Find(key)) return *slot;
+  return std::nullopt;
+}
+
+RecordListener::PassResult RecordListener::Pass(bool clearing) {
+  PassResult result;
+  std::size_t write = 0;
+  std::size_t read = 0;
+  auto keep = [this, &write](uint32_t slot) {
+    places_[slot] = write;
+    order_[write++] = slot;
+  };
+  try {
+    for (; read < order_.size(); ++read) {
+      const uint32_t slot = order_[read];
+      if (!clearing && ages_[slot] >= 1) {
+        --ages_[slot];
+        keep(slot);
+        continue;
+      }
+      if (Removed(Copy(slot))) {
+        Forget(slot);
+        ++result.removed;
+      } else {
+        keep(slot);
+        ++result.refused;
+      }
+    }
+  } catch (...) {
+    // The object whose hook raised stays, and so does everything after it.
+    for (; read < order_.size(); ++read) keep(order_[read]);
+    order_.resize(write);
+    throw;
+  }
+  order_.resize(write);
+  return result;
+}
+
+void RecordListener::ClearAll() {
+  while (!order_.empty()) {
+    const PassResult pass = Pass(true);
+    if (pass.refused == 0 || pass.removed == 0) return;
+  }
+}
+
+void RecordListener::Append(const TrackedObject& object) {
+  uint32_t slot;
+  if (!freeSlots_.empty()) {
+    slot = freeSlots_.back();
+    freeSlots_.pop_back();
+  } else {
+    slot = static_cast<uint32_t>(keys_.size());
+    keys_.emplace_back();
+    ages_.push_back(0);
+    recordAt_.push_back(0);
+    places_.push_back(0);
+  }
+  const std::size_t kind = static_cast<std::size_t>(object.key.kind);
+  std::vector<uint32_t>& pool = pools_[kind];
+  std::vector<uint32_t>& poolFree = poolFree_[kind];
+  const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
+  if (!poolFree.empty()) {
+    recordAt_[slot] = poolFree.back();
+    poolFree.pop_back();
+  } else {
+    recordAt_[slot] = static_cast<uint32_t>(pool.size());
+    pool.resize(pool.size() + bytes / sizeof(uint32_t));
+  }
+  keys_[slot] = object.key;
+  std::memcpy(RecordWords(slot), &object.record, bytes);
+  ages_[slot] = object.age;
+  places_[slot] = order_.size();
+  order_.push_back(slot);
+  index_.Put(IndexKeyOf(object.key), slot);
+}
+
+void RecordListener::Forget(uint32_t slot) {
+  index_.Erase(IndexKeyOf(keys_[slot]));
+  poolFree_[static_cast<std::size_t>(keys_[slot].kind)].push_back(recordAt_[slot]);
+  freeSlots_.push_back(slot);
+}
+
+const uint32_t* RecordListener::RecordWords(uint32_t slot) const {
+  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+}
+
+uint32_t* RecordListener::RecordWords(uint32_t slot) {
+  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+}
+
+TrackedObject RecordListener::Copy(uint32_t slot) const {
+  TrackedObject object;
+  object.key = keys_[slot];
+  object.age = ages_[slot];
+  const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
+  unsigned char* record = reinterpret_cast<unsigned char*>(&object.record);
+  std::memcpy(record, RecordWords(slot), bytes);
+  std::memset(record + bytes, 0, sizeof object.record - bytes);
+  return object;
+}
+
+std::optional<TrackedObject> RecordListener::FindTracked(const ObjectKey& key) const {
+  const uint32_t* slot = index_.Find(IndexKeyOf(key));
+  if (slot == nullptr) return std::nullopt;
+  return Copy(*slot);
+}
+
+std::vector<TrackedObject> RecordListener::Tracked() const {
+  std::vector<TrackedObject> objects;
+  objects.reserve(order_.size());
+  for (uint32_t slot : order_) objects.push_back(Copy(slot));
+  return objects;
+}
+
+}  // namespace orvane

@@ -1,0 +1,73 @@
+#pragma once
+// The navigation tree as a portable model: nodes with a key copy, a text and a state image,
+// under their parent in order. Every change is reported to a TreeControl, which the Win32
+// TreeView adapter implements.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snapshot/records.h"
+#include "view/key_index.h"
+
+namespace orvane {
+
+struct NodeContent {
+  std::string text;
+  int32_t stateImage = 0;
+};
+
+struct TreeNode {
+  ObjectKey key{};  // copied when the node is added, never refreshed
+  NodeContent content;
+  TreeNode* parent = nullptr;                       // not owned; null at the top level
+  std::vector<std::unique_ptr<TreeNode>> children;  // owned, in order
+  uintptr_t controlItem = 0;        // free for the control adapter (its item handle)
+  TreeNode* sameKeyNext = nullptr;  // kept by the model's key index
+};
+
+class TreeControl {
+ public:
+  virtual ~TreeControl() = default;
+  // node has just been added as the last child of node.parent (the last top-level node when
+  // parent is null), with its content.
+  virtual void NodeAdded(TreeNode& node) = 0;
+  // node, with any children, is about to leave the model.
+  virtual void NodeRemoved(TreeNode& node) = 0;
+  // node's content has changed.
+  virtual void NodeRefilled(TreeNode& node) = 0;
+};
+
+class TreeModel {
+ public:
+  // control: not owned, must outlive the model.
+  explicit TreeModel(TreeControl& control) : control_(control) {}
+  TreeModel(const TreeModel&) = delete;
+  TreeModel& operator=(const TreeModel&) = delete;
+
+  // Appends a node under parent (at the top level when parent is null).
+  TreeNode& AddNode(TreeNode* parent, const ObjectKey& key, NodeContent content);
+  // Deletes node and its children.
+  void DeleteNode(TreeNode& node);
+  void RefillNode(TreeNode& node, NodeContent content);
+
+  // The first node in depth-first order (a node, its children, then its next sibling) whose
+  // key equals key by KeyEquals, or null.
+  TreeNode* FindFirst(const ObjectKey& key) const;
+
+  const std::vector<std::unique_ptr<TreeNode>>& TopLevel() const { return topLevel_; }
+  std::size_t NodeCount() const { return nodeCount_; }
+
+ private:
+  void Unindex(TreeNode& node);
+  std::vector<std::unique_ptr<TreeNode>>& SiblingsOf(const TreeNode& node);
+
+  TreeControl& control_;  // not owned
+  std::vector<std::unique_ptr<TreeNode>> topLevel_;
+  KeyChainIndex<TreeNode> index_;
+  std::size_t nodeCount_ = 0;
+};
+
+}  // namespace orvane
