@@ -28,3 +28,7 @@ if(ORVANE_RUN_TESTS)
   add_test(NAME win_tests COMMAND win_tests)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
 endif()
+
+# Whole-cycle figures against the real services (run by hand, not by the tests).
+add_executable(cycle_bench bench/win/cycle_bench.cpp)
+target_link_libraries(cycle_bench PRIVATE orvane_win32)
