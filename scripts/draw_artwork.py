@@ -345,17 +345,17 @@ def logo(path):
     bar = "rgb(%d,%d,%d)" % BAR
     subprocess.run([
         "convert", "-size", "233x59", "xc:" + bar,
-        # A soft lighter band behind the lettering, and a thin rule under it.
-        "-fill", "rgba(255,255,255,0.18)", "-draw", "roundrectangle 4,6 228,52 8,8",
-        "-fill", "rgb(70,86,150)", "-draw", "rectangle 12,43 220,44",
-        "-font", "DejaVu-Sans-Bold", "-pointsize", "27",
-        "-fill", "rgb(92,104,160)", "-annotate", "+14+35", "Orvane",
-        "-fill", "rgb(10,36,106)", "-annotate", "+12+33", "Orvane",
-        "-font", "DejaVu-Sans-Bold", "-pointsize", "27",
-        "-fill", "rgb(10,36,106)", "-annotate", "+133+35", "2000",
-        "-fill", "white", "-annotate", "+131+33", "2000",
+        # The bar shows the top 51 rows; the rest stays plain bar colour.
+        "-fill", "rgba(255,255,255,0.18)", "-draw", "roundrectangle 4,3 228,47 8,8",
+        "-fill", "rgb(70,86,150)", "-draw", "rectangle 12,34 220,34",
+        "-font", "DejaVu-Sans-Bold", "-pointsize", "26",
+        "-fill", "rgb(92,104,160)", "-annotate", "+14+30", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+12+28", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+131+30", "2000",
+        "-fill", "white", "-annotate", "+129+28", "2000",
         "-font", "DejaVu-Sans", "-pointsize", "8.5",
-        "-fill", "rgb(30,44,110)", "-annotate", "+13+53", "P R O F E S S I O N A L   T A S K   M A N A G E R",
+        "-fill", "rgb(30,44,110)", "-annotate", "+13+44",
+        "P R O F E S S I O N A L   T A S K   M A N A G E R",
         "-type", "TrueColor", "BMP3:" + path], check=True)
 
 

@@ -22,7 +22,7 @@ struct ControlArgs {
   int y = 0;
   int width = 0;
   int height = 0;
-  std::string text;
+  std::string text{};
   DWORD style = 0;       // added to the control's own base style
   DWORD exStyle = 0;     // added to the control's own base extended style
   HFONT font = nullptr;  // not owned; nullptr: the parent's font

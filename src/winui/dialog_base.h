@@ -23,7 +23,7 @@ namespace orvane::winui {
 
 struct DialogArgs {
   HWND owner = nullptr;  // not owned
-  std::string caption;
+  std::string caption{};
   int width = 320;  // client area, pixels
   int height = 200;
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;

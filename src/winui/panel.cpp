@@ -7,6 +7,7 @@ void Panel::Create(const PanelArgs& args) {
   brush_.Reset(::CreateSolidBrush(background_));
   font_ = args.font ? args.font
                     : reinterpret_cast<HFONT>(::SendMessageA(args.parent, WM_GETFONT, 0, 0));
+  if (!font_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   WindowArgs w;
   w.className = "OrvanePanel";
   w.text = args.text;

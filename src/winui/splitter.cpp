@@ -22,10 +22,10 @@ void Splitter::Create(const SplitterArgs& args) {
   args_.layout->Add(*this, args_.layout->GetAlign(args.target), args.thickness);
 }
 
-int Splitter::MousePosition() const {
-  POINT p{};
-  ::GetCursorPos(&p);
-  ::ScreenToClient(args_.parent, &p);
+int Splitter::MousePosition(LPARAM lp) const {
+  // Signed: while the mouse is captured it may be left of or above the splitter.
+  POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  ::MapWindowPoints(*this, args_.parent, &p, 1);
   return args_.vertical ? p.x : p.y;
 }
 
@@ -42,7 +42,7 @@ void Splitter::SetTargetSize(int size) {
   args_.layout->Apply();
 }
 
-bool Splitter::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool Splitter::OnMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_SETCURSOR:
       ::SetCursor(::LoadCursor(nullptr, args_.vertical ? IDC_SIZEWE : IDC_SIZENS));
@@ -50,13 +50,13 @@ bool Splitter::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
       return true;
     case WM_LBUTTONDOWN:
       dragging_ = true;
-      dragStart_ = MousePosition();
+      dragStart_ = MousePosition(lp);
       sizeAtStart_ = args_.layout->GetSize(args_.target);
       ::SetCapture(*this);
       return true;
     case WM_MOUSEMOVE:
       if (dragging_) {
-        const int delta = MousePosition() - dragStart_;
+        const int delta = MousePosition(lp) - dragStart_;
         const Align align = args_.layout->GetAlign(args_.target);
         // Dragging away from the target's edge makes it bigger.
         const bool grows = align == Align::Left || align == Align::Top;

@@ -37,7 +37,8 @@ class Splitter : public WindowBase {
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
-  int MousePosition() const;  // along the drag axis, in the parent's client coordinates
+  // The mouse position of a message, along the drag axis, in the parent's coordinates.
+  int MousePosition(LPARAM lp) const;
   int Clamp(int size) const;
 
   SplitterArgs args_;

@@ -14,6 +14,7 @@ void ToolButton::Create(const ToolButtonArgs& args) {
   brush_.Reset(::CreateSolidBrush(args.background));
   font_ = args.font ? args.font
                     : reinterpret_cast<HFONT>(::SendMessageA(args.parent, WM_GETFONT, 0, 0));
+  if (!font_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   WindowArgs w;
   w.className = "OrvaneToolButton";
   w.text = args.caption;

@@ -22,7 +22,7 @@ struct WindowArgs {
   // The window class; registered at its first use, so the first creator's class settings
   // (background, cursor, icon, style) hold for every later window of that class.
   const char* className = "OrvaneWindow";
-  std::string text;
+  std::string text{};
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
   int x = CW_USEDEFAULT;
