@@ -49,7 +49,7 @@ int ListView::Insert(const ListItemArgs& item) {
   lv.pszText = const_cast<char*>(item.text.c_str());
   lv.iImage = item.image;
   lv.lParam = item.param;
-  lv.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage));
+  lv.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage + 1));
   lv.stateMask = LVIS_STATEIMAGEMASK;
   const int index =
       static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv)));
@@ -91,13 +91,13 @@ int ListView::GetImage(int index) const {
 }
 
 void ListView::SetStateImage(int index, int stateImage) {
-  SetState(index, INDEXTOSTATEIMAGEMASK(static_cast<UINT>(stateImage)), LVIS_STATEIMAGEMASK);
+  SetState(index, INDEXTOSTATEIMAGEMASK(static_cast<UINT>(stateImage + 1)), LVIS_STATEIMAGEMASK);
 }
 
 int ListView::GetStateImage(int index) const {
   auto state = static_cast<UINT>(
       SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_STATEIMAGEMASK));
-  return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12);
+  return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
 }
 
 void ListView::SetParam(int index, LPARAM param) {

@@ -17,8 +17,8 @@ namespace orvane::winui {
 struct ListItemArgs {
   int index = -1;  // -1 appends
   std::string text;
-  int image = -1;      // small image index; -1 none
-  int stateImage = 0;  // state image index; 0 shows none
+  int image = -1;       // small image index; -1 none
+  int stateImage = -1;  // index in the state image list; -1 none
   LPARAM param = 0;
 };
 

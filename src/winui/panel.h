@@ -25,7 +25,7 @@ struct PanelArgs {
   int width = 0;
   int height = 0;
   COLORREF background = ::GetSysColor(COLOR_BTNFACE);
-  std::string text{};      // drawn left-justified and centred vertically; empty: none
+  std::string text{};    // drawn left-justified and centred vertically; empty: none
   HFONT font = nullptr;  // not owned; nullptr: the parent's font
   Bevel bevel = Bevel::None;
   bool visible = true;

@@ -23,12 +23,12 @@ struct ToolButtonArgs {
   int y = 0;
   int width = 48;
   int height = 48;
-  std::string caption{};          // empty: the glyph alone, centred
+  std::string caption{};        // empty: the glyph alone, centred
   HIMAGELIST images = nullptr;  // not owned: the glyphs
   int image = -1;               // -1: no glyph
   COLORREF background = ::GetSysColor(COLOR_BTNFACE);
   HFONT font = nullptr;  // not owned; nullptr: the parent's font
-  std::string hint{};      // tooltip; empty: none
+  std::string hint{};    // tooltip; empty: none
   bool visible = true;
 };
 

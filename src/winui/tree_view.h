@@ -17,7 +17,9 @@ struct TreeItemArgs {
   HTREEITEM parent = TVI_ROOT;
   HTREEITEM after = TVI_LAST;
   std::string text;
-  int stateImage = 0;  // index in the state image list; 0 shows none
+  // Index in the state image list. The tree shows image n for index n, so image 0 is
+  // never shown and 0 means none.
+  int stateImage = 0;
   LPARAM param = 0;
 };
 

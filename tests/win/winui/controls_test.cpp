@@ -74,13 +74,13 @@ TEST_F(ControlsTest, ListRowsKeepCellsImagesAndValues) {
     list.SetText(row, 2, "C:\\windows\\" + name + ".exe");
   }
   // Inserting at a position moves the later rows down.
-  EXPECT_EQ(list.Insert({.index = 1, .text = "first", .image = 4, .stateImage = 6, .param = 7}),
-            1);
+  EXPECT_EQ(list.Insert({.index = 1, .text = "first", .image = 4, .stateImage = 6, .param = 7}), 1);
   ASSERT_EQ(list.Count(), 4);
   EXPECT_EQ(list.GetText(2, 0), "p1");
   EXPECT_EQ(list.GetText(2, 1), "Normal (8)");
   EXPECT_EQ(list.GetText(3, 2), "C:\\windows\\p2.exe");
   EXPECT_EQ(list.GetText(1, 1), "");
+  EXPECT_EQ(list.GetStateImage(list.Insert({.text = "plain"})), -1);
   EXPECT_EQ(list.GetImage(1), 4);
   EXPECT_EQ(list.GetStateImage(1), 6);
   EXPECT_EQ(list.GetStateImage(0), 3);
@@ -96,6 +96,7 @@ TEST_F(ControlsTest, ListRowsKeepCellsImagesAndValues) {
 
   list.Delete(1);
   EXPECT_EQ(list.GetText(1, 0), "p1");
+  list.Delete(list.FindParam(0));  // the "plain" row
   list.DeleteAll();
   EXPECT_EQ(list.Count(), 0);
 }

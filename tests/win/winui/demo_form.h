@@ -79,13 +79,17 @@ class DemoForm : public WindowBase {
     const char* captions[] = {"Stop", "Inc", "Dec", "Show"};
     const int glyphs[] = {3, 2, 0, 4};
     for (int i = 0; i < 4; ++i)
-      tools[size_t(i)].Create({.parent = mainBar, .id = 10 + i, .x = 2 + 48 * i, .y = 1,
-                               .caption = captions[i], .images = priorityIcons,
-                               .image = glyphs[i], .background = kBarColour, .font = font,
+      tools[size_t(i)].Create({.parent = mainBar,
+                               .id = 10 + i,
+                               .x = 2 + 48 * i,
+                               .y = 1,
+                               .caption = captions[i],
+                               .images = priorityIcons,
+                               .image = glyphs[i],
+                               .background = kBarColour,
+                               .font = font,
                                .hint = std::string(captions[i]) + " the selected objects"});
-    mainBar.onResize = [this](int width, int) {
-      logoPicture.Move(width - 233 + 10, 0, 233, 59);
-    };
+    mainBar.onResize = [this](int width, int) { logoPicture.Move(width - 233 + 10, 0, 233, 59); };
 
     status.Create({.parent = *this, .id = 3, .font = font});
     status.SetPanels({200, 200, 50});
@@ -98,8 +102,8 @@ class DemoForm : public WindowBase {
     tree.SetStateImages(objectIcons);
     tree.SetIndent(19);
     center.Layout().Add(tree, Align::Left, kTreeWidth);
-    treeSplitter.Create({.parent = center, .id = 6, .vertical = true,
-                         .layout = &center.Layout(), .target = tree});
+    treeSplitter.Create(
+        {.parent = center, .id = 6, .vertical = true, .layout = &center.Layout(), .target = tree});
     right.Create({.parent = center, .id = 7, .font = font});
     center.Layout().Add(right, Align::Client);
 
@@ -110,8 +114,8 @@ class DemoForm : public WindowBase {
                    "Select an object from the list above, to view more detailed information "
                    "it."});
     right.Layout().Add(info, Align::Bottom, kInfoHeight);
-    infoSplitter.Create({.parent = right, .id = 20, .vertical = false,
-                         .layout = &right.Layout(), .target = info});
+    infoSplitter.Create(
+        {.parent = right, .id = 20, .vertical = false, .layout = &right.Layout(), .target = info});
     list.Create({.parent = right, .id = 21});
     list.SetSmallImages(priorityIcons);
     list.SetStateImages(objectIcons);

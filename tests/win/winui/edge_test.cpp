@@ -92,12 +92,22 @@ class SettingsDialog : public DialogBase {
 
  protected:
   void OnCreate() override {
-    ok.Create({.parent = *this, .id = IDOK, .x = 150, .y = 90, .width = 75, .height = 23,
-               .text = "OK"},
-              true);
-    cancel.Create({.parent = *this, .id = IDCANCEL, .x = 230, .y = 90, .width = 75,
-                   .height = 23, .text = "Cancel"});
-    ask.Create({.parent = *this, .id = 3, .x = 10, .y = 10, .width = 200, .height = 20,
+    ok.Create(
+        {.parent = *this, .id = IDOK, .x = 150, .y = 90, .width = 75, .height = 23, .text = "OK"},
+        true);
+    cancel.Create({.parent = *this,
+                   .id = IDCANCEL,
+                   .x = 230,
+                   .y = 90,
+                   .width = 75,
+                   .height = 23,
+                   .text = "Cancel"});
+    ask.Create({.parent = *this,
+                .id = 3,
+                .x = 10,
+                .y = 10,
+                .width = 200,
+                .height = 20,
                 .text = "Ask before terminate"});
     history.Create({.parent = *this, .id = 4, .x = 10, .y = 40, .width = 200, .height = 120});
     history.Add("notepad.exe");
@@ -149,8 +159,8 @@ class PlainDialog : public DialogBase {
 
  protected:
   void OnCreate() override {
-    ok.Create({.parent = *this, .id = IDOK, .x = 10, .y = 10, .width = 75, .height = 23,
-               .text = "OK"});
+    ok.Create(
+        {.parent = *this, .id = IDOK, .x = 10, .y = 10, .width = 75, .height = 23, .text = "OK"});
   }
 };
 

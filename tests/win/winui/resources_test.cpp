@@ -52,9 +52,8 @@ TEST(ResourcesTest, TheLogoIsOnTheBarColourAndItsCutOffRowsArePlain) {
 
 TEST(ResourcesTest, TheIconComesInThreeSizes) {
   for (int size : {16, 32, 48}) {
-    HICON icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                 MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, size,
-                                                 size, 0));
+    HICON icon = static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
     ICONINFO info{};
     ASSERT_TRUE(::GetIconInfo(icon, &info));

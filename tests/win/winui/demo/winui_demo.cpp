@@ -8,7 +8,7 @@
 using namespace orvane::winui;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  InitCommonControls();
+  orvane::winui::InitCommonControls();
   testing::DemoForm form;
   form.quitOnDestroy = true;
   form.Open(800, 560);
@@ -16,8 +16,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   HTREEITEM computer = form.tree.Insert({.text = "WORKSTATION", .stateImage = 2});
   const char* processes[] = {"explorer.exe", "csrss.exe", "notepad.exe"};
   for (const char* name : processes) {
-    HTREEITEM p = form.tree.Insert(
-        {.parent = computer, .text = name, .stateImage = name[0] == 'c' ? 4 : 3});
+    HTREEITEM p =
+        form.tree.Insert({.parent = computer, .text = name, .stateImage = name[0] == 'c' ? 4 : 3});
     HTREEITEM t = form.tree.Insert({.parent = p, .text = "1044", .stateImage = 5});
     form.tree.Insert({.parent = t, .text = "Untitled - Notepad", .stateImage = 6});
     form.tree.Expand(p);
