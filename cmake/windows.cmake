@@ -1,12 +1,18 @@
 # Windows build (MinGW-w64): the programs, the Win32 adapters and their tests under Wine.
 add_link_options(-static -static-libgcc -static-libstdc++)
+enable_language(RC)
 
-file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp)
+file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp
+     ${CMAKE_SOURCE_DIR}/src/winui/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX "/app/win32/main\\.cpp$")
 add_library(orvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(orvane_win32 PUBLIC orvane_core)
 target_compile_definitions(orvane_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(orvane_win32 PUBLIC comctl32 gdi32 user32 advapi32 shell32 comdlg32)
+
+# The program's resources (images, icon, version, manifest). A static library would drop them,
+# so each executable that needs them lists this file among its sources.
+set(ORVANE_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/win32/res/orvane.rc)
 
 # GoogleTest from Debian's source package, built for Windows.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -18,9 +24,14 @@ add_executable(test_window tests/win/helper/test_window.cpp)
 target_compile_definitions(test_window PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(test_window PRIVATE user32 gdi32)
 
+# The wrapper layer's demo window with sample objects, for screenshots.
+add_executable(winui_demo WIN32 tests/win/winui/demo/winui_demo.cpp ${ORVANE_RESOURCES})
+target_include_directories(winui_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(winui_demo PRIVATE orvane_win32)
+
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp
      ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
-add_executable(win_tests ${WIN_TEST_SOURCES})
+add_executable(win_tests ${WIN_TEST_SOURCES} ${ORVANE_RESOURCES})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(win_tests PRIVATE orvane_win32 gtest gtest_main)
 add_dependencies(win_tests test_window)

@@ -1,0 +1,387 @@
+#!/usr/bin/env python3
+"""Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the
+application icon (16, 32, 48) and the 233 x 59 logo.
+
+Shapes are drawn with 4 x 4 supersampling in plain Python; strips are written as 24-bit BMP
+with magenta as the transparent key (semi-transparent edge pixels are blended onto white, the
+background of the tree and list). The icon and the logo go through ImageMagick's convert (the
+icon's sizes are assembled from PNGs, the logo's lettering needs a real font). PNG previews are
+written beside the outputs for looking at (they are not committed).
+
+Run: python3 scripts/draw_artwork.py
+"""
+import math
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+import zlib
+
+RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "app", "win32", "res")
+BAR = (165, 178, 221)
+KEY = (255, 0, 255)
+SS = 4  # samples per pixel edge
+
+
+class Canvas:
+    def __init__(self, w, h):
+        self.w, self.h = w, h
+        self.px = [[(0.0, 0.0, 0.0, 0.0) for _ in range(w)] for _ in range(h)]
+
+    def fill(self, inside, colour, box=None, alpha=1.0):
+        """Paints colour (r, g, b) over every point for which inside(x, y) holds."""
+        x0, y0, x1, y1 = box or (0, 0, self.w, self.h)
+        x0, y0 = max(0, int(math.floor(x0))), max(0, int(math.floor(y0)))
+        x1, y1 = min(self.w, int(math.ceil(x1))), min(self.h, int(math.ceil(y1)))
+        for j in range(y0, y1):
+            for i in range(x0, x1):
+                hits = 0
+                for sj in range(SS):
+                    for si in range(SS):
+                        if inside(i + (si + 0.5) / SS, j + (sj + 0.5) / SS):
+                            hits += 1
+                if hits:
+                    self.blend(i, j, colour, alpha * hits / (SS * SS))
+
+    def blend(self, i, j, colour, a):
+        r, g, b, da = self.px[j][i]
+        out = a + da * (1 - a)
+        if out <= 0:
+            return
+        mix = lambda c, d: (c * a + d * da * (1 - a)) / out
+        self.px[j][i] = (mix(colour[0], r), mix(colour[1], g), mix(colour[2], b), out)
+
+    # Shapes, in pixel units (pixel i covers [i, i + 1)).
+    def rect(self, x0, y0, x1, y1, colour, alpha=1.0):
+        self.fill(lambda x, y: x0 <= x < x1 and y0 <= y < y1, colour, (x0, y0, x1, y1), alpha)
+
+    def vgradient(self, x0, y0, x1, y1, top, bottom):
+        for j in range(int(y0), int(y1)):
+            t = (j - y0) / max(1, (y1 - y0 - 1))
+            c = tuple(top[k] + (bottom[k] - top[k]) * t for k in range(3))
+            self.rect(x0, j, x1, j + 1, c)
+
+    def rrect(self, x0, y0, x1, y1, r, colour, alpha=1.0):
+        def inside(x, y):
+            if not (x0 <= x < x1 and y0 <= y < y1):
+                return False
+            cx = min(max(x, x0 + r), x1 - r)
+            cy = min(max(y, y0 + r), y1 - r)
+            return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+        self.fill(inside, colour, (x0, y0, x1, y1), alpha)
+
+    def ellipse(self, cx, cy, rx, ry, colour, alpha=1.0):
+        self.fill(lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1, colour,
+                  (cx - rx, cy - ry, cx + rx, cy + ry), alpha)
+
+    def polygon(self, pts, colour, alpha=1.0):
+        def inside(x, y):
+            c = False
+            n = len(pts)
+            for k in range(n):
+                (ax, ay), (bx, by) = pts[k], pts[(k + 1) % n]
+                if (ay > y) != (by > y) and x < (bx - ax) * (y - ay) / (by - ay) + ax:
+                    c = not c
+            return c
+        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+        self.fill(inside, colour, (min(xs), min(ys), max(xs), max(ys)), alpha)
+
+    def line(self, pts, width, colour, alpha=1.0):
+        half = width / 2.0
+
+        def dist(x, y, a, b):
+            (ax, ay), (bx, by) = a, b
+            dx, dy = bx - ax, by - ay
+            t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy or 1)))
+            return math.hypot(x - ax - t * dx, y - ay - t * dy)
+
+        def inside(x, y):
+            return any(dist(x, y, pts[k], pts[k + 1]) <= half for k in range(len(pts) - 1))
+        xs, ys = [p[0] for p in pts], [p[1] for p in pts]
+        self.fill(inside, colour, (min(xs) - half, min(ys) - half, max(xs) + half,
+                                   max(ys) + half), alpha)
+
+    def rgba_rows(self):
+        return [[(round(r), round(g), round(b), round(a * 255)) for r, g, b, a in row]
+                for row in self.px]
+
+    def keyed_rows(self, back=(255, 255, 255)):
+        """Opaque pixels for a magenta-keyed strip: clear ones become the key."""
+        rows = []
+        for row in self.px:
+            out = []
+            for r, g, b, a in row:
+                if a < 0.3:
+                    out.append(KEY)
+                else:
+                    out.append(tuple(round(c * a + bc * (1 - a)) for c, bc in zip((r, g, b), back)))
+            rows.append(out)
+        return rows
+
+
+def darker(c, f=0.6):
+    return tuple(int(v * f) for v in c)
+
+
+def lighter(c, f=0.5):
+    return tuple(int(v + (255 - v) * f) for v in c)
+
+
+# ---- 16 x 16 images --------------------------------------------------------------------
+
+NAVY = (10, 36, 106)
+OUTLINE = (48, 48, 48)
+
+
+def icon_none(c):
+    pass
+
+
+def icon_object(c):
+    # A blue cube: an object of any kind.
+    top = [(8, 1.5), (14.5, 4.5), (8, 7.5), (1.5, 4.5)]
+    left = [(1.5, 4.5), (8, 7.5), (8, 14.5), (1.5, 11.5)]
+    right = [(8, 7.5), (14.5, 4.5), (14.5, 11.5), (8, 14.5)]
+    c.polygon(top, (150, 180, 240))
+    c.polygon(left, (60, 100, 200))
+    c.polygon(right, (30, 60, 150))
+    c.line(top + [top[0]], 1, NAVY)
+    c.line([(1.5, 4.5), (1.5, 11.5), (8, 14.5), (14.5, 11.5), (14.5, 4.5)], 1, NAVY)
+    c.line([(8, 7.5), (8, 14.5)], 1, NAVY)
+
+
+def icon_computer(c):
+    # A monitor with a blue desktop on a beige stand.
+    c.rect(1, 1, 15, 12, OUTLINE)
+    c.rect(2, 2, 14, 11, (212, 208, 200))
+    c.vgradient(3, 3, 13, 10, (58, 110, 165), (20, 60, 130))
+    c.rect(3, 8, 13, 10, (0, 128, 128))
+    c.rect(4, 4, 7, 6, (240, 240, 240))
+    c.rect(6, 12, 10, 13, OUTLINE)
+    c.rect(3, 13, 13, 15, OUTLINE)
+    c.rect(4, 13, 12, 14, (212, 208, 200))
+    c.rect(11, 13, 12, 14, (0, 160, 0))
+
+
+def gear(c, cx, cy, r_out, r_in, hole, colour, teeth=8, phase=0.0):
+    pts = []
+    for k in range(teeth * 4):
+        a = phase + 2 * math.pi * k / (teeth * 4)
+        r = r_out if k % 4 in (1, 2) else r_in
+        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    c.polygon(pts, darker(colour, 0.55))
+    inner = [(cx + (x - cx) * 0.86, cy + (y - cy) * 0.86) for x, y in pts]
+    c.polygon(inner, colour)
+    c.ellipse(cx - 0.6, cy - 0.6, r_in * 0.55, r_in * 0.55, lighter(colour, 0.45), 0.7)
+    c.ellipse(cx, cy, hole, hole, darker(colour, 0.55))
+    c.ellipse(cx, cy, hole - 0.9, hole - 0.9, (255, 255, 255))
+
+
+def application_frame(c, body=(255, 255, 255)):
+    c.rect(0, 1, 16, 15, OUTLINE)
+    c.rect(1, 2, 15, 14, body)
+    c.rect(1, 2, 15, 5, NAVY)
+    c.rect(2, 3, 10, 4, (166, 202, 240))
+
+
+def icon_process(c):
+    # A program window with a running cog: a process.
+    application_frame(c)
+    gear(c, 8.5, 9.5, 4.6, 3.3, 1.4, (60, 110, 200), teeth=6, phase=0.3)
+
+
+def icon_system_process(c):
+    # The same with a red cog: a process that belongs to the system.
+    application_frame(c, (255, 246, 230))
+    gear(c, 8.5, 9.5, 4.6, 3.3, 1.4, (205, 45, 35), teeth=6, phase=0.3)
+
+
+def icon_thread(c):
+    # A spool of thread.
+    c.rrect(2, 1, 14, 4, 1, (120, 72, 30))
+    c.rrect(2, 12, 14, 15, 1, (120, 72, 30))
+    c.rect(3, 1.5, 13, 2.5, (170, 110, 55))
+    c.rect(4, 4, 12, 12, (30, 120, 60))
+    for y in range(4, 12, 2):
+        c.line([(4, y + 0.5), (12, y + 1.5)], 0.8, (90, 190, 110))
+    c.line([(12, 9), (14.5, 8), (15, 10.5)], 1, (30, 120, 60))
+
+
+def icon_window(c):
+    # A top-level window: title bar, caption buttons, body.
+    c.rect(1, 2, 15, 14, OUTLINE)
+    c.rect(2, 3, 14, 13, (255, 255, 255))
+    c.vgradient(2, 3, 14, 6, (10, 36, 106), (60, 100, 200))
+    c.rect(11, 4, 13, 5, (212, 208, 200))
+    c.rect(3, 8, 9, 9, (160, 160, 160))
+    c.rect(3, 10, 11, 11, (160, 160, 160))
+
+
+def arrow(c, up, colour, y_shift=0.0):
+    if up:
+        pts = [(8, 2 + y_shift), (14, 8.5 + y_shift), (10.5, 8.5 + y_shift),
+               (10.5, 14 + y_shift), (5.5, 14 + y_shift), (5.5, 8.5 + y_shift),
+               (2, 8.5 + y_shift)]
+    else:
+        pts = [(x, 16 - y) for x, y in [(8, 2), (14, 8.5), (10.5, 8.5), (10.5, 14), (5.5, 14),
+                                        (5.5, 8.5), (2, 8.5)]]
+    c.polygon(pts, darker(colour, 0.55))
+    inner = [(8 + (x - 8) * 0.78, 8 + (y - 8) * 0.78) for x, y in pts]
+    c.polygon(inner, colour)
+
+
+def icon_priority_low(c):
+    arrow(c, False, (70, 130, 230))
+
+
+def icon_priority_normal(c):
+    c.ellipse(8, 8, 5.5, 5.5, (20, 110, 30))
+    c.ellipse(8, 8, 4.5, 4.5, (60, 190, 70))
+    c.ellipse(7, 6.8, 2.0, 1.6, (190, 240, 190))
+
+
+def icon_priority_high(c):
+    arrow(c, True, (245, 150, 30))
+
+
+def icon_priority_realtime(c):
+    for y in (1.5, 7.5):
+        pts = [(8, y), (14.5, y + 6.5), (11.5, y + 6.5), (8, y + 3), (4.5, y + 6.5),
+               (1.5, y + 6.5)]
+        c.polygon(pts, (140, 10, 10))
+        inner = [(8 + (x - 8) * 0.8, y + 3.5 + (py - y - 3.5) * 0.7) for x, py in pts]
+        c.polygon(inner, (230, 40, 30))
+
+
+def icon_priority_window(c):
+    c.rect(2, 3, 14, 13, OUTLINE)
+    c.rect(3, 4, 13, 12, (255, 255, 255))
+    c.rect(3, 4, 13, 6, (60, 100, 200))
+
+
+OBJECT_ICONS = [icon_none, icon_object, icon_computer, icon_process, icon_system_process,
+                icon_thread, icon_window]
+PRIORITY_ICONS = [icon_priority_low, icon_priority_normal, icon_priority_high,
+                  icon_priority_realtime, icon_priority_window]
+
+
+def strip(drawers):
+    rows = [[] for _ in range(16)]
+    for draw in drawers:
+        c = Canvas(16, 16)
+        draw(c)
+        for j, row in enumerate(c.keyed_rows()):
+            rows[j].extend(row)
+    return rows
+
+
+# ---- application icon ------------------------------------------------------------------
+
+def app_icon(n):
+    """A monitor showing a processor graph on the bar colour: the task manager."""
+    c = Canvas(n, n)
+    s = n / 48.0
+    c.rrect(1 * s, 3 * s, 47 * s, 37 * s, 4 * s, (40, 40, 48))
+    c.rrect(3 * s, 5 * s, 45 * s, 35 * s, 3 * s, BAR)
+    c.vgradient(6 * s, 8 * s, 42 * s, 32 * s, (16, 32, 80), (10, 20, 50))
+    step = max(1, round(6 * s))
+    for x in range(round(6 * s), round(42 * s), step):
+        c.rect(x, 8 * s, x + max(1, round(s * 0.6)), 32 * s, (40, 80, 60))
+    graph = [(6, 26), (12, 24), (16, 27), (21, 15), (25, 21), (30, 11), (34, 18), (38, 14),
+             (42, 16)]
+    c.line([(x * s, y * s) for x, y in graph], max(1.2, 2.4 * s), (60, 230, 90))
+    c.rect(19 * s, 37 * s, 29 * s, 41 * s, (40, 40, 48))
+    c.rrect(11 * s, 41 * s, 37 * s, 46 * s, 2 * s, (40, 40, 48))
+    c.rrect(12 * s, 42 * s, 36 * s, 45 * s, 1.5 * s, (200, 205, 220))
+    return c.rgba_rows()
+
+
+# ---- file writers ----------------------------------------------------------------------
+
+def write_bmp24(path, rows):
+    h, w = len(rows), len(rows[0])
+    stride = (w * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(rows):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        line += bytes(stride - len(line))
+        data += line
+    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
+def write_png(path, rows, alpha):
+    h, w = len(rows), len(rows[0])
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)
+        for px in row:
+            raw += bytes(px[:4] if alpha else px[:3])
+    chunk = lambda t, d: (struct.pack(">I", len(d)) + t + d +
+                          struct.pack(">I", zlib.crc32(t + d) & 0xFFFFFFFF))
+    ihdr = struct.pack(">IIBBBBB", w, h, 8, 6 if alpha else 2, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) +
+                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
+def preview(path, rows, scale=4):
+    """An enlarged copy with the key shown as light grey, for looking at."""
+    out = []
+    for row in rows:
+        big = []
+        for px in row:
+            big.extend([(200, 200, 200) if px == KEY else px] * scale)
+        out.extend([big] * scale)
+    write_png(path, out, False)
+
+
+def logo(path):
+    bar = "rgb(%d,%d,%d)" % BAR
+    subprocess.run([
+        "convert", "-size", "233x59", "xc:" + bar,
+        # The bar shows the top 51 rows; the rest stays plain bar colour.
+        "-fill", "rgba(255,255,255,0.18)", "-draw", "roundrectangle 4,3 228,47 8,8",
+        "-fill", "rgb(70,86,150)", "-draw", "rectangle 12,34 220,34",
+        "-font", "DejaVu-Sans-Bold", "-pointsize", "26",
+        "-fill", "rgb(92,104,160)", "-annotate", "+14+30", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+12+28", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+131+30", "2000",
+        "-fill", "white", "-annotate", "+129+28", "2000",
+        "-font", "DejaVu-Sans", "-pointsize", "8.5",
+        "-fill", "rgb(30,44,110)", "-annotate", "+13+44",
+        "P R O F E S S I O N A L   T A S K   M A N A G E R",
+        "-type", "TrueColor", "BMP3:" + path], check=True)
+
+
+def main():
+    os.makedirs(RES, exist_ok=True)
+    objects = strip(OBJECT_ICONS)
+    priorities = strip(PRIORITY_ICONS)
+    write_bmp24(os.path.join(RES, "view_object_icons.bmp"), objects)
+    write_bmp24(os.path.join(RES, "view_object_icons_priority.bmp"), priorities)
+    preview(os.path.join(RES, "view_object_icons.png"), objects, 6)
+    preview(os.path.join(RES, "view_object_icons_priority.png"), priorities, 6)
+
+    with tempfile.TemporaryDirectory() as tmp:
+        pngs = []
+        for n in (16, 32, 48):
+            p = os.path.join(tmp, "icon%d.png" % n)
+            write_png(p, app_icon(n), True)
+            pngs.append(p)
+        subprocess.run(["convert"] + pngs + [os.path.join(RES, "orvane.ico")], check=True)
+        subprocess.run(["convert", pngs[2], "-scale", "400%",
+                        os.path.join(RES, "orvane_icon_preview.png")], check=True)
+    logo(os.path.join(RES, "image_logo.bmp"))
+    subprocess.run(["convert", os.path.join(RES, "image_logo.bmp"), "-scale", "300%",
+                    os.path.join(RES, "image_logo_preview.png")], check=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

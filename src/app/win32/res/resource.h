@@ -1,0 +1,20 @@
+#pragma once
+// Resource ids of the program, shared by orvane.rc and the code that loads them.
+
+// The application icon (16, 32 and 48 pixels); the lowest id, so the shell shows it.
+#define IDI_APP 1
+
+// 16 x 16 image strips (magenta is transparent). Object icons, used as state images:
+//   0 none (a state index of 0 shows nothing), 1 object in general, 2 computer,
+//   3 process, 4 system process, 5 thread, 6 window.
+#define IDB_VIEW_OBJECT_ICONS 101
+// Priority icons, used as small images of list rows:
+//   0 low (below 7), 1 normal (7 to 9), 2 high (10 to 13), 3 realtime (14 and above),
+//   4 window row.
+#define IDB_VIEW_OBJECT_ICONS_PRIORITY 102
+// The logo of the main bar, 233 x 59, on the bar colour (red 165, green 178, blue 221).
+#define IDB_IMAGE_LOGO 103
+
+// Counts of the strips, for the code that checks what it loaded.
+#define VIEW_OBJECT_ICONS_COUNT 7
+#define VIEW_OBJECT_ICONS_PRIORITY_COUNT 5

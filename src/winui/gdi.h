@@ -1,0 +1,54 @@
+#pragma once
+// Owners of GDI objects (fonts, brushes, bitmaps): deleted when the owner goes, so a window
+// keeps its fonts and brushes as plain members.
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+namespace orvane::winui {
+
+template <typename Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  ~GdiObject() { Reset(); }
+
+  operator Handle() const { return handle_; }
+  Handle Get() const { return handle_; }
+  void Reset(Handle handle = nullptr) {
+    if (handle_) ::DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;  // owned
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+
+// A font by face and height in pixels (negative: character height, as forms give it).
+inline Font MakeFont(const std::string& face, int height, bool bold = false) {
+  return Font(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str()));
+}
+
+// A bitmap resource of the executable.
+inline Bitmap LoadBitmapResource(int id) {
+  return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+}  // namespace orvane::winui

@@ -1,0 +1,174 @@
+#include "winui/list_view.h"
+
+#include "snapshot/error.h"
+
+namespace orvane::winui {
+
+void ListView::Create(const ControlArgs& args) {
+  CreateControl(WC_LISTVIEWA, args,
+                WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+                WS_EX_CLIENTEDGE);
+  const DWORD extended = LVS_EX_FULLROWSELECT;
+  SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+}
+
+int ListView::AddColumn(const std::string& caption, int width) {
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = const_cast<char*>(caption.c_str());
+  column.cx = width;
+  const int index = ColumnCount();
+  column.iSubItem = index;
+  return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(&column)));
+}
+
+int ListView::ColumnCount() const {
+  auto header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+  return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+std::string ListView::GetColumnText(int index) const {
+  char buffer[260] = {};
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = buffer;
+  column.cchTextMax = sizeof buffer;
+  SendMessage(LVM_GETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  return buffer;
+}
+
+void ListView::DeleteAllColumns() {
+  for (int n = ColumnCount(); n > 0; --n) SendMessage(LVM_DELETECOLUMN, 0);
+}
+
+int ListView::Insert(const ListItemArgs& item) {
+  LVITEMA lv{};
+  lv.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE | (item.image >= 0 ? LVIF_IMAGE : 0);
+  lv.iItem = item.index < 0 ? Count() : item.index;
+  lv.pszText = const_cast<char*>(item.text.c_str());
+  lv.iImage = item.image;
+  lv.lParam = item.param;
+  lv.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage + 1));
+  lv.stateMask = LVIS_STATEIMAGEMASK;
+  const int index =
+      static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv)));
+  if (index < 0) throw Error("Cannot insert list item");
+  return index;
+}
+
+void ListView::SetText(int index, int column, const std::string& text) {
+  LVITEMA lv{};
+  lv.iSubItem = column;
+  lv.pszText = const_cast<char*>(text.c_str());
+  SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
+}
+
+std::string ListView::GetText(int index, int column) const {
+  char buffer[260] = {};
+  LVITEMA lv{};
+  lv.iSubItem = column;
+  lv.pszText = buffer;
+  lv.cchTextMax = sizeof buffer;
+  SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
+  return buffer;
+}
+
+void ListView::SetImage(int index, int image) {
+  LVITEMA lv{};
+  lv.mask = LVIF_IMAGE;
+  lv.iItem = index;
+  lv.iImage = image;
+  SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+}
+
+int ListView::GetImage(int index) const {
+  LVITEMA lv{};
+  lv.mask = LVIF_IMAGE;
+  lv.iItem = index;
+  SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+  return lv.iImage;
+}
+
+void ListView::SetStateImage(int index, int stateImage) {
+  SetState(index, INDEXTOSTATEIMAGEMASK(static_cast<UINT>(stateImage + 1)), LVIS_STATEIMAGEMASK);
+}
+
+int ListView::GetStateImage(int index) const {
+  auto state = static_cast<UINT>(
+      SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_STATEIMAGEMASK));
+  return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+}
+
+void ListView::SetParam(int index, LPARAM param) {
+  LVITEMA lv{};
+  lv.mask = LVIF_PARAM;
+  lv.iItem = index;
+  lv.lParam = param;
+  SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+}
+
+LPARAM ListView::GetParam(int index) const {
+  LVITEMA lv{};
+  lv.mask = LVIF_PARAM;
+  lv.iItem = index;
+  SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
+  return lv.lParam;
+}
+
+int ListView::FindParam(LPARAM param) const {
+  LVFINDINFOA find{};
+  find.flags = LVFI_PARAM;
+  find.lParam = param;
+  return static_cast<int>(
+      SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+}
+
+bool ListView::IsSelected(int index) const {
+  return SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) != 0;
+}
+
+void ListView::SetSelected(int index, bool selected) {
+  SetState(index, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+void ListView::SetState(int index, UINT state, UINT mask) {
+  LVITEMA lv{};
+  lv.state = state;
+  lv.stateMask = mask;
+  SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
+}
+
+bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
+  result = 0;
+  switch (header.code) {
+    case LVN_COLUMNCLICK:
+      if (!onColumnClick) return false;
+      onColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+      return true;
+    case NM_CLICK:
+      if (!onClick) return false;
+      onClick();
+      return true;
+    case NM_DBLCLK:
+      if (!onDoubleClick) return false;
+      onDoubleClick(reinterpret_cast<NMITEMACTIVATE&>(header).iItem);
+      return true;
+    case LVN_KEYDOWN:
+      if (!onKeyDown) return false;
+      onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
+      return true;
+    case LVN_ITEMCHANGED: {
+      const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
+      if (!onSelectionChanged || !(change.uChanged & LVIF_STATE) ||
+          ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) == 0)
+        return false;
+      onSelectionChanged(change.iItem);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace orvane::winui

@@ -1,0 +1,104 @@
+#include "winui/panel.h"
+
+namespace orvane::winui {
+
+void Panel::Create(const PanelArgs& args) {
+  background_ = args.background;
+  brush_.Reset(::CreateSolidBrush(background_));
+  font_ = args.font ? args.font
+                    : reinterpret_cast<HFONT>(::SendMessageA(args.parent, WM_GETFONT, 0, 0));
+  if (!font_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  WindowArgs w;
+  w.className = "OrvanePanel";
+  w.text = args.text;
+  w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
+  w.exStyle = args.bevel == Bevel::Lowered ? WS_EX_STATICEDGE : 0;
+  w.x = args.x;
+  w.y = args.y;
+  w.width = args.width;
+  w.height = args.height;
+  w.parent = args.parent;
+  w.id = args.id;
+  w.background = nullptr;  // painted here, in the panel's own colour
+  WindowBase::Create(w);
+  layout_.SetParent(*this);
+}
+
+void Panel::SetBackground(COLORREF colour) {
+  background_ = colour;
+  brush_.Reset(::CreateSolidBrush(colour));
+  Invalidate();
+}
+
+void Panel::SetCaption(const std::string& text) {
+  SetText(text);
+  Invalidate();
+}
+
+void Panel::SetCaptionFont(HFONT font) {
+  font_ = font;
+  Invalidate();
+}
+
+void Panel::OnSize(int width, int height) {
+  layout_.Apply();
+  if (onResize) onResize(width, height);
+}
+
+bool Panel::OnCommand(int id, int code, HWND control) {
+  ::SendMessageA(Parent(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(control));
+  return true;
+}
+
+bool Panel::OnNotify(NMHDR& header, LRESULT& result) {
+  result = ::SendMessageA(Parent(), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+  return true;
+}
+
+bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      result = 1;  // WM_PAINT fills the whole client area
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(*this, &ps);
+      Paint(dc);
+      ::EndPaint(*this, &ps);
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wp));
+      return true;
+    case WM_SETTEXT:
+      result = DefaultProc(msg, wp, lp);
+      Invalidate();
+      return true;
+    case WM_SETFONT:
+      // Also the font the panel's children inherit when they are created.
+      font_ = reinterpret_cast<HFONT>(wp);
+      if (lp) Invalidate();
+      return true;
+    case WM_GETFONT:
+      result = reinterpret_cast<LRESULT>(font_);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Panel::Paint(HDC dc) {
+  RECT r = ClientRect();
+  ::FillRect(dc, &r, brush_);
+  const std::string text = GetText();
+  if (text.empty()) return;
+  HGDIOBJ old = font_ ? ::SelectObject(dc, font_) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  r.left += textIndent_;
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (old) ::SelectObject(dc, old);
+}
+
+}  // namespace orvane::winui

@@ -1,0 +1,94 @@
+#include "winui/tree_view.h"
+
+#include "snapshot/error.h"
+
+namespace orvane::winui {
+
+void TreeView::Create(const ControlArgs& args) {
+  CreateControl(WC_TREEVIEWA, args,
+                WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE);
+}
+
+HTREEITEM TreeView::Insert(const TreeItemArgs& item) {
+  TVINSERTSTRUCTA insert{};
+  insert.hParent = item.parent;
+  insert.hInsertAfter = item.after;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
+  insert.item.pszText = const_cast<char*>(item.text.c_str());
+  insert.item.lParam = item.param;
+  insert.item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage));
+  insert.item.stateMask = TVIS_STATEIMAGEMASK;
+  auto handle = reinterpret_cast<HTREEITEM>(
+      SendMessage(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  if (!handle) throw Error("Cannot insert tree item");
+  return handle;
+}
+
+void TreeView::SetText(HTREEITEM item, const std::string& text) {
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = const_cast<char*>(text.c_str());
+  SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+std::string TreeView::GetText(HTREEITEM item) const {
+  char buffer[260] = {};
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = buffer;
+  tv.cchTextMax = sizeof buffer;
+  SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  return buffer;
+}
+
+void TreeView::SetStateImage(HTREEITEM item, int index) {
+  TVITEMA tv{};
+  tv.mask = TVIF_STATE;
+  tv.hItem = item;
+  tv.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(index));
+  tv.stateMask = TVIS_STATEIMAGEMASK;
+  SendMessage(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+int TreeView::GetStateImage(HTREEITEM item) const {
+  auto state = static_cast<UINT>(
+      SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_STATEIMAGEMASK));
+  return static_cast<int>((state & TVIS_STATEIMAGEMASK) >> 12);
+}
+
+LPARAM TreeView::GetParam(HTREEITEM item) const {
+  TVITEMA tv{};
+  tv.mask = TVIF_PARAM;
+  tv.hItem = item;
+  SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  return tv.lParam;
+}
+
+HTREEITEM TreeView::NextInOrder(HTREEITEM item) const {
+  if (HTREEITEM child = FirstChild(item)) return child;
+  for (HTREEITEM at = item; at; at = ParentOf(at))
+    if (HTREEITEM sibling = NextSibling(at)) return sibling;
+  return nullptr;
+}
+
+bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
+  result = 0;
+  switch (header.code) {
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW:
+      if (!onSelChanged) return false;
+      onSelChanged(reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
+      return true;
+    case NM_CLICK:
+      if (!onClick) return false;
+      onClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace orvane::winui

@@ -1,0 +1,75 @@
+#pragma once
+// A tree view: items with text, a state image and a pointer-sized value, and the owner's
+// typed events (selection changed, click).
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "winui/control.h"
+
+namespace orvane::winui {
+
+struct TreeItemArgs {
+  HTREEITEM parent = TVI_ROOT;
+  HTREEITEM after = TVI_LAST;
+  std::string text;
+  // Index in the state image list. The tree shows image n for index n, so image 0 is
+  // never shown and 0 means none.
+  int stateImage = 0;
+  LPARAM param = 0;
+};
+
+class TreeView : public Control {
+ public:
+  // Read-only (no label editing), lines and buttons at the root, selection always shown.
+  void Create(const ControlArgs& args);
+
+  void SetStateImages(HIMAGELIST images) {
+    SendMessage(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(images));
+  }
+  void SetIndent(int pixels) { SendMessage(TVM_SETINDENT, static_cast<WPARAM>(pixels)); }
+
+  HTREEITEM Insert(const TreeItemArgs& item);
+  void Delete(HTREEITEM item) { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)); }
+  void DeleteAll() { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
+  int Count() const { return static_cast<int>(SendMessage(TVM_GETCOUNT)); }
+
+  void SetText(HTREEITEM item, const std::string& text);
+  std::string GetText(HTREEITEM item) const;
+  void SetStateImage(HTREEITEM item, int index);
+  int GetStateImage(HTREEITEM item) const;
+  LPARAM GetParam(HTREEITEM item) const;
+
+  HTREEITEM Root() const { return Next(nullptr, TVGN_ROOT); }
+  HTREEITEM FirstChild(HTREEITEM item) const { return Next(item, TVGN_CHILD); }
+  HTREEITEM NextSibling(HTREEITEM item) const { return Next(item, TVGN_NEXT); }
+  HTREEITEM ParentOf(HTREEITEM item) const { return Next(item, TVGN_PARENT); }
+  // Depth first: the item's first child, else its next sibling, else the next of an ancestor.
+  HTREEITEM NextInOrder(HTREEITEM item) const;
+
+  HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
+  void Select(HTREEITEM item) {
+    SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  }
+  void Expand(HTREEITEM item) {
+    SendMessage(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+  }
+
+  // Events for the owner; empty functions are not called.
+  std::function<void(HTREEITEM)> onSelChanged;
+  std::function<void()> onClick;
+
+  bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
+
+ private:
+  HTREEITEM Next(HTREEITEM item, UINT relation) const {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessage(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  }
+};
+
+}  // namespace orvane::winui
