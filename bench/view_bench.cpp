@@ -182,7 +182,7 @@ class NullList : public ListControl {
   void RowAdded(std::size_t, const ListRow&) override {}
   void RowRemoved(std::size_t) override {}
   void RowRefilled(std::size_t, const ListRow&) override {}
-  void RowsReordered() override {}
+  void RowMoved(std::size_t, std::size_t) override {}
 };
 class NullPanels : public StatusPanels {
  public:

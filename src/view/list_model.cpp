@@ -30,13 +30,13 @@ void ListModel::RefillRow(ListRow& row, RowCells cells) {
   control_.RowRefilled(row.position, row);
 }
 
-void ListModel::Sort(const std::function<bool(const ListRow&, const ListRow&)>& less) {
-  std::stable_sort(rows_.begin(), rows_.end(),
-                   [&less](const std::unique_ptr<ListRow>& a, const std::unique_ptr<ListRow>& b) {
-                     return less(*a, *b);
-                   });
-  for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i]->position = i;
-  control_.RowsReordered();
+void ListModel::MoveRow(std::size_t from, std::size_t to) {
+  if (from == to || from >= rows_.size() || to >= rows_.size()) return;
+  auto row = std::move(rows_[from]);
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(from));
+  rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(to), std::move(row));
+  for (std::size_t i = std::min(from, to); i <= std::max(from, to); ++i) rows_[i]->position = i;
+  control_.RowMoved(from, to);
 }
 
 ListRow* ListModel::FindFirst(const ObjectKey& key) const {

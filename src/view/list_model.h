@@ -38,8 +38,8 @@ class ListControl {
   virtual void RowRemoved(std::size_t index) = 0;
   // Every cell of the row at index may have changed.
   virtual void RowRefilled(std::size_t index, const ListRow& row) = 0;
-  // The rows have been put in a new order; read them again from the model.
-  virtual void RowsReordered() = 0;
+  // The row at from has been taken out and put in at to; the rows between shifted by one.
+  virtual void RowMoved(std::size_t from, std::size_t to) = 0;
 };
 
 class ListModel {
@@ -52,8 +52,8 @@ class ListModel {
   ListRow& AddRow(const ObjectKey& key, RowCells cells);
   void DeleteRow(ListRow& row);
   void RefillRow(ListRow& row, RowCells cells);
-  // A stable sort of the rows present now; later rows are still appended at the end.
-  void Sort(const std::function<bool(const ListRow&, const ListRow&)>& less);
+  // Takes the row at from out and puts it in at to (sorting moves rows one at a time).
+  void MoveRow(std::size_t from, std::size_t to);
 
   // The first row in list order whose key equals key by KeyEquals, or null.
   ListRow* FindFirst(const ObjectKey& key) const;

@@ -70,8 +70,7 @@ class FakeTreeControl : public TreeControl {
 class FakeListControl : public ListControl {
  public:
   std::vector<RowCells> rows;
-  const ListModel* model = nullptr;  // read again on a reorder
-  int32_t added = 0, removed = 0, refilled = 0;
+  int32_t added = 0, removed = 0, refilled = 0, moved = 0;
 
   void RowAdded(std::size_t index, const ListRow& row) override {
     ++added;
@@ -85,9 +84,11 @@ class FakeListControl : public ListControl {
     ++refilled;
     rows.at(index) = row.cells;
   }
-  void RowsReordered() override {
-    rows.clear();
-    for (std::size_t i = 0; i < model->RowCount(); ++i) rows.push_back(model->Row(i).cells);
+  void RowMoved(std::size_t from, std::size_t to) override {
+    ++moved;
+    RowCells row = rows.at(from);
+    rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(from));
+    rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(to), row);
   }
 
   std::vector<std::string> Captions() const {
