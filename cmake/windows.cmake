@@ -43,3 +43,7 @@ endif()
 # Whole-cycle figures against the real services (run by hand, not by the tests).
 add_executable(cycle_bench bench/win/cycle_bench.cpp)
 target_link_libraries(cycle_bench PRIVATE orvane_win32)
+
+# The program.
+add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})
+target_link_libraries(orvn2k PRIVATE orvane_win32)

@@ -12,6 +12,8 @@ void StatusBar::SetPanels(const std::vector<int>& widths) {
   std::vector<int> rights;
   int right = 0;
   for (int width : widths) rights.push_back(right += width);
+  // The last panel runs to the bar's end, as status bars do, so its text is not cut short.
+  if (!rights.empty()) rights.back() = -1;
   SendMessage(SB_SETPARTS, rights.size(), reinterpret_cast<LPARAM>(rights.data()));
 }
 

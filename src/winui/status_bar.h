@@ -17,7 +17,7 @@ class StatusBar : public Control {
   // Sits at the bottom of its parent; a DockLayout gives it the bottom edge.
   void Create(const ControlArgs& args);
 
-  // One panel per width, left to right.
+  // One panel per width, left to right; the last one runs to the end of the bar.
   void SetPanels(const std::vector<int>& widths);
   int PanelCount() const { return static_cast<int>(SendMessage(SB_GETPARTS, 0, 0)); }
   // The panel's right edge, in pixels from the bar's left.

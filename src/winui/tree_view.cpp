@@ -80,7 +80,11 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW:
       if (!onSelChanged) return false;
-      onSelChanged(reinterpret_cast<NMTREEVIEWA&>(header).itemNew.hItem);
+      {
+        const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
+        onSelChanged(change.itemNew.hItem,
+                     change.action == TVC_BYMOUSE || change.action == TVC_BYKEYBOARD);
+      }
       return true;
     case NM_CLICK:
       if (!onClick) return false;

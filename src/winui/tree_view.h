@@ -60,7 +60,8 @@ class TreeView : public Control {
   }
 
   // Events for the owner; empty functions are not called.
-  std::function<void(HTREEITEM)> onSelChanged;
+  // byUser: the mouse or a key moved the selection (not a deletion or a program).
+  std::function<void(HTREEITEM, bool byUser)> onSelChanged;
   std::function<void()> onClick;
 
   bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;

@@ -1,0 +1,253 @@
+#include "app/win32/main_form.h"
+
+#include "app/presentation.h"
+#include "app/win32/res/resource.h"
+#include "winui/error_box.h"
+#include "winui/message_loop.h"
+
+namespace orvane::win32 {
+
+namespace {
+
+constexpr UINT_PTR kUpdateTimer = 1;
+constexpr UINT kUpdateInterval = 1000;
+constexpr int kBarHeight = 51;
+constexpr int kLogoWidth = 233;
+constexpr int kLogoHeight = 59;
+
+std::string ExecutablePath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+MainForm::MainForm(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {
+  appDirectory_ = DirectoryOf(ExecutablePath());
+  SetCurrentDirectoryA(appDirectory_.c_str());
+
+  if (AppliesSingleInstanceRule(arguments_)) {
+    mutex_ = CreateMutexA(nullptr, TRUE, kInstanceMutex);
+    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+      terminating_ = true;
+      PostQuitMessage(0);
+    }
+  }
+
+  sink_.Register(&treeListener_);
+  sink_.Register(&listFilter_);
+  sink_.Register(&statusListener_);
+  infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
+  infoThread_->SetSink(&sink_);
+}
+
+MainForm::~MainForm() {
+  // A cycle still being handed over needs this thread to take its records before the
+  // collector can be ended; the program itself never waits here, it just exits.
+  const DWORD start = GetTickCount();
+  while (infoThread_->Busy() && GetTickCount() - start < 10000) {
+    winui::PumpMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  infoThread_.reset();
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (mutex_) CloseHandle(mutex_);
+}
+
+void MainForm::Open(int showCommand) {
+  winui::WindowArgs args;
+  args.className = "TMainForm";
+  args.text = kMainCaption;
+  args.x = 286;
+  args.y = 82;
+  args.width = 911;
+  args.height = 724;
+  args.menu = BuildMenu();
+  args.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
+  args.smallIcon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
+  Create(args);
+  ShowWindow(*this, showCommand);
+  UpdateWindow(*this);
+}
+
+void MainForm::OnCreate() {
+  CreateComponents();
+  SetTimer(kUpdateTimer, kUpdateInterval);
+}
+
+void MainForm::CreateComponents() {
+  font_ = winui::MakeFont("MS Sans Serif", -11);
+  headingFont_ = winui::MakeFont("MS Sans Serif", -13, true);
+  SetFont(font_);
+  viewObjectIcons_ = winui::ImageList::FromResource(IDB_VIEW_OBJECT_ICONS);
+  viewObjectIconsPriority_ = winui::ImageList::FromResource(IDB_VIEW_OBJECT_ICONS_PRIORITY);
+  logoBitmap_ = winui::LoadBitmapResource(IDB_IMAGE_LOGO);
+  layout_.SetParent(*this);
+
+  // Children are laid out in the order added: each edge takes its part of what is left.
+  mainBar_.Create({.parent = *this, .id = 1, .background = kBarColour, .font = font_});
+  layout_.Add(mainBar_, winui::Align::Top, kBarHeight);
+  dockBig_.Create({.parent = mainBar_, .id = 2, .background = kBarColour});
+  mainBar_.Layout().Add(dockBig_, winui::Align::Left, 409);
+  imageLogo_.Create({.parent = mainBar_, .id = 3, .width = kLogoWidth, .height = kLogoHeight},
+                    logoBitmap_);
+  mainBar_.onResize = [this](int width, int) { MainBarResize(width); };
+
+  dockTop_.Create({.parent = *this, .id = 4});
+  layout_.Add(dockTop_, winui::Align::Top, 4);
+
+  viewStatus_.Create({.parent = *this, .id = 5, .font = font_});
+  viewStatus_.SetPanels({200, 200, 50});
+  layout_.Add(viewStatus_, winui::Align::Bottom);
+  dockBottom_.Create({.parent = *this, .id = 6});
+  layout_.Add(dockBottom_, winui::Align::Bottom, 4);
+
+  dockCenter_.Create({.parent = *this, .id = 7, .font = font_, .bevel = winui::Bevel::Lowered});
+  layout_.Add(dockCenter_, winui::Align::Client);
+
+  viewObjectTreeTV_.Create({.parent = dockCenter_, .id = 8});
+  viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
+  viewObjectTreeTV_.SetIndent(19);
+  dockCenter_.Layout().Add(viewObjectTreeTV_, winui::Align::Left, 272);
+  splitter2_.Create({.parent = dockCenter_,
+                     .id = 9,
+                     .vertical = true,
+                     .layout = &dockCenter_.Layout(),
+                     .target = viewObjectTreeTV_});
+  rightCenter_.Create({.parent = dockCenter_, .id = 10, .font = font_});
+  dockCenter_.Layout().Add(rightCenter_, winui::Align::Client);
+
+  viewListName_.Create({.parent = rightCenter_, .id = 11, .text = "Name", .font = headingFont_});
+  rightCenter_.Layout().Add(viewListName_, winui::Align::Top, 24);
+  viewObjectInfoRE_.Create({.parent = rightCenter_, .id = 12});
+  viewObjectInfoRE_.SetLines(InitialInfoLines());
+  rightCenter_.Layout().Add(viewObjectInfoRE_, winui::Align::Bottom, 90);
+  splitter1_.Create({.parent = rightCenter_,
+                     .id = 13,
+                     .vertical = false,
+                     .layout = &rightCenter_.Layout(),
+                     .target = viewObjectInfoRE_});
+  viewObjectListLV_.Create({.parent = rightCenter_, .id = 14});
+  viewObjectListLV_.SetSmallImages(viewObjectIconsPriority_);
+  viewObjectListLV_.SetStateImages(viewObjectIcons_);
+  viewObjectListLV_.AddColumn("Name", 150);
+  rightCenter_.Layout().Add(viewObjectListLV_, winui::Align::Client);
+
+  viewObjectTreeTV_.onSelChanged = [this](HTREEITEM, bool byUser) {
+    if (byUser && !quiet_) ViewObjectTreeTVClick();
+  };
+  viewObjectListLV_.onClick = [this] { ViewObjectListLVClick(); };
+  // Any key released in the list does what a click does; the posted message arrives after
+  // the key has moved the selection.
+  viewObjectListLV_.onKeyDown = [this](WORD) { PostMessageA(WM_APP, 0, 0); };
+  viewObjectListLV_.onColumnClick = [this](int column) { ViewObjectListLVColumnClick(column); };
+
+  layout_.Apply();
+}
+
+HMENU MainForm::BuildMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuA(file, MF_STRING, kMenuExit, "E&xit");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+  HMENU view = CreatePopupMenu();
+  AppendMenuA(view, MF_STRING, kMenuRefresh, "&Refresh\tF5");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
+
+  ACCEL keys[] = {{FVIRTKEY, VK_F5, kMenuRefresh}};
+  accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
+  return bar;
+}
+
+void MainForm::OnSize(int, int) {
+  layout_.Apply();
+  SetForegroundWindow(*this);
+}
+
+void MainForm::MainBarResize(int width) {
+  imageLogo_.Move(LogoLeft(width, kLogoWidth), 0, kLogoWidth, kLogoHeight);
+}
+
+bool MainForm::OnCommand(int id, int, HWND) {
+  switch (id) {
+    case kMenuExit:
+      MenuExitClick();
+      return true;
+    case kMenuRefresh:
+      ToolGeneral0RefreshClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void MainForm::OnTimer(UINT_PTR id) {
+  if (id == kUpdateTimer) UpdateTimer();
+}
+
+bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+  if (msg != WM_APP) return false;
+  ViewObjectListLVClick();
+  result = 0;
+  return true;
+}
+
+bool MainForm::OnClose() {
+  // The collector is neither stopped nor waited for: the process ends with it.
+  return false;
+}
+
+void MainForm::OnDestroy() {
+  KillTimer(kUpdateTimer);
+  PostQuitMessage(0);
+}
+
+void MainForm::MenuExitClick() {
+  PostMessageA(WM_CLOSE, 0, 0);
+}
+
+void MainForm::UpdateTimer() {
+  infoThread_->Wake();
+  if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
+    Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
+    ViewObjectTreeTVClick();
+    initialSelectionPending_ = false;
+  }
+}
+
+void MainForm::Quietly(const std::function<void()>& f) {
+  // Inserting into a visible list costs about a thousand times more with redraw on.
+  const bool wasQuiet = quiet_;
+  quiet_ = true;
+  viewObjectTreeTV_.SetRedraw(false);
+  viewObjectListLV_.SetRedraw(false);
+  auto restore = [&] {
+    quiet_ = wasQuiet;
+    if (wasQuiet) return;
+    viewObjectTreeTV_.SetRedraw(true);
+    viewObjectListLV_.SetRedraw(true);
+    InvalidateRect(viewObjectTreeTV_, nullptr, TRUE);
+    InvalidateRect(viewObjectListLV_, nullptr, TRUE);
+  };
+  try {
+    f();
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {
+  inner_.RunOnGui([this, &step] { form_.Quietly(step); });
+}
+
+}  // namespace orvane::win32

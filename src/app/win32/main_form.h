@@ -1,0 +1,167 @@
+#pragma once
+// The main window: navigation tree, object list with heading and information box, status
+// bar, the palette bars, and the timer that drives the collector.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "snapshot/collector.h"
+#include "snapshot/info_thread.h"
+#include "snapshot/record_sink.h"
+#include "snapshot/win32/system_services.h"
+#include "snapshot/win32/toolhelp_source.h"
+#include "snapshot/win32/window_dispatcher.h"
+#include "view/known_programs.h"
+#include "view/list_filter.h"
+#include "view/list_listener.h"
+#include "view/status_listener.h"
+#include "view/tree_listener.h"
+#include "view/win32/view_controls.h"
+#include "winui/gdi.h"
+#include "winui/image_list.h"
+#include "winui/list_view.h"
+#include "winui/panel.h"
+#include "winui/rich_edit.h"
+#include "winui/splitter.h"
+#include "winui/static_controls.h"
+#include "winui/status_bar.h"
+#include "winui/tree_view.h"
+#include "winui/window_base.h"
+
+namespace orvane::win32 {
+
+constexpr char kApplicationTitle[] = "Orvane 2000";
+constexpr char kMainCaption[] = "Orvane 2000 Professional";
+constexpr char kInstanceMutex[] = "Orvane2000Mutex";
+constexpr COLORREF kBarColour = RGB(165, 178, 221);
+
+// Menu command ids.
+enum MenuId : int {
+  kMenuExit = 100,
+  kMenuRefresh,
+};
+
+class MainForm : public winui::WindowBase {
+ public:
+  // Construction: the executable's directory becomes the current directory, the
+  // single-instance rule is applied, and the sink, the listeners and the collector thread
+  // (suspended) are made. arguments: the command line after the program name.
+  explicit MainForm(std::vector<std::string> arguments);
+  ~MainForm() override;
+
+  // Creates the window and its components (FormCreate) and shows it (FormShow).
+  void Open(int showCommand = SW_SHOWNORMAL);
+  // This is a second instance: the message loop is to end at its first turn.
+  bool Terminating() const { return terminating_; }
+  HACCEL Accelerators() const { return accelerators_; }
+
+  // Handlers, public so that tests can drive the window as a person would.
+  void UpdateTimer();
+  void ViewObjectTreeTVClick();
+  void ToolGeneral0RefreshClick();
+  void ViewObjectListLVClick();
+  void ViewObjectListLVColumnClick(int column);
+  void MenuExitClick();
+
+  winui::TreeView& Tree() { return viewObjectTreeTV_; }
+  winui::ListView& List() { return viewObjectListLV_; }
+  winui::RichEdit& Info() { return viewObjectInfoRE_; }
+  winui::StatusBar& Status() { return viewStatus_; }
+  winui::Panel& Heading() { return viewListName_; }
+  winui::Panel& Bar() { return mainBar_; }
+  winui::Picture& Logo() { return imageLogo_; }
+  ListFilter& Filter() { return listFilter_; }
+  InfoThread& Worker() { return *infoThread_; }
+  const TrayShared& Tray() const { return tray_; }
+  const std::string& AppDirectory() const { return appDirectory_; }
+
+ protected:
+  void OnCreate() override;
+  void OnSize(int width, int height) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  bool OnClose() override;
+  void OnDestroy() override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  // Runs the hand-over steps with the tree and the list not redrawing, once per batch.
+  class BatchDispatcher : public GuiDispatcher {
+   public:
+    BatchDispatcher(GuiDispatcher& inner, MainForm& form) : inner_(inner), form_(form) {}
+    void RunOnGui(const std::function<void()>& step) override;
+
+   private:
+    GuiDispatcher& inner_;  // not owned
+    MainForm& form_;        // not owned
+  };
+
+  void CreateComponents();
+  HMENU BuildMenu();
+  void MainBarResize(int width);
+  // Runs f with redraw off on the tree and the list, and the tree's programmatic selection
+  // changes ignored.
+  void Quietly(const std::function<void()>& f);
+
+  std::vector<std::string> arguments_;
+  std::string appDirectory_;
+  bool terminating_ = false;
+  HANDLE mutex_ = nullptr;         // owned; held for the life of the process
+  HACCEL accelerators_ = nullptr;  // owned
+  bool initialSelectionPending_ = true;
+  bool quiet_ = false;
+  std::string savedListHeading_;
+
+  // Platform services.
+  Win32Locale locale_;
+  Win32Clock clock_;
+  Win32Registry registry_;
+  ToolhelpSource source_;
+  TrayShared tray_;
+  KnownPrograms programs_{locale_};
+
+  // Components, in the order of the form.
+  winui::Font font_;
+  winui::Font headingFont_;
+  winui::ImageList viewObjectIcons_;
+  winui::ImageList viewObjectIconsPriority_;
+  winui::Bitmap logoBitmap_;
+  winui::DockLayout layout_;
+  winui::Panel mainBar_;
+  winui::Panel dockBig_;
+  winui::Picture imageLogo_;
+  winui::Panel dockTop_;
+  winui::Panel dockCenter_;
+  winui::TreeView viewObjectTreeTV_;
+  winui::Splitter splitter2_;
+  winui::Panel rightCenter_;
+  winui::Panel viewListName_;
+  winui::ListView viewObjectListLV_;
+  winui::Splitter splitter1_;
+  winui::RichEdit viewObjectInfoRE_;
+  winui::Panel dockBottom_;
+  winui::StatusBar viewStatus_;
+
+  // The view models and their listeners, served by the sink in this order: tree, list
+  // filter, status.
+  TreeViewControl treeControl_{viewObjectTreeTV_};
+  TreeModel treeModel_{treeControl_};
+  ListViewControl listControl_{viewObjectListLV_, listModel_};
+  ListModel listModel_{listControl_};
+  StatusBarPanels statusPanels_{viewStatus_};
+  RecordSink sink_;
+  TreeListener treeListener_{treeModel_, programs_};
+  ListListener listListener_{listModel_, programs_};
+  ListFilter listFilter_{listListener_};
+  StatusListener statusListener_{statusPanels_};
+
+  orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
+  WindowDispatcher dispatcher_;
+  BatchDispatcher batches_{dispatcher_, *this};
+  std::unique_ptr<InfoThread> infoThread_;  // last: it uses everything above
+};
+
+}  // namespace orvane::win32

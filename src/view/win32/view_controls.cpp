@@ -1,0 +1,73 @@
+#include "view/win32/view_controls.h"
+
+namespace orvane::win32 {
+
+void TreeViewControl::NodeAdded(TreeNode& node) {
+  winui::TreeItemArgs item;
+  item.parent = node.parent ? ItemOf(*node.parent) : TVI_ROOT;
+  item.text = node.content.text;
+  item.stateImage = node.content.stateImage;
+  item.param = reinterpret_cast<LPARAM>(&node);
+  node.controlItem = reinterpret_cast<uintptr_t>(tree_.Insert(item));
+  // The computer's processes are what a person comes for: show them unfolded.
+  if (node.parent && !node.parent->parent && node.parent->children.size() == 1) {
+    tree_.Expand(ItemOf(*node.parent));
+  }
+}
+
+void TreeViewControl::NodeRemoved(TreeNode& node) {
+  if (node.controlItem) tree_.Delete(ItemOf(node));
+  node.controlItem = 0;
+}
+
+void TreeViewControl::NodeRefilled(TreeNode& node) {
+  tree_.SetText(ItemOf(node), node.content.text);
+  tree_.SetStateImage(ItemOf(node), node.content.stateImage);
+}
+
+TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {
+  return item ? reinterpret_cast<TreeNode*>(tree_.GetParam(item)) : nullptr;
+}
+
+void ListViewControl::RowAdded(std::size_t index, const ListRow& row) {
+  Insert(index, row);
+}
+
+void ListViewControl::RowRemoved(std::size_t index) {
+  list_.Delete(static_cast<int>(index));
+}
+
+void ListViewControl::RowRefilled(std::size_t index, const ListRow& row) {
+  WriteCells(index, row);
+}
+
+void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
+  // The row is made anew at its place: its selection and focus stay behind.
+  list_.Delete(static_cast<int>(from));
+  Insert(to, model_.Row(to));
+}
+
+void ListViewControl::Insert(std::size_t index, const ListRow& row) {
+  winui::ListItemArgs item;
+  item.index = static_cast<int>(index);
+  item.text = row.cells.caption;
+  item.image = row.cells.smallImage;
+  item.stateImage = row.cells.stateImage;
+  item.param = reinterpret_cast<LPARAM>(&row);
+  const int at = list_.Insert(item);
+  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
+    list_.SetText(at, static_cast<int>(i + 1), row.cells.subItems[i]);
+  }
+}
+
+void ListViewControl::WriteCells(std::size_t index, const ListRow& row) {
+  const int at = static_cast<int>(index);
+  list_.SetText(at, 0, row.cells.caption);
+  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
+    list_.SetText(at, static_cast<int>(i + 1), row.cells.subItems[i]);
+  }
+  list_.SetImage(at, row.cells.smallImage);
+  list_.SetStateImage(at, row.cells.stateImage);
+}
+
+}  // namespace orvane::win32
