@@ -24,7 +24,8 @@ bool HasKind(const std::vector<SelectedRow>& rows, int32_t kind) {
 SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current) {
   SelectedRow selected;
   const std::optional<TrackedObject> tracked = current.FindTracked(row.key);
-  selected.key = tracked ? tracked->key : row.key;
+  // The record's own key words, which follow the record; the tracked key is the first one.
+  selected.key = tracked ? tracked->record.root.key : row.key;
   selected.caption = row.cells.caption;
   if (row.key.kind == kKindProcess && row.cells.subItems.size() > 1)
     selected.executable = row.cells.subItems[1];
