@@ -18,3 +18,9 @@
 // Counts of the strips, for the code that checks what it loaded.
 #define VIEW_OBJECT_ICONS_COUNT 7
 #define VIEW_OBJECT_ICONS_PRIORITY_COUNT 5
+
+// Tool-palette glyphs on the palette colour (magenta is transparent), one per action, in the
+// order of PaletteGlyph (app/palettes.h): 32 x 32 for the small layout, 48 x 48 for the large.
+#define IDB_PALETTE_GLYPHS_32 201
+#define IDB_PALETTE_GLYPHS_48 202
+#define PALETTE_GLYPHS_COUNT 20
