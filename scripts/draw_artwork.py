@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the tool
-palettes' glyph strips (32 x 32 and 48 x 48), the application icon (16, 32, 48) and the
+palettes' glyph strips (24, 32 and 48 pixels), the application icon (16, 32, 48) and the
 233 x 59 logo.
 
 Shapes are drawn with 4 x 4 supersampling in plain Python; strips are written as 24-bit BMP
@@ -277,7 +277,7 @@ def strip(drawers):
     return rows
 
 
-# ---- palette glyphs (32 x 32 and 48 x 48) ------------------------------------------------
+# ---- palette glyphs (24, 32 and 48 pixels) -------------------------------------------------
 # Drawn once in a 48-unit square and scaled, so both sizes share one design; edges are blended
 # onto the palette colour, which is BAR.
 
@@ -635,7 +635,7 @@ def main():
     write_bmp24(os.path.join(RES, "view_object_icons_priority.bmp"), priorities)
     preview(os.path.join(RES, "view_object_icons.png"), objects, 6)
     preview(os.path.join(RES, "view_object_icons_priority.png"), priorities, 6)
-    for n in (32, 48):
+    for n in (24, 32, 48):
         glyphs = glyph_strip(n)
         write_bmp24(os.path.join(RES, "palette_glyphs_%d.bmp" % n), glyphs)
         preview(os.path.join(RES, "palette_glyphs_%d.png" % n), glyphs, 2)

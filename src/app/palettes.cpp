@@ -117,6 +117,10 @@ int32_t ButtonSize(PaletteLayout layout) {
   return layout == PaletteLayout::kLarge ? kLargeButtonSize : kSmallButtonSize;
 }
 
+int32_t GlyphSize(PaletteLayout layout) {
+  return layout == PaletteLayout::kLarge ? 32 : 24;
+}
+
 ButtonPlace PlaceButton(const PaletteButton& button, int32_t index, PaletteLayout layout) {
   const int32_t size = ButtonSize(layout);
   return {index * size, 0, size, layout == PaletteLayout::kLarge ? button.caption : ""};

@@ -10,7 +10,8 @@
 
 namespace orvane {
 
-// Glyph indexes in the palette strips (IDB_PALETTE_GLYPHS_32 and _48 hold them in this order).
+// Glyph indexes in the palette strips (IDB_PALETTE_GLYPHS_24, _32 and _48 hold them in this
+// order).
 enum PaletteGlyph : int32_t {
   kGlyphStop = 0,
   kGlyphInc,
@@ -72,6 +73,8 @@ constexpr int32_t kLargeLayoutMinHeight = 46;
 
 PaletteLayout LayoutFor(int32_t hostHeight, bool floating);
 int32_t ButtonSize(PaletteLayout layout);
+// The glyph size that fits the layout's button: 24 alone in 32, 32 above a caption in 48.
+int32_t GlyphSize(PaletteLayout layout);
 
 struct ButtonPlace {
   int32_t left;

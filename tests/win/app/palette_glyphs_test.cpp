@@ -1,5 +1,5 @@
-// The palette glyph strips as the executable carries them: one glyph per PaletteGlyph, at both
-// button sizes.
+// The palette glyph strips as the executable carries them: one glyph per PaletteGlyph, at each
+// size.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -16,7 +16,8 @@ namespace {
 TEST(PaletteGlyphs, BothStripsHoldOneGlyphPerActionAtTheirButtonSize) {
   static_assert(PALETTE_GLYPHS_COUNT == kPaletteGlyphCount);
   InitCommonControls();
-  for (const auto& [id, size] : {std::pair{IDB_PALETTE_GLYPHS_32, kSmallButtonSize},
+  for (const auto& [id, size] : {std::pair{IDB_PALETTE_GLYPHS_24, GlyphSize(PaletteLayout::kSmall)},
+                                 std::pair{IDB_PALETTE_GLYPHS_32, GlyphSize(PaletteLayout::kLarge)},
                                  std::pair{IDB_PALETTE_GLYPHS_48, kLargeButtonSize}}) {
     winui::ImageList glyphs = winui::ImageList::FromResource(id, size);
     EXPECT_EQ(glyphs.Count(), kPaletteGlyphCount);
