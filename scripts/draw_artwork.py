@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the
-application icon (16, 32, 48) and the 233 x 59 logo.
+"""Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the tool
+palettes' glyph strips (24, 32 and 48 pixels), the application icon (16, 32, 48) and the
+233 x 59 logo.
 
 Shapes are drawn with 4 x 4 supersampling in plain Python; strips are written as 24-bit BMP
 with magenta as the transparent key (semi-transparent edge pixels are blended onto white, the
@@ -276,6 +277,273 @@ def strip(drawers):
     return rows
 
 
+# ---- palette glyphs (24, 32 and 48 pixels) -------------------------------------------------
+# Drawn once in a 48-unit square and scaled, so both sizes share one design; edges are blended
+# onto the palette colour, which is BAR.
+
+class Scaled:
+    """A canvas seen through a 48-unit coordinate system."""
+
+    def __init__(self, c):
+        self.c, self.s = c, c.w / 48.0
+
+    def p(self, pts):
+        return [(x * self.s, y * self.s) for x, y in pts]
+
+    def w(self, width):
+        return max(1.0, width * self.s)
+
+    def rect(self, x0, y0, x1, y1, colour, alpha=1.0):
+        s = self.s
+        self.c.rect(x0 * s, y0 * s, x1 * s, y1 * s, colour, alpha)
+
+    def rrect(self, x0, y0, x1, y1, r, colour, alpha=1.0):
+        s = self.s
+        self.c.rrect(x0 * s, y0 * s, x1 * s, y1 * s, r * s, colour, alpha)
+
+    def vgradient(self, x0, y0, x1, y1, top, bottom):
+        s = self.s
+        self.c.vgradient(round(x0 * s), round(y0 * s), round(x1 * s), round(y1 * s), top, bottom)
+
+    def ellipse(self, cx, cy, rx, ry, colour, alpha=1.0):
+        s = self.s
+        self.c.ellipse(cx * s, cy * s, rx * s, ry * s, colour, alpha)
+
+    def polygon(self, pts, colour, alpha=1.0):
+        self.c.polygon(self.p(pts), colour, alpha)
+
+    def line(self, pts, width, colour, alpha=1.0):
+        self.c.line(self.p(pts), self.w(width), colour, alpha)
+
+
+def arc(cx, cy, r, a0, a1, n=24):
+    """Points along a circle from angle a0 to a1 (degrees, clockwise on screen)."""
+    return [(cx + r * math.cos(math.radians(a0 + (a1 - a0) * k / n)),
+             cy + r * math.sin(math.radians(a0 + (a1 - a0) * k / n))) for k in range(n + 1)]
+
+
+def shadow(d, pts_or_box, kind="rrect", r=3):
+    if kind == "rrect":
+        x0, y0, x1, y1 = pts_or_box
+        d.rrect(x0 + 2, y0 + 2, x1 + 2, y1 + 2, r, (40, 50, 90), 0.35)
+
+
+def frame(d, x0, y0, x1, y1, body=(255, 255, 255), title=(10, 36, 106), title2=(70, 120, 220),
+          buttons=True):
+    """A top-level window: dark outline, gradient title bar, light body."""
+    shadow(d, (x0, y0, x1, y1))
+    d.rrect(x0, y0, x1, y1, 2, OUTLINE)
+    d.rect(x0 + 1.5, y0 + 1.5, x1 - 1.5, y1 - 1.5, body)
+    d.vgradient(x0 + 1.5, y0 + 1.5, x1 - 1.5, y0 + 8, title, title2)
+    if buttons and x1 - x0 > 20:
+        d.rect(x1 - 7, y0 + 3, x1 - 3, y0 + 6.5, (212, 208, 200))
+
+
+def badge_cog(d, cx=37, cy=37, colour=(60, 110, 200)):
+    """The process mark: a cog in the corner, as in the list's process image."""
+    d.ellipse(cx, cy, 10.5, 10.5, (255, 255, 255), 0.85)
+    gear(d.c, cx * d.s, cy * d.s, 9.5 * d.s, 6.8 * d.s, 2.8 * d.s, colour, teeth=7, phase=0.2)
+
+
+def eye(d, cx, cy, rx, colour=(20, 60, 140), slashed=False):
+    ry = rx * 0.62
+    lens = arc(cx, cy + ry * 0.9, rx * 1.12, 203, 337, 16) + arc(cx, cy - ry * 0.9, rx * 1.12, 23,
+                                                                 157, 16)
+    d.polygon(lens, darker(colour, 0.7))
+    inner = [(cx + (x - cx) * 0.86, cy + (y - cy) * 0.8) for x, y in lens]
+    d.polygon(inner, (255, 255, 255))
+    d.ellipse(cx, cy, ry * 0.8, ry * 0.8, colour)
+    d.ellipse(cx, cy, ry * 0.38, ry * 0.38, (10, 10, 20))
+    d.ellipse(cx - ry * 0.3, cy - ry * 0.3, ry * 0.2, ry * 0.2, (255, 255, 255))
+    if slashed:
+        d.line([(cx - rx, cy + rx * 0.8), (cx + rx, cy - rx * 0.8)], 5.5, (255, 255, 255))
+        d.line([(cx - rx, cy + rx * 0.8), (cx + rx, cy - rx * 0.8)], 3.2, (200, 30, 30))
+
+
+def big_arrow(d, up, colour):
+    pts = [(24, 4), (42, 22), (32, 22), (32, 43), (16, 43), (16, 22), (6, 22)]
+    if not up:
+        pts = [(x, 47 - y) for x, y in pts]
+    d.polygon([(x + 1.5, y + 1.5) for x, y in pts], (40, 50, 90), 0.35)
+    d.polygon(pts, darker(colour, 0.55))
+    inner = [(24 + (x - 24) * 0.84, 24 + (y - 24) * 0.86) for x, y in pts]
+    d.polygon(inner, colour)
+    hi = [(24 + (x - 24) * 0.5 - 3, 24 + (y - 24) * 0.6) for x, y in pts]
+    d.polygon(hi, lighter(colour, 0.45), 0.5)
+
+
+def window_plain(d):
+    frame(d, 5, 7, 43, 41)
+    d.rect(10, 19, 30, 21, (170, 170, 170))
+    d.rect(10, 25, 36, 27, (170, 170, 170))
+    d.rect(10, 31, 26, 33, (170, 170, 170))
+
+
+def glyph_stop(d):
+    # A red stop sign with a white cross: terminate.
+    octa = [(24 + 20 * math.cos(math.radians(22.5 + 45 * k)),
+             24 + 20 * math.sin(math.radians(22.5 + 45 * k))) for k in range(8)]
+    d.polygon([(x + 1.5, y + 1.5) for x, y in octa], (40, 50, 90), 0.35)
+    d.polygon(octa, (120, 10, 10))
+    d.polygon([(24 + (x - 24) * 0.88, 24 + (y - 24) * 0.88) for x, y in octa], (220, 40, 30))
+    d.ellipse(21, 17, 12, 8, (255, 140, 120), 0.35)
+    d.line([(16, 16), (32, 32)], 5.5, (255, 255, 255))
+    d.line([(32, 16), (16, 32)], 5.5, (255, 255, 255))
+
+
+def glyph_inc(d):
+    big_arrow(d, True, (250, 150, 30))
+
+
+def glyph_dec(d):
+    big_arrow(d, False, (60, 120, 230))
+
+
+def glyph_show(d):
+    frame(d, 4, 5, 44, 37)
+    eye(d, 22, 23, 13)
+
+
+def glyph_hide(d):
+    frame(d, 4, 5, 44, 37, body=(226, 226, 232), title=(110, 110, 120), title2=(160, 160, 170))
+    eye(d, 22, 23, 13, (90, 90, 110), slashed=True)
+
+
+def glyph_max(d):
+    frame(d, 3, 3, 45, 45)
+    d.rect(38, 6, 42, 9.5, (212, 208, 200))
+    for (x0, y0), (x1, y1) in [((18, 22), (10, 14)), ((30, 22), (38, 14)),
+                               ((18, 34), (10, 40)), ((30, 34), (38, 40))]:
+        d.line([(x0, y0), (x1, y1)], 2.6, (20, 110, 40))
+        dx, dy = (1 if x1 > x0 else -1), (1 if y1 > y0 else -1)
+        d.polygon([(x1 + dx, y1 + dy), (x1 - 7 * dx, y1 + dy), (x1 + dx, y1 - 7 * dy)],
+                  (20, 110, 40))
+
+
+def glyph_min(d):
+    frame(d, 8, 3, 40, 27, body=(255, 255, 255))
+    d.line([(24, 12), (24, 30)], 3, (20, 110, 40))
+    d.polygon([(16, 27), (32, 27), (24, 36)], (20, 110, 40))
+    shadow(d, (6, 38, 42, 45))
+    d.rrect(6, 38, 42, 45, 2, OUTLINE)
+    d.vgradient(7.5, 39.5, 40.5, 43.5, (10, 36, 106), (70, 120, 220))
+    d.rect(32, 41.5, 38, 43, (255, 255, 255))
+
+
+def glyph_norm(d):
+    # Two overlapping windows: restore.
+    frame(d, 16, 4, 45, 30, body=(236, 240, 250))
+    frame(d, 3, 17, 33, 44)
+    d.rect(8, 28, 24, 30, (170, 170, 170))
+    d.rect(8, 34, 28, 36, (170, 170, 170))
+
+
+def with_cog(draw):
+    def glyph(d):
+        draw(d)
+        badge_cog(d)
+    return glyph
+
+
+def glyph_run(d):
+    frame(d, 3, 5, 39, 39)
+    d.polygon([(20, 18), (44, 31), (20, 44)], (10, 80, 20))
+    d.polygon([(22.5, 22), (40, 31), (22.5, 40)], (50, 190, 60))
+    d.polygon([(23.5, 24), (31, 28), (23.5, 30)], (170, 240, 170), 0.6)
+
+
+def glyph_restart(d):
+    # A power symbol on a green button: a program started with Windows.
+    d.ellipse(25.5, 25.5, 20, 20, (40, 50, 90), 0.35)
+    d.ellipse(24, 24, 20, 20, (20, 90, 30))
+    d.ellipse(24, 24, 18, 18, (60, 170, 70))
+    d.ellipse(22, 18, 12, 8, (170, 235, 170), 0.4)
+    d.line(arc(24, 25, 10, -55, 235, 30), 3.6, (255, 255, 255))
+    d.line([(24, 10), (24, 24)], 3.6, (255, 255, 255))
+
+
+def glyph_close(d):
+    window_plain(d)
+    d.ellipse(36, 34, 11, 11, (120, 10, 10))
+    d.ellipse(36, 34, 9.8, 9.8, (220, 40, 30))
+    d.line([(31.5, 29.5), (40.5, 38.5)], 3.4, (255, 255, 255))
+    d.line([(40.5, 29.5), (31.5, 38.5)], 3.4, (255, 255, 255))
+
+
+def glyph_search(d):
+    d.line([(30, 30), (43, 43)], 7.5, (60, 40, 20))
+    d.line([(31, 31), (42, 42)], 5, (150, 100, 50))
+    d.ellipse(20.5, 20.5, 16, 16, (40, 50, 90), 0.3)
+    d.ellipse(19, 19, 16, 16, (70, 70, 80))
+    d.ellipse(19, 19, 12.5, 12.5, (200, 225, 250))
+    d.ellipse(15, 15, 6, 4.5, (255, 255, 255), 0.8)
+
+
+def glyph_refresh(d):
+    blue, dark = (50, 120, 220), (15, 50, 130)
+    for a0, a1, tip in [(200, 340, 340), (20, 160, 160)]:
+        pts = arc(24, 24, 15, a0, a1, 24)
+        d.line(pts, 7.5, dark)
+        d.line(pts, 5, blue)
+        x, y = pts[-1]
+        ang = math.radians(tip)
+        tx, ty = -math.sin(ang), math.cos(ang)  # direction of travel
+        nx, ny = math.cos(ang), math.sin(ang)
+        head = [(x + 8 * nx, y + 8 * ny), (x - 8 * nx, y - 8 * ny), (x + 9 * tx, y + 9 * ty)]
+        d.polygon(head, dark)
+        d.polygon([(x + 5.6 * nx + 0.8 * tx, y + 5.6 * ny + 0.8 * ty),
+                   (x - 5.6 * nx + 0.8 * tx, y - 5.6 * ny + 0.8 * ty),
+                   (x + 6.6 * tx, y + 6.6 * ty)], blue)
+
+
+def glyph_print(d):
+    d.rect(13, 4, 35, 20, OUTLINE)
+    d.rect(14.5, 5.5, 33.5, 20, (255, 255, 255))
+    for y in (9, 13):
+        d.rect(17, y, 31, y + 1.5, (150, 150, 150))
+    shadow(d, (4, 18, 44, 38))
+    d.rrect(4, 18, 44, 38, 3, OUTLINE)
+    d.rrect(5.5, 19.5, 42.5, 36.5, 2, (200, 200, 196))
+    d.rect(5.5, 19.5, 42.5, 23, (230, 230, 226))
+    d.rect(35, 25, 39, 28, (60, 190, 70))
+    d.rect(11, 31, 37, 44, OUTLINE)
+    d.rect(12.5, 31, 35.5, 42.5, (255, 255, 255))
+    for y in (34, 38):
+        d.rect(15, y, 33, y + 1.5, (40, 40, 160))
+
+
+def glyph_log(d):
+    # A ruled page with a pencil: the event log.
+    shadow(d, (8, 3, 38, 45))
+    d.rrect(8, 3, 38, 45, 1.5, OUTLINE)
+    d.rect(9.5, 4.5, 36.5, 43.5, (255, 253, 235))
+    d.rect(9.5, 4.5, 36.5, 10, (200, 60, 50))
+    for y in range(15, 42, 5):
+        d.rect(13, y, 33, y + 1.2, (110, 140, 200))
+    pencil = [(44, 15), (47, 18), (29, 36), (26, 33)]
+    d.polygon(pencil, (120, 80, 10))
+    d.polygon([(44.6, 16.2), (45.8, 17.4), (28.6, 34.6), (27.4, 33.4)], (250, 190, 40))
+    d.polygon([(26, 33), (29, 36), (23.5, 38.5)], (230, 200, 160))
+    d.polygon([(24.6, 36.1), (25.9, 37.4), (23.5, 38.5)], (40, 40, 40))
+
+
+# In the order of PaletteGlyph (src/app/palettes.h).
+PALETTE_GLYPHS = [glyph_stop, glyph_inc, glyph_dec, with_cog(glyph_show), with_cog(glyph_hide),
+                  with_cog(glyph_max), with_cog(glyph_min), with_cog(glyph_norm), glyph_run,
+                  glyph_restart, glyph_close, glyph_show, glyph_hide, glyph_max, glyph_min,
+                  glyph_norm, glyph_search, glyph_refresh, glyph_print, glyph_log]
+
+
+def glyph_strip(n):
+    rows = [[] for _ in range(n)]
+    for draw in PALETTE_GLYPHS:
+        c = Canvas(n, n)
+        draw(Scaled(c))
+        for j, row in enumerate(c.keyed_rows(BAR)):
+            rows[j].extend(row)
+    return rows
+
+
 # ---- application icon ------------------------------------------------------------------
 
 def app_icon(n):
@@ -367,6 +635,10 @@ def main():
     write_bmp24(os.path.join(RES, "view_object_icons_priority.bmp"), priorities)
     preview(os.path.join(RES, "view_object_icons.png"), objects, 6)
     preview(os.path.join(RES, "view_object_icons_priority.png"), priorities, 6)
+    for n in (24, 32, 48):
+        glyphs = glyph_strip(n)
+        write_bmp24(os.path.join(RES, "palette_glyphs_%d.bmp" % n), glyphs)
+        preview(os.path.join(RES, "palette_glyphs_%d.png" % n), glyphs, 2)
 
     with tempfile.TemporaryDirectory() as tmp:
         pngs = []

@@ -18,3 +18,12 @@
 // Counts of the strips, for the code that checks what it loaded.
 #define VIEW_OBJECT_ICONS_COUNT 7
 #define VIEW_OBJECT_ICONS_PRIORITY_COUNT 5
+
+// Tool-palette glyphs on the palette colour (magenta is transparent), one per action, in the
+// order of PaletteGlyph (app/palettes.h). A 32 x 32 button without caption shows the 24-pixel
+// glyph, a 48 x 48 button the 32-pixel glyph above its caption; the 48-pixel strip is for a
+// button without caption that large.
+#define IDB_PALETTE_GLYPHS_32 201
+#define IDB_PALETTE_GLYPHS_48 202
+#define IDB_PALETTE_GLYPHS_24 203
+#define PALETTE_GLYPHS_COUNT 20

@@ -1,0 +1,197 @@
+#include "app/commands.h"
+
+#include <string>
+
+#include "snapshot/operations.h"
+
+namespace orvane {
+
+namespace {
+
+std::string_view WrongKindText(int32_t kind) {
+  return kind == kKindProcess ? command_text::kOnlyProcesses : command_text::kOnlyWindows;
+}
+
+bool HasKind(const std::vector<SelectedRow>& rows, int32_t kind) {
+  for (const SelectedRow& row : rows) {
+    if (row.key.kind == kind) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current) {
+  SelectedRow selected;
+  const std::optional<TrackedObject> tracked = current.FindTracked(row.key);
+  // The record's own key words, which follow the record; the tracked key is the first one.
+  selected.key = tracked ? tracked->record.root.key : row.key;
+  selected.caption = row.cells.caption;
+  if (row.key.kind == kKindProcess && row.cells.subItems.size() > 1)
+    selected.executable = row.cells.subItems[1];
+  return selected;
+}
+
+bool ObjectCommands::NavigationFocusGuard() {
+  if (!host_.NavigationTreeFocused()) return false;
+  boxes_.ShowMessage(command_text::kGuard);
+  return true;
+}
+
+bool ObjectCommands::SelectionHasKind(int32_t kind) {
+  return HasKind(host_.SelectedRows(), kind);
+}
+
+bool ObjectCommands::Admit(int32_t kind, WrongKind wrongKind, CalledFrom from,
+                           const std::vector<SelectedRow>& rows) {
+  if (NavigationFocusGuard()) return false;
+  if (HasKind(rows, kind)) return true;
+  if (wrongKind == WrongKind::kTellControlOnly && from == CalledFrom::kInternal) return true;
+  boxes_.ShowMessage(WrongKindText(kind));
+  return false;
+}
+
+void ObjectCommands::Apply(int32_t kind, WrongKind wrongKind, CalledFrom from,
+                           Operation operation) {
+  const std::vector<SelectedRow> rows = host_.SelectedRows();
+  if (!Admit(kind, wrongKind, from, rows)) return;
+  for (const SelectedRow& row : rows) operation(control_, &row.key);
+}
+
+void ObjectCommands::ToolProcess0StopClick(CalledFrom from) {
+  const std::vector<SelectedRow> rows = host_.SelectedRows();
+  if (!Admit(kKindProcess, WrongKind::kTellControlOnly, from, rows)) return;
+  if (host_.AskBeforeTerminate() && !boxes_.ConfirmWarning(command_text::kConfirmTerminate)) return;
+  for (const SelectedRow& row : rows) {
+    // A No stops the whole command: the rows before this one are already terminated.
+    if (row.key.kind == kKindProcess && programs_.IsSystemProgram(row.executable) &&
+        !boxes_.ConfirmWarning(row.caption + std::string(command_text::kSystemProcessSuffix)))
+      return;
+    ProcessStop(control_, &row.key);
+  }
+}
+
+void ObjectCommands::ToolProcess0IncClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessInc);
+}
+void ObjectCommands::ToolProcess0DecClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessDec);
+}
+void ObjectCommands::ToolProcess0ShowClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kTellControlOnly, from, ProcessShow);
+}
+void ObjectCommands::ToolProcess0HideClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kTellControlOnly, from, ProcessHide);
+}
+void ObjectCommands::ToolProcess0MaxClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessMax);
+}
+void ObjectCommands::ToolProcess0MinClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessMin);
+}
+void ObjectCommands::ToolProcess0NormClick(CalledFrom from) {
+  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessNorm);
+}
+void ObjectCommands::ToolWindow0CloseClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kTellControlOnly, from, WindowClose);
+}
+void ObjectCommands::ToolWindow0ShowClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kTellControlOnly, from, WindowShow);
+}
+void ObjectCommands::ToolWindow0HideClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kTellControlOnly, from, WindowHide);
+}
+void ObjectCommands::ToolWindow0MaxClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kAlwaysTell, from, WindowMax);
+}
+void ObjectCommands::ToolWindow0MinClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kAlwaysTell, from, WindowMin);
+}
+void ObjectCommands::ToolWindow0NormClick(CalledFrom from) {
+  Apply(kKindWindow, WrongKind::kAlwaysTell, from, WindowNorm);
+}
+
+void ObjectCommands::Stop1Click() {
+  if (NavigationFocusGuard()) return;
+  ToolProcess0StopClick(CalledFrom::kInternal);
+  ToolWindow0CloseClick(CalledFrom::kInternal);
+}
+
+void ObjectCommands::Show1Click() {
+  if (NavigationFocusGuard()) return;
+  ToolProcess0ShowClick(CalledFrom::kInternal);
+  ToolWindow0ShowClick(CalledFrom::kInternal);
+}
+
+void ObjectCommands::Hide1Click() {
+  if (NavigationFocusGuard()) return;
+  ToolProcess0HideClick(CalledFrom::kInternal);
+  ToolWindow0HideClick(CalledFrom::kInternal);
+}
+
+void ObjectCommands::Askbefore1Click() {
+  host_.SetAskBeforeTerminate(!host_.AskBeforeTerminate());
+}
+
+bool ObjectCommands::Run(Command command, CalledFrom from) {
+  switch (command) {
+    case Command::kProcessStop:
+      ToolProcess0StopClick(from);
+      return true;
+    case Command::kProcessInc:
+      ToolProcess0IncClick(from);
+      return true;
+    case Command::kProcessDec:
+      ToolProcess0DecClick(from);
+      return true;
+    case Command::kProcessShow:
+      ToolProcess0ShowClick(from);
+      return true;
+    case Command::kProcessHide:
+      ToolProcess0HideClick(from);
+      return true;
+    case Command::kProcessMax:
+      ToolProcess0MaxClick(from);
+      return true;
+    case Command::kProcessMin:
+      ToolProcess0MinClick(from);
+      return true;
+    case Command::kProcessNorm:
+      ToolProcess0NormClick(from);
+      return true;
+    case Command::kWindowClose:
+      ToolWindow0CloseClick(from);
+      return true;
+    case Command::kWindowShow:
+      ToolWindow0ShowClick(from);
+      return true;
+    case Command::kWindowHide:
+      ToolWindow0HideClick(from);
+      return true;
+    case Command::kWindowMax:
+      ToolWindow0MaxClick(from);
+      return true;
+    case Command::kWindowMin:
+      ToolWindow0MinClick(from);
+      return true;
+    case Command::kWindowNorm:
+      ToolWindow0NormClick(from);
+      return true;
+    case Command::kStop1:
+      Stop1Click();
+      return true;
+    case Command::kShow1:
+      Show1Click();
+      return true;
+    case Command::kHide1:
+      Hide1Click();
+      return true;
+    case Command::kAskBefore1:
+      Askbefore1Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace orvane

@@ -1,0 +1,19 @@
+#include "app/win32/message_boxes.h"
+
+#include <string>
+
+#include "winui/error_box.h"
+
+namespace orvane::win32 {
+
+void Win32MessageBoxes::ShowMessage(std::string_view text) {
+  const std::string message(text);
+  MessageBoxA(owner_, message.c_str(), winui::ApplicationTitle().c_str(), MB_OK);
+}
+
+bool Win32MessageBoxes::ConfirmWarning(std::string_view text) {
+  const std::string message(text);
+  return MessageBoxA(owner_, message.c_str(), "Warning", MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+}  // namespace orvane::win32

@@ -1,0 +1,39 @@
+#pragma once
+// The seam to the platform's process and window control, used by the object operations.
+// One Win32 adapter (snapshot/win32/object_control.h) and an in-memory double for native tests.
+
+#include <cstdint>
+#include <optional>
+
+namespace orvane {
+
+// An open process as the adapter hands it out; only the adapter knows what it stands for.
+using ProcessToken = std::uintptr_t;
+
+// The platform's show commands that the window operations use.
+enum class ShowCommand : int32_t {
+  kHide = 0,           // SW_HIDE
+  kShowMaximized = 3,  // SW_SHOWMAXIMIZED
+  kShow = 5,           // SW_SHOW
+  kMinimize = 6,       // SW_MINIMIZE
+  kRestore = 9,        // SW_RESTORE
+};
+
+class ObjectControl {
+ public:
+  virtual ~ObjectControl() = default;
+  // The process opened with all access and no inheritance; nullopt when it cannot be opened
+  // (it has ended, or access is denied). Every token returned must be closed.
+  virtual std::optional<ProcessToken> OpenProcess(uint32_t processId) = 0;
+  virtual void TerminateProcess(ProcessToken process, uint32_t exitCode) = 0;
+  // 0 when the query fails.
+  virtual uint32_t GetPriorityClass(ProcessToken process) = 0;
+  virtual void SetPriorityClass(ProcessToken process, uint32_t priorityClass) = 0;
+  virtual void CloseProcess(ProcessToken process) = 0;
+  // window is a handle as records carry it (a 32-bit word).
+  virtual void ShowWindow(uint32_t window, ShowCommand command) = 0;
+  // Posts WM_CLOSE (wParam 0, lParam 0) without waiting for the window.
+  virtual void PostClose(uint32_t window) = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,287 @@
+#include "app/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "doubles/fake_message_boxes.h"
+#include "doubles/fake_object_control.h"
+#include "doubles/fake_platform.h"
+#include "view/list_listener.h"
+
+namespace orvane {
+namespace {
+
+using testing::FakeLocale;
+using testing::FakeMessageBoxes;
+using testing::FakeObjectControl;
+using Strings = std::vector<std::string>;
+namespace text = command_text;
+
+class FakeHost : public CommandHost {
+ public:
+  bool treeFocused = false;
+  bool askBeforeTerminate = true;
+  std::vector<SelectedRow> rows;
+
+  bool NavigationTreeFocused() override { return treeFocused; }
+  std::vector<SelectedRow> SelectedRows() override { return rows; }
+  bool AskBeforeTerminate() override { return askBeforeTerminate; }
+  void SetAskBeforeTerminate(bool checked) override { askBeforeTerminate = checked; }
+};
+
+SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0) {
+  const std::string caption = executable.substr(executable.rfind('\\') + 1);
+  return {{kKindProcess, 0, 0, pid, 0, mainWindow}, caption, std::move(executable)};
+}
+SelectedRow ThreadRow(uint32_t pid, uint32_t tid) {
+  return {{kKindThread, 0, 0, pid, tid, 0}, std::to_string(tid), ""};
+}
+SelectedRow WindowRow(uint32_t pid, uint32_t tid, uint32_t handle) {
+  return {{kKindWindow, 0, 0, pid, tid, handle}, "a window", ""};
+}
+
+std::string SystemQuestion(const std::string& caption) {
+  return caption + std::string(text::kSystemProcessSuffix);
+}
+
+class Commands : public ::testing::Test {
+ protected:
+  FakeLocale locale;
+  KnownPrograms programs{locale};
+  FakeHost host;
+  FakeMessageBoxes boxes;
+  FakeObjectControl control;
+  ObjectCommands commands{host, boxes, control, programs};
+
+  void SetUp() override {
+    for (uint32_t pid : {11u, 12u, 13u}) control.processes[pid] = kNormalPriorityClass;
+  }
+  std::map<uint32_t, uint32_t> Terminated() const { return control.exitCodes; }
+};
+
+TEST_F(Commands, TheTextsAreExact) {
+  EXPECT_EQ(text::kConfirmTerminate,
+            "Terminating a process may cause loss of data or system instability.\n"
+            "Are you sure you want to terminate selected processes?\n\n"
+            "(This dialog can be disabled from the Settings menu.)");
+  EXPECT_EQ(SystemQuestion("explorer.exe"),
+            "explorer.exe is a system process. Terminating a system process may crash the "
+            "computer.\nAre you sure?");
+}
+
+// Which commands tell about a selection without their kind, and which carry on when called
+// internally.
+TEST_F(Commands, WrongKindHandlingFollowsTheTwoSorts) {
+  struct Row {
+    Command command;
+    std::string_view message;
+    bool internalCallCarriesOn;
+  };
+  const Row table[] = {
+      {Command::kProcessStop, text::kOnlyProcesses, true},
+      {Command::kProcessInc, text::kOnlyProcesses, false},
+      {Command::kProcessDec, text::kOnlyProcesses, false},
+      {Command::kProcessShow, text::kOnlyProcesses, true},
+      {Command::kProcessHide, text::kOnlyProcesses, true},
+      {Command::kProcessMax, text::kOnlyProcesses, false},
+      {Command::kProcessMin, text::kOnlyProcesses, false},
+      {Command::kProcessNorm, text::kOnlyProcesses, false},
+      {Command::kWindowClose, text::kOnlyWindows, true},
+      {Command::kWindowShow, text::kOnlyWindows, true},
+      {Command::kWindowHide, text::kOnlyWindows, true},
+      {Command::kWindowMax, text::kOnlyWindows, false},
+      {Command::kWindowMin, text::kOnlyWindows, false},
+      {Command::kWindowNorm, text::kOnlyWindows, false},
+  };
+  host.askBeforeTerminate = false;
+  host.rows = {ThreadRow(11, 21)};  // neither a process nor a window
+  for (const Row& row : table) {
+    SCOPED_TRACE(CommandName(row.command));
+    boxes.messages.clear();
+    ASSERT_TRUE(commands.Run(row.command, CalledFrom::kControl));
+    EXPECT_EQ(boxes.messages, Strings{std::string(row.message)});
+
+    boxes.messages.clear();
+    commands.Run(row.command, CalledFrom::kInternal);
+    EXPECT_EQ(boxes.messages.empty(), row.internalCallCarriesOn);
+  }
+  EXPECT_TRUE(control.actions.empty()) << "the thread row is passed but ignored";
+}
+
+TEST_F(Commands, EachCommandAppliesItsOperationToEverySelectedRowInListOrder) {
+  host.askBeforeTerminate = false;
+  host.rows = {ProcessRow(11, "a.exe", 0x101), WindowRow(11, 21, 0x201),
+               ProcessRow(12, "b.exe", 0x102), WindowRow(12, 22, 0x202)};
+  const std::pair<Command, Strings> table[] = {
+      {Command::kProcessShow, {"show 0x101 5", "show 0x102 5"}},
+      {Command::kProcessHide, {"show 0x101 0", "show 0x102 0"}},
+      {Command::kProcessMax, {"show 0x101 3", "show 0x102 3"}},
+      {Command::kProcessMin, {"show 0x101 6", "show 0x102 6"}},
+      {Command::kProcessNorm, {"show 0x101 9", "show 0x102 9"}},
+      {Command::kWindowClose, {"post-close 0x201", "post-close 0x202"}},
+      {Command::kWindowShow, {"show 0x201 5", "show 0x202 5"}},
+      {Command::kWindowHide, {"show 0x201 0", "show 0x202 0"}},
+      {Command::kWindowMax, {"show 0x201 3", "show 0x202 3"}},
+      {Command::kWindowMin, {"show 0x201 6", "show 0x202 6"}},
+      {Command::kWindowNorm, {"show 0x201 9", "show 0x202 9"}},
+      {Command::kProcessInc,
+       {"open 11", "get 11", "set 11 0x80", "close 11", "open 12", "get 12", "set 12 0x80",
+        "close 12"}},
+      {Command::kProcessStop,
+       {"open 11", "terminate 11 1", "close 11", "open 12", "terminate 12 1", "close 12"}},
+  };
+  for (const auto& [command, actions] : table) {
+    SCOPED_TRACE(CommandName(command));
+    control.actions.clear();
+    commands.Run(command);
+    EXPECT_EQ(control.actions, actions);
+  }
+  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_TRUE(boxes.confirmations.empty());
+}
+
+TEST_F(Commands, TheGuardRefusesEveryCommandFromTheTree) {
+  host.treeFocused = true;
+  host.rows = {ProcessRow(11, "a.exe", 0x101), WindowRow(11, 21, 0x201)};
+  for (Command c :
+       {Command::kProcessStop, Command::kProcessInc, Command::kProcessDec, Command::kProcessShow,
+        Command::kProcessHide, Command::kProcessMax, Command::kProcessMin, Command::kProcessNorm,
+        Command::kWindowClose, Command::kWindowShow, Command::kWindowHide, Command::kWindowMax,
+        Command::kWindowMin, Command::kWindowNorm, Command::kStop1, Command::kShow1,
+        Command::kHide1}) {
+    SCOPED_TRACE(CommandName(c));
+    boxes.messages.clear();
+    commands.Run(c);
+    EXPECT_EQ(boxes.messages, Strings{std::string(text::kGuard)}) << "one hint, nothing else";
+  }
+  EXPECT_TRUE(boxes.confirmations.empty());
+  EXPECT_TRUE(control.actions.empty());
+}
+
+TEST_F(Commands, AnEmptySelectionIsRefusedLikeOneOfTheWrongKind) {
+  commands.ToolProcess0IncClick();
+  commands.ToolWindow0MaxClick();
+  EXPECT_EQ(boxes.messages,
+            (Strings{std::string(text::kOnlyProcesses), std::string(text::kOnlyWindows)}));
+}
+
+TEST_F(Commands, TerminateAsksFirstAndStopsAtNo) {
+  host.rows = {ThreadRow(11, 21), ProcessRow(11, "a.exe")};
+  boxes.answers = {false};
+  commands.ToolProcess0StopClick();
+  EXPECT_EQ(boxes.confirmations, Strings{std::string(text::kConfirmTerminate)});
+  EXPECT_TRUE(Terminated().empty());
+
+  commands.ToolProcess0StopClick();  // Yes: only the process row is terminated
+  EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}}));
+}
+
+TEST_F(Commands, ANoAtASystemProgramStopsThatRowAndAllLaterOnes) {
+  host.rows = {ProcessRow(11, "a.exe"), ProcessRow(12, "EXPLORER.EXE"), ProcessRow(13, "c.exe")};
+  boxes.answers = {true, false};
+  commands.ToolProcess0StopClick();
+  EXPECT_EQ(boxes.confirmations,
+            (Strings{std::string(text::kConfirmTerminate), SystemQuestion("EXPLORER.EXE")}));
+  EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}}));
+
+  // With the setting off the general question goes, the system question stays.
+  control.exitCodes.clear();
+  boxes.confirmations.clear();
+  commands.Askbefore1Click();
+  EXPECT_FALSE(host.askBeforeTerminate);
+  boxes.answers = {true};
+  commands.ToolProcess0StopClick();
+  EXPECT_EQ(boxes.confirmations, Strings{SystemQuestion("EXPLORER.EXE")});
+  EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}, {12, 1}, {13, 1}}));
+}
+
+TEST_F(Commands, TheSystemTestTakesTheWholeExecutableCell) {
+  // The known-program table holds bare names: a cell with a directory matches no row.
+  host.askBeforeTerminate = false;
+  host.rows = {ProcessRow(11, "c:\\windows\\explorer.exe")};
+  commands.ToolProcess0StopClick();
+  EXPECT_TRUE(boxes.confirmations.empty());
+  EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}}));
+}
+
+TEST_F(Commands, DeleteWithOnlyWindowRowsAsksThenClosesTheWindows) {
+  host.rows = {WindowRow(11, 21, 0x201), WindowRow(12, 22, 0x202)};
+  commands.ToolProcess0StopClick();  // the palette button
+  EXPECT_EQ(boxes.messages, Strings{std::string(text::kOnlyProcesses)});
+  EXPECT_TRUE(boxes.confirmations.empty());
+
+  boxes.messages.clear();
+  boxes.answers = {false};  // even a No at the first question lets the windows close
+  commands.Stop1Click();
+  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_EQ(boxes.confirmations, Strings{std::string(text::kConfirmTerminate)});
+  EXPECT_EQ(control.actions, (Strings{"post-close 0x201", "post-close 0x202"}));
+}
+
+TEST_F(Commands, EditShowAndHideCoverProcessesAndWindowsWithoutMessages) {
+  host.rows = {ProcessRow(11, "a.exe", 0x101), ProcessRow(12, "b.exe", 0)};
+  commands.Show1Click();
+  host.rows = {WindowRow(11, 21, 0x201)};
+  commands.Hide1Click();
+  host.rows = {ThreadRow(11, 21)};
+  commands.Show1Click();
+  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_EQ(control.actions, (Strings{"show 0x101 5", "show 0x201 0"}));
+}
+
+TEST_F(Commands, ASelectedProcessThatHasEndedIsPassedOverSilently) {
+  host.rows = {ProcessRow(11, "a.exe"), ProcessRow(77, "gone.exe"), ProcessRow(12, "b.exe")};
+  commands.ToolProcess0StopClick();
+  commands.ToolProcess0DecClick();
+  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}, {12, 1}}));
+  EXPECT_EQ(control.OpenCount(), 0u);
+}
+
+TEST_F(Commands, RunLeavesRefreshAndTheDialogCommandsToTheWindow) {
+  for (Command c : {Command::kGeneralRefresh, Command::kComputerRun, Command::kComputerRestart,
+                    Command::kGeneralSearch, Command::kGeneralPrint, Command::kGeneralLog}) {
+    EXPECT_FALSE(commands.Run(c)) << CommandName(c);
+  }
+  EXPECT_TRUE(commands.Run(Command::kAskBefore1));
+  EXPECT_FALSE(host.askBeforeTerminate);
+}
+
+// The row's key copy is as old as the row; the listener's copy carries the main window that a
+// later cycle linked.
+TEST(SelectedRowOf, TakesTheCurrentRecordAndTheExecutableCell) {
+  FakeLocale locale;
+  KnownPrograms programs(locale);
+  struct NoControl : ListControl {
+    void RowAdded(std::size_t, const ListRow&) override {}
+    void RowRemoved(std::size_t) override {}
+    void RowRefilled(std::size_t, const ListRow&) override {}
+    void RowsReordered() override {}
+  } listControl;
+  ListModel list(listControl);
+  ListListener listener(list, programs);
+
+  ProcessRecord p{};
+  p.key = {kKindProcess, 0, 0, 11, 0, 0};
+  CopyText(p.fileName, "a.exe");
+  CopyText(p.directory, "c:\\bin\\");
+  CopyText(p.caption, "a.exe");
+  RootRecord root{};
+  listener.RecordArrived(&root, sizeof root);
+  listener.RecordArrived(&p, sizeof p);
+  p.key.windowHandle = 0x101;  // the second cycle links the main window and takes its title
+  CopyText(p.caption, "A window");
+  listener.RecordArrived(&root, sizeof root);
+  listener.RecordArrived(&p, sizeof p);
+
+  ASSERT_EQ(list.RowCount(), 1u);
+  EXPECT_EQ(list.Row(0).key.windowHandle, 0u);
+  const SelectedRow row = SelectedRowOf(list.Row(0), listener);
+  EXPECT_EQ(row.key.windowHandle, 0x101u);
+  EXPECT_EQ(row.caption, "A window");
+  EXPECT_EQ(row.executable, "c:\\bin\\a.exe");
+}
+
+}  // namespace
+}  // namespace orvane

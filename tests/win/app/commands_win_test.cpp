@@ -1,0 +1,187 @@
+// The object commands against real processes and windows under Wine: the command family over
+// the Win32 process-and-window control, acting on the test helper program.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/commands.h"
+#include "app/win32/message_boxes.h"
+#include "doubles/fake_message_boxes.h"
+#include "snapshot/win32/handles.h"
+#include "snapshot/win32/object_control.h"
+#include "snapshot/win32/system_services.h"
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::FakeMessageBoxes;
+using testing::PumpUntil;
+using testing::TestProcess;
+
+class Host : public CommandHost {
+ public:
+  std::vector<SelectedRow> rows;
+  bool ask = true;
+  bool NavigationTreeFocused() override { return false; }
+  std::vector<SelectedRow> SelectedRows() override { return rows; }
+  bool AskBeforeTerminate() override { return ask; }
+  void SetAskBeforeTerminate(bool checked) override { ask = checked; }
+};
+
+SelectedRow ProcessRow(const TestProcess& p, bool withMainWindow) {
+  const uint32_t window = withMainWindow ? win32::HandleWord(p.window()) : 0;
+  return {{kKindProcess, 0, 0, p.pid(), 0, window}, "test_window.exe", "test_window.exe"};
+}
+
+SelectedRow WindowRow(const TestProcess& p) {
+  return {{kKindWindow, 0, 0, p.pid(), p.mainThreadId(), win32::HandleWord(p.window())},
+          "Orvane command target",
+          ""};
+}
+
+class CommandsWin : public ::testing::Test {
+ protected:
+  win32::Win32Locale locale;
+  KnownPrograms programs{locale};
+  Host host;
+  FakeMessageBoxes boxes;
+  win32::Win32ObjectControl control;
+  ObjectCommands commands{host, boxes, control, programs};
+};
+
+TEST_F(CommandsWin, TerminateEndsTheProcessWithExitCodeOne) {
+  TestProcess helper("Orvane command target");
+  host.rows = {ProcessRow(helper, false)};
+  commands.ToolProcess0StopClick();
+  EXPECT_EQ(boxes.confirmations.size(), 1u);
+  EXPECT_EQ(helper.WaitExit(), 1u);
+}
+
+TEST_F(CommandsWin, IncreaseAndDecreaseStepThePriorityClass) {
+  TestProcess helper("Orvane command target");
+  ASSERT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(NORMAL_PRIORITY_CLASS));
+  host.rows = {ProcessRow(helper, false)};
+
+  const std::pair<void (ObjectCommands::*)(CalledFrom), DWORD> steps[] = {
+      {&ObjectCommands::ToolProcess0IncClick, HIGH_PRIORITY_CLASS},
+      {&ObjectCommands::ToolProcess0DecClick, NORMAL_PRIORITY_CLASS},
+      {&ObjectCommands::ToolProcess0DecClick, IDLE_PRIORITY_CLASS},
+      {&ObjectCommands::ToolProcess0DecClick, IDLE_PRIORITY_CLASS},
+      {&ObjectCommands::ToolProcess0IncClick, NORMAL_PRIORITY_CLASS},
+  };
+  for (const auto& [handler, expected] : steps) {
+    (commands.*handler)(CalledFrom::kControl);
+    EXPECT_EQ(GetPriorityClass(helper.handle()), expected);
+  }
+  // The folded classes: above-normal rises to real-time, below-normal falls to idle.
+  SetPriorityClass(helper.handle(), BELOW_NORMAL_PRIORITY_CLASS);
+  commands.ToolProcess0DecClick();
+  EXPECT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+  EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(CommandsWin, WindowCommandsChangeTheShowStateOfAnotherProcesssWindow) {
+  TestProcess helper("Orvane command target");
+  const HWND w = helper.window();
+  ASSERT_TRUE(IsWindowVisible(w));
+
+  host.rows = {WindowRow(helper)};
+  // Restore is tried from each state: a window minimised from maximised restores to maximised.
+  commands.ToolWindow0MaxClick();
+  EXPECT_TRUE(PumpUntil([&] { return IsZoomed(w) != FALSE; }));
+  commands.ToolWindow0NormClick();
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(w) && !IsZoomed(w); }));
+  commands.ToolWindow0MinClick();
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(w) != FALSE; }));
+  commands.ToolWindow0NormClick();
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(w) && !IsZoomed(w); }));
+  commands.ToolWindow0HideClick();
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(w); }));
+  commands.ToolWindow0ShowClick();
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(w) != FALSE; }));
+
+  // The same through the process row, once the main window is linked.
+  host.rows = {ProcessRow(helper, true)};
+  commands.ToolProcess0MaxClick();
+  EXPECT_TRUE(PumpUntil([&] { return IsZoomed(w) != FALSE; }));
+  commands.ToolProcess0NormClick();
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(w) && !IsZoomed(w); }));
+  commands.Hide1Click();
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(w); }));
+  commands.Show1Click();
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(w) != FALSE; }));
+  commands.ToolProcess0MinClick();
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(w) != FALSE; }));
+  commands.ToolProcess0NormClick();
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(w) && !IsZoomed(w); }));
+  EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(CommandsWin, ProcessWindowCommandsWithoutAMainWindowChangeNothing) {
+  TestProcess helper("Orvane command target");
+  host.rows = {ProcessRow(helper, false)};
+  commands.ToolProcess0HideClick();
+  commands.ToolProcess0MinClick();
+  Sleep(200);
+  EXPECT_TRUE(IsWindowVisible(helper.window()));
+  EXPECT_FALSE(IsIconic(helper.window()));
+}
+
+TEST_F(CommandsWin, DeleteClosesTheSelectedWindowAndItsProgramEnds) {
+  TestProcess helper("Orvane command target");
+  host.rows = {WindowRow(helper)};
+  commands.Stop1Click();
+  EXPECT_EQ(boxes.confirmations.size(), 1u) << "Ask before terminate comes first";
+  EXPECT_EQ(helper.WaitExit(), 7u) << "the helper ends on WM_CLOSE with exit code 7";
+}
+
+TEST_F(CommandsWin, AProcessThatEndedAfterTheSelectionIsPassedOverSilently) {
+  TestProcess helper("Orvane command target");
+  host.rows = {ProcessRow(helper, true), WindowRow(helper)};
+  TerminateProcess(helper.handle(), 3);
+  ASSERT_EQ(helper.WaitExit(), 3u);
+
+  host.ask = false;
+  commands.ToolProcess0StopClick();
+  commands.ToolProcess0IncClick();
+  commands.ToolProcess0DecClick();
+  commands.ToolProcess0MaxClick();
+  commands.ToolWindow0CloseClick();
+  commands.ToolWindow0NormClick();
+  commands.Stop1Click();
+  EXPECT_TRUE(boxes.messages.empty());
+  EXPECT_EQ(helper.WaitExit(), 3u);
+}
+
+// Answers the first warning box that appears in this process, from a second thread.
+DWORD WINAPI AnswerWarning(LPVOID param) {
+  const WPARAM answer = *static_cast<WPARAM*>(param);
+  for (int i = 0; i < 500; ++i) {
+    if (HWND box = FindWindowA("#32770", "Warning")) {
+      PostMessageA(box, WM_COMMAND, answer, 0);
+      return 1;
+    }
+    Sleep(10);
+  }
+  return 0;
+}
+
+TEST(MessageBoxesWin, TheWarningConfirmationReturnsTrueOnlyForYes) {
+  win32::Win32MessageBoxes boxes;
+  for (WPARAM answer : {WPARAM{IDYES}, WPARAM{IDNO}}) {
+    HANDLE thread = CreateThread(nullptr, 0, AnswerWarning, &answer, 0, nullptr);
+    const bool yes = boxes.ConfirmWarning(command_text::kConfirmTerminate);
+    WaitForSingleObject(thread, 10000);
+    DWORD found = 0;
+    GetExitCodeThread(thread, &found);
+    CloseHandle(thread);
+    ASSERT_EQ(found, 1u) << "no warning box appeared";
+    EXPECT_EQ(yes, answer == IDYES);
+  }
+}
+
+}  // namespace
+}  // namespace orvane
