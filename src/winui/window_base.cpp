@@ -42,7 +42,13 @@ void WindowBase::Create(const WindowArgs& args) {
   HWND hwnd = ::CreateWindowExA(args.exStyle, args.className, args.text.c_str(), args.style, args.x,
                                 args.y, args.width, args.height, args.parent, menuOrId,
                                 ::GetModuleHandleA(nullptr), this);
-  if (!hwnd) throw Error(std::string("Cannot create window ") + args.className);
+  if (!hwnd) {
+    std::string why = createError_.empty() ? std::string("Cannot create window ") + args.className +
+                                                 " (" + std::to_string(::GetLastError()) + ")"
+                                           : createError_;
+    createError_.clear();
+    throw Error(why);
+  }
 }
 
 void WindowBase::Destroy() {
@@ -85,9 +91,19 @@ LRESULT CALLBACK WindowBase::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (self->Dispatch(msg, wp, lp, result)) return result;
     return ::DefWindowProcA(hwnd, msg, wp, lp);
   } catch (...) {
+    if (msg == WM_CREATE) {
+      // A window whose controls could not be made is not created at all; Create reports why.
+      try {
+        throw;
+      } catch (const std::exception& e) {
+        self->createError_ = e.what();
+      } catch (...) {
+        self->createError_ = "Unknown error";
+      }
+      return -1;
+    }
     ReportCurrentException();
-    // A window whose controls could not be made is not created at all.
-    return msg == WM_CREATE ? -1 : 0;
+    return 0;
   }
 }
 

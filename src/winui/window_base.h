@@ -56,6 +56,7 @@ class WindowBase : public Window, protected MessageHandler {
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);
 
  private:
+  std::string createError_;  // why OnCreate failed, for Create to report
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static void RegisterClassOnce(const WindowArgs& args);
 };

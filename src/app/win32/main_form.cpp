@@ -62,6 +62,7 @@ MainForm::~MainForm() {
 }
 
 void MainForm::Open(int showCommand) {
+  winui::InitCommonControls();
   winui::WindowArgs args;
   args.className = "TMainForm";
   args.text = kMainCaption;

@@ -151,7 +151,7 @@ class MainForm : public winui::WindowBase {
   TreeModel treeModel_{treeControl_};
   ListViewControl listControl_{viewObjectListLV_, listModel_};
   ListModel listModel_{listControl_};
-  StatusBarPanels statusPanels_{viewStatus_};
+  StatusBarPanels statusPanels_{viewStatus_, {200, 200, 50}};
   RecordSink sink_;
   TreeListener treeListener_{treeModel_, programs_};
   ListListener listListener_{listModel_, programs_};

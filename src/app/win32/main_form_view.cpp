@@ -35,6 +35,7 @@ void MainForm::ViewObjectTreeTVClick() {
   for (const ColumnSpec& column : ColumnsFor(key.kind)) {
     viewObjectListLV_.AddColumn(std::string(column.caption), column.width);
   }
+  Quietly([this] { listControl_.RewriteAll(); });
 }
 
 void MainForm::ToolGeneral0RefreshClick() {

@@ -47,6 +47,29 @@ void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
   Insert(to, model_.Row(to));
 }
 
+void ListViewControl::RewriteAll() {
+  for (std::size_t i = 0; i < model_.RowCount(); ++i) WriteCells(i, model_.Row(i));
+}
+
+void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
+  const std::string value(text);
+  if (panel >= 0 && static_cast<std::size_t>(panel) < widths_.size()) {
+    HDC dc = GetDC(bar_);
+    HGDIOBJ old = SelectObject(dc, bar_.GetFont());
+    SIZE size{};
+    GetTextExtentPoint32A(dc, value.c_str(), static_cast<int>(value.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(bar_, dc);
+    int& width = widths_[static_cast<std::size_t>(panel)];
+    const int needed = size.cx + 12;  // the panel's borders and margins
+    if (needed > width) {
+      width = needed;
+      bar_.SetPanels(widths_);
+    }
+  }
+  bar_.SetPanelText(panel, value);
+}
+
 void ListViewControl::Insert(std::size_t index, const ListRow& row) {
   winui::ListItemArgs item;
   item.index = static_cast<int>(index);

@@ -2,6 +2,8 @@
 // The Win32 controls behind the view models: the TreeView follows the tree model node for
 // node, the ListView the list model row for row, the status bar the status figures.
 
+#include <vector>
+
 #include "view/list_model.h"
 #include "view/status_listener.h"
 #include "view/tree_model.h"
@@ -40,6 +42,10 @@ class ListViewControl : public ListControl {
   void RowRefilled(std::size_t index, const ListRow& row) override;
   void RowMoved(std::size_t from, std::size_t to) override;
 
+  // Writes every row's cells again: a list view keeps no text for columns it does not have,
+  // so rows made before their columns show their cells only after this.
+  void RewriteAll();
+
  private:
   void Insert(std::size_t index, const ListRow& row);
   void WriteCells(std::size_t index, const ListRow& row);
@@ -50,13 +56,15 @@ class ListViewControl : public ListControl {
 
 class StatusBarPanels : public StatusPanels {
  public:
-  explicit StatusBarPanels(winui::StatusBar& bar) : bar_(bar) {}
-  void SetPanelText(int32_t panel, std::string_view text) override {
-    bar_.SetPanelText(panel, std::string(text));
-  }
+  // widths: the panels' widths; a panel grows when its text needs more room in the bar's font
+  // (fonts differ from system to system), so the figures are never cut.
+  StatusBarPanels(winui::StatusBar& bar, std::vector<int> widths)
+      : bar_(bar), widths_(std::move(widths)) {}
+  void SetPanelText(int32_t panel, std::string_view text) override;
 
  private:
   winui::StatusBar& bar_;  // not owned
+  std::vector<int> widths_;
 };
 
 }  // namespace orvane::win32

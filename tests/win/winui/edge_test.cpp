@@ -60,9 +60,15 @@ TEST_F(EdgeTest, AnExceptionOfAnyTypeIsCaught) {
 TEST_F(EdgeTest, AWindowWhoseCreationThrowsIsNotCreated) {
   ThrowingWindow window;
   window.throwOnCreate = true;
-  EXPECT_THROW(window.Create({.text = "thrower"}), Error);
+  try {
+    window.Create({.text = "thrower"});
+    ADD_FAILURE() << "Create returned";
+  } catch (const Error& e) {
+    // The creator hears why, and shows it at its own edge; no box appears twice.
+    EXPECT_STREQ(e.what(), "Cannot create file workspace.dat");
+  }
   EXPECT_FALSE(window.IsValid());
-  EXPECT_EQ(ErrorBoxWatcher::Texts(), std::vector<std::string>{"Cannot create file workspace.dat"});
+  EXPECT_TRUE(ErrorBoxWatcher::Texts().empty());
 }
 
 TEST_F(EdgeTest, DestroyingTheWrapperDestroysItsWindow) {

@@ -1,0 +1,196 @@
+// The main window driven in-process under Wine, as start-up builds it, with the real collector
+// feeding it: the list, the heading, the tree, Refresh, sorting and the information box.
+#include "app/win32/main_form.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestProcess;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  // Two arguments: the single-instance rule stays out of the way of the tests.
+  std::unique_ptr<win32::MainForm> form =
+      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+
+  winui::ListView& list() { return form->List(); }
+  winui::TreeView& tree() { return form->Tree(); }
+
+  int RowOf(const std::string& caption) {
+    for (int i = 0; i < list().Count(); ++i)
+      if (list().GetText(i, 0) == caption) return i;
+    return -1;
+  }
+  HTREEITEM NodeOf(HTREEITEM under, const std::string& text) {
+    for (HTREEITEM item = tree().FirstChild(under); item; item = tree().NextSibling(item))
+      if (tree().GetText(item) == text) return item;
+    return nullptr;
+  }
+  bool WaitCycles(uint64_t n) {
+    return PumpUntil(
+        [&] { return form->Worker().CyclesCompleted() >= n && !form->Worker().Busy(); }, 20000);
+  }
+  std::string ComputerName() {
+    char name[64] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return name;
+  }
+  void Click(HTREEITEM item) {
+    tree().Select(item);
+    form->ViewObjectTreeTVClick();
+  }
+};
+
+TEST_F(MainFormTest, StartUpFillsTheListThenTurnsToTheComputerLevel) {
+  TestProcess helper("Orvane main window probe", 3);
+  form->Open();
+  EXPECT_EQ(form->GetText(), "Orvane 2000 Professional");
+  EXPECT_EQ(form->Heading().Caption(), "Name");
+  EXPECT_EQ(list().ColumnCount(), 1);
+
+  ASSERT_TRUE(WaitCycles(1));
+  // First cycle: rows under the single "Name" column, the helper by its file name.
+  EXPECT_EQ(list().ColumnCount(), 1);
+  EXPECT_EQ(list().GetColumnText(0), "Name");
+  EXPECT_GE(RowOf("test_window.exe"), 0);
+  EXPECT_NE(form->Status().GetPanelText(0).find("Running Processes: "), std::string::npos);
+
+  // The first tick after the computer node exists selects it.
+  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 5000));
+  EXPECT_EQ(form->Heading().Caption(),
+            "Processes running on the computer \"" + ComputerName() + "\"");
+  EXPECT_EQ(list().GetColumnText(0), "Process Name");
+  EXPECT_EQ(list().GetColumnText(1), "Priority");
+  EXPECT_EQ(list().GetColumnText(2), "Executable");
+  EXPECT_EQ(list().GetColumnWidth(2), 200);
+  EXPECT_EQ(tree().Selected(), tree().Root());
+
+  // From the second cycle on the helper shows its window title, with its cells.
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane main window probe") >= 0; }, 5000));
+  const int row = RowOf("Orvane main window probe");
+  EXPECT_NE(list().GetText(row, 1).find(" ("), std::string::npos);
+  EXPECT_EQ(list().GetText(row, 2).substr(list().GetText(row, 2).size() - 15), "test_window.exe");
+  EXPECT_EQ(RowOf("test_window.exe"), -1);
+  // The figures fit their panels whatever the font.
+  EXPECT_EQ(form->Status().PanelCount(), 3);
+}
+
+TEST_F(MainFormTest, TreeClicksChooseTheLevelAndAWindowNodeSelectsItsThread) {
+  TestProcess helper("Orvane tree probe", 2);
+  form->Open();
+  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 10000));
+  HTREEITEM process = nullptr;
+  ASSERT_TRUE(
+      PumpUntil([&] { return (process = NodeOf(tree().Root(), "Orvane tree probe")); }, 5000));
+
+  Click(process);
+  EXPECT_EQ(form->Heading().Caption(), "Threads owned by the process \"Orvane tree probe\"");
+  EXPECT_EQ(list().ColumnCount(), 2);
+  EXPECT_EQ(list().GetColumnText(0), "Thread ID");
+  EXPECT_EQ(list().Count(), 0) << "another node: the list waits for the next cycle";
+  const std::string mainThread = std::to_string(helper.mainThreadId());
+  ASSERT_TRUE(PumpUntil([&] { return RowOf(mainThread) >= 0; }, 5000));
+  EXPECT_GE(list().Count(), 3);
+
+  // Clicking the node already shown keeps the rows.
+  const int rows = list().Count();
+  Click(process);
+  EXPECT_EQ(list().Count(), rows);
+
+  HTREEITEM thread = NodeOf(process, mainThread);
+  ASSERT_NE(thread, nullptr);
+  HTREEITEM window = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (window = NodeOf(thread, "Orvane tree probe")); }, 5000));
+  Click(window);
+  EXPECT_EQ(tree().Selected(), thread);
+  EXPECT_EQ(form->Heading().Caption(), "Windows created by thread \"" + mainThread +
+                                           "\" owned by the process \"Orvane tree probe\"");
+  EXPECT_EQ(list().ColumnCount(), 7);
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane tree probe") >= 0; }, 5000));
+  const int row = RowOf("Orvane tree probe");
+  EXPECT_EQ(list().GetText(row, 1), "Normal");
+  EXPECT_EQ(list().GetText(row, 3), "400");
+
+  // A thread row empties the information box.
+  Click(thread);
+  Click(process);
+  ASSERT_TRUE(PumpUntil([&] { return RowOf(mainThread) >= 0; }, 5000));
+  list().SetSelected(RowOf(mainThread), true);
+  form->ViewObjectListLVClick();
+  EXPECT_EQ(form->Info().GetLines(), std::vector<std::string>{});
+}
+
+TEST_F(MainFormTest, RefreshEmptiesBothViewsAndTheNextCycleRebuildsThemAtTheSameLevel) {
+  form->Open();
+  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));
+  const std::string heading = form->Heading().Caption();
+  const uint64_t cycles = form->Worker().CyclesCompleted();
+  ASSERT_TRUE(WaitCycles(cycles));  // not in the middle of a cycle
+  form->ToolGeneral0RefreshClick();
+  EXPECT_EQ(list().Count(), 0);
+  EXPECT_EQ(tree().Count(), 0);
+  EXPECT_EQ(form->Heading().Caption(), heading);
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  EXPECT_GT(tree().Count(), 0);
+  EXPECT_GT(list().Count(), 0);
+  EXPECT_EQ(list().ColumnCount(), 3);
+}
+
+TEST_F(MainFormTest, SortingAndTheInformationBoxOfAKnownProgram) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION notepad{};
+  char command[] = "notepad.exe";
+  ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                             &notepad));
+  WaitForInputIdle(notepad.hProcess, 10000);
+  TestProcess helper("aaa first by name", 1);
+  form->Open();
+  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 3; }, 10000));
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+
+  form->ViewObjectListLVColumnClick(0);
+  std::string previous;
+  for (int i = 0; i < list().Count(); ++i) {
+    std::string caption = list().GetText(i, 0);
+    CharLowerBuffA(caption.data(), static_cast<DWORD>(caption.size()));
+    EXPECT_LE(previous, caption);
+    previous = caption;
+  }
+  form->ViewObjectListLVColumnClick(1);
+  int last = 99;
+  for (int i = 0; i < list().Count(); ++i) {
+    const std::string cell = list().GetText(i, 1);
+    const int number = std::atoi(cell.c_str() + cell.find('(') + 1);
+    EXPECT_LE(number, last);
+    last = number;
+  }
+
+  int row = -1;
+  for (int i = 0; i < list().Count(); ++i)
+    if (list().GetText(i, 2).ends_with("notepad.exe")) row = i;
+  ASSERT_GE(row, 0);
+  list().SetSelected(row, true);
+  form->ViewObjectListLVClick();
+  const auto lines = form->Info().GetLines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], list().GetText(row, 2));
+
+  TerminateProcess(notepad.hProcess, 0);
+  CloseHandle(notepad.hThread);
+  CloseHandle(notepad.hProcess);
+}
+
+}  // namespace
+}  // namespace orvane
