@@ -29,7 +29,8 @@ std::string ExecutablePath() {
 
 }  // namespace
 
-MainForm::MainForm(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {
+MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
+    : arguments_(std::move(arguments)), source_(source ? *source : toolhelp_) {
   appDirectory_ = DirectoryOf(ExecutablePath());
   SetCurrentDirectoryA(appDirectory_.c_str());
 
@@ -248,7 +249,15 @@ void MainForm::Quietly(const std::function<void()>& f) {
 }
 
 void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {
-  inner_.RunOnGui([this, &step] { form_.Quietly(step); });
+  inner_.RunOnGui([this, &step] {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    form_.Quietly(step);
+    QueryPerformanceCounter(&end);
+    form_.deliveryMilliseconds_ += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                                   static_cast<double>(frequency.QuadPart);
+  });
 }
 
 }  // namespace orvane::win32

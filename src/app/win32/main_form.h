@@ -48,8 +48,9 @@ class MainForm : public winui::WindowBase {
  public:
   // Construction: the executable's directory becomes the current directory, the
   // single-instance rule is applied, and the sink, the listeners and the collector thread
-  // (suspended) are made. arguments: the command line after the program name.
-  explicit MainForm(std::vector<std::string> arguments);
+  // (suspended) are made. arguments: the command line after the program name. source: where
+  // the snapshots come from, the system's tool-help snapshots unless given (not owned).
+  explicit MainForm(std::vector<std::string> arguments, SnapshotSource* source = nullptr);
   ~MainForm() override;
 
   // Creates the window and its components (FormCreate) and shows it (FormShow).
@@ -77,6 +78,8 @@ class MainForm : public winui::WindowBase {
   InfoThread& Worker() { return *infoThread_; }
   const TrayShared& Tray() const { return tray_; }
   const std::string& AppDirectory() const { return appDirectory_; }
+  // Time the GUI thread has spent applying handed-over records, in milliseconds.
+  double DeliveryMilliseconds() const { return deliveryMilliseconds_; }
 
  protected:
   void OnCreate() override;
@@ -114,12 +117,14 @@ class MainForm : public winui::WindowBase {
   bool initialSelectionPending_ = true;
   bool quiet_ = false;
   std::string savedListHeading_;
+  double deliveryMilliseconds_ = 0;
 
   // Platform services.
   Win32Locale locale_;
   Win32Clock clock_;
   Win32Registry registry_;
-  ToolhelpSource source_;
+  ToolhelpSource toolhelp_;
+  SnapshotSource& source_;  // not owned
   TrayShared tray_;
   KnownPrograms programs_{locale_};
 
