@@ -71,7 +71,8 @@ void MainForm::Open(int showCommand) {
   args.y = 82;
   args.width = 911;
   args.height = 724;
-  args.menu = BuildMenu();
+  menu_ = BuildMenu();
+  args.menu = menu_;
   args.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
   args.smallIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
@@ -82,6 +83,10 @@ void MainForm::Open(int showCommand) {
 
 void MainForm::OnCreate() {
   CreateComponents();
+  CreatePalettes();
+  boxes_.SetOwner(*this);
+  // No saved workspace yet: the default arrangement.
+  MenuResetWorkspaceClick();
   SetTimer(kUpdateTimer, kUpdateInterval);
 }
 
@@ -155,20 +160,6 @@ void MainForm::CreateComponents() {
   layout_.Apply();
 }
 
-HMENU MainForm::BuildMenu() {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, kMenuExit, "E&xit");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-  HMENU view = CreatePopupMenu();
-  AppendMenuA(view, MF_STRING, kMenuRefresh, "&Refresh\tF5");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
-
-  ACCEL keys[] = {{FVIRTKEY, VK_F5, kMenuRefresh}};
-  accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
-  return bar;
-}
-
 void MainForm::OnSize(int, int) {
   layout_.Apply();
   SetForegroundWindow(*this);
@@ -176,19 +167,6 @@ void MainForm::OnSize(int, int) {
 
 void MainForm::MainBarResize(int width) {
   imageLogo_.Move(LogoLeft(width, kLogoWidth), 0, kLogoWidth, kLogoHeight);
-}
-
-bool MainForm::OnCommand(int id, int, HWND) {
-  switch (id) {
-    case kMenuExit:
-      MenuExitClick();
-      return true;
-    case kMenuRefresh:
-      ToolGeneral0RefreshClick();
-      return true;
-    default:
-      return false;
-  }
 }
 
 void MainForm::OnTimer(UINT_PTR id) {

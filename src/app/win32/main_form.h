@@ -4,13 +4,19 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/commands.h"
+#include "app/palettes.h"
+#include "app/win32/message_boxes.h"
+#include "app/win32/palette_window.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/record_sink.h"
+#include "snapshot/win32/object_control.h"
 #include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 #include "snapshot/win32/window_dispatcher.h"
@@ -38,10 +44,15 @@ constexpr char kMainCaption[] = "Orvane 2000 Professional";
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 
-// Menu command ids.
+// Menu command ids: the main window's own items, then one per command handler and one per
+// palette toggle.
 enum MenuId : int {
   kMenuExit = 100,
-  kMenuRefresh,
+  kMenuResetWorkspace,
+  kMenuShowObjectInfo,
+  kMenuShowNavigationTree,
+  kMenuShowPalette = 200,  // + PaletteId
+  kMenuCommand = 1000,     // + Command
 };
 
 class MainForm : public winui::WindowBase {
@@ -66,12 +77,24 @@ class MainForm : public winui::WindowBase {
   void ViewObjectListLVClick();
   void ViewObjectListLVColumnClick(int column);
   void MenuExitClick();
+  void MenuResetWorkspaceClick();
+  void ShowObjectInfo1Click();
+  void ShowNavigationTree1Click();
+  void ShowPaletteClick(PaletteId id);
+  // Runs the handler bound to a palette button, menu item or key.
+  void RunCommand(Command command);
+  bool MenuChecked(int id) const;
 
   winui::TreeView& Tree() { return viewObjectTreeTV_; }
   winui::ListView& List() { return viewObjectListLV_; }
   winui::RichEdit& Info() { return viewObjectInfoRE_; }
   winui::StatusBar& Status() { return viewStatus_; }
   winui::Panel& Heading() { return viewListName_; }
+  PaletteWindow& PaletteOf(PaletteId id) { return palettes_[static_cast<std::size_t>(id)]; }
+  winui::Panel& DockBig() { return dockBig_; }
+  winui::Panel& DockTop() { return dockTop_; }
+  ObjectCommands& Commands() { return commands_; }
+  Win32MessageBoxes& Boxes() { return boxes_; }
   winui::Panel& Bar() { return mainBar_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
@@ -102,8 +125,28 @@ class MainForm : public winui::WindowBase {
     MainForm& form_;        // not owned
   };
 
+  // The selection, the tree's focus and the setting, as the object commands ask for them.
+  class Host : public CommandHost {
+   public:
+    explicit Host(MainForm& form) : form_(form) {}
+    bool NavigationTreeFocused() override;
+    std::vector<SelectedRow> SelectedRows() override;
+    bool AskBeforeTerminate() override;
+    void SetAskBeforeTerminate(bool checked) override;
+
+   private:
+    MainForm& form_;  // not owned
+  };
+
   void CreateComponents();
+  void CreatePalettes();
   HMENU BuildMenu();
+  void SetMenuChecked(int id, bool checked);
+  // Lines up a bar's visible palettes from the left; a top or bottom bar is 34 high while it
+  // shows one and 4 while it shows none.
+  void ArrangeBar(DockSite site);
+  void ArrangeBars();
+  winui::Panel& BarOf(DockSite site);
   void MainBarResize(int width);
   // Runs f with redraw off on the tree and the list, and the tree's programmatic selection
   // changes ignored.
@@ -149,6 +192,11 @@ class MainForm : public winui::WindowBase {
   winui::RichEdit viewObjectInfoRE_;
   winui::Panel dockBottom_;
   winui::StatusBar viewStatus_;
+  winui::ImageList glyphs24_;
+  winui::ImageList glyphs32_;
+  std::array<PaletteWindow, 5> palettes_;  // by PaletteId
+  std::array<DockSite, 5> sites_{};        // by PaletteId
+  HMENU menu_ = nullptr;                   // owned by the window
 
   // The view models and their listeners, served by the sink in this order: tree, list
   // filter, status.
@@ -162,6 +210,11 @@ class MainForm : public winui::WindowBase {
   ListListener listListener_{listModel_, programs_};
   ListFilter listFilter_{listListener_};
   StatusListener statusListener_{statusPanels_};
+
+  Win32MessageBoxes boxes_;
+  Win32ObjectControl objectControl_;
+  Host host_{*this};
+  ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;
