@@ -1,0 +1,132 @@
+// The main window's palettes, menus and keys under Wine, acting on a real helper process.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/win32/main_form.h"
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestProcess;
+
+class MainFormCommands : public ::testing::Test {
+ protected:
+  std::unique_ptr<win32::MainForm> form =
+      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+
+  int RowOf(const std::string& caption) {
+    winui::ListView& list = form->List();
+    for (int i = 0; i < list.Count(); ++i)
+      if (list.GetText(i, 0) == caption) return i;
+    return -1;
+  }
+  static SIZE SizeOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return {r.right - r.left, r.bottom - r.top};
+  }
+  void PressKey(WORD key, bool control = false) {
+    if (control) {
+      BYTE state[256] = {};
+      GetKeyboardState(state);
+      state[VK_CONTROL] = 0x80;
+      SetKeyboardState(state);
+    }
+    MSG msg{form->List(), WM_KEYDOWN, key, 0, 0, {}};
+    TranslateAcceleratorA(*form, form->Accelerators(), &msg);
+    if (control) {
+      BYTE state[256] = {};
+      GetKeyboardState(state);
+      state[VK_CONTROL] = 0;
+      SetKeyboardState(state);
+    }
+  }
+};
+
+TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
+  form->Open();
+  win32::PaletteWindow& common = form->PaletteOf(PaletteId::kCommon);
+  EXPECT_TRUE(common.IsVisible());
+  EXPECT_EQ(GetParent(common), static_cast<HWND>(form->DockBig()));
+  winui::ToolButton* stop = common.Button("ToolCommon0Stop");
+  ASSERT_NE(stop, nullptr);
+  EXPECT_EQ(stop->Caption(), "Stop");
+  EXPECT_EQ(SizeOf(*stop).cx, 48);
+  EXPECT_EQ(SizeOf(*stop).cy, 48);
+  ASSERT_NE(common.Button("ToolCommon0Refresh"), nullptr);
+  EXPECT_EQ(common.Button("ToolCommon0Refresh")->Caption(), "Refresh");
+  for (PaletteId id :
+       {PaletteId::kProcess, PaletteId::kWindow, PaletteId::kGeneral, PaletteId::kComputer}) {
+    EXPECT_FALSE(form->PaletteOf(id).IsVisible());
+    EXPECT_FALSE(form->MenuChecked(win32::kMenuShowPalette + static_cast<int>(id)));
+  }
+  EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
+  EXPECT_EQ(SizeOf(form->Tree()).cx, 200);
+  EXPECT_EQ(SizeOf(form->Info()).cy, 100);
+
+  // Shown from the View menu, a palette lands in the thin top bar with small buttons.
+  SendMessageA(*form, WM_COMMAND, win32::kMenuShowPalette + static_cast<int>(PaletteId::kProcess),
+               0);
+  win32::PaletteWindow& process = form->PaletteOf(PaletteId::kProcess);
+  EXPECT_TRUE(process.IsVisible());
+  EXPECT_EQ(SizeOf(form->DockTop()).cy, 34);
+  winui::ToolButton* inc = process.Button("ToolProcess0Inc");
+  ASSERT_NE(inc, nullptr);
+  EXPECT_EQ(inc->Caption(), "");
+  EXPECT_EQ(SizeOf(*inc).cx, 32);
+  EXPECT_EQ(SizeOf(process).cx, static_cast<LONG>(32 * process.ButtonCount()));
+  form->ShowPaletteClick(PaletteId::kProcess);
+  EXPECT_FALSE(process.IsVisible());
+  EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
+
+  // The views: the information box goes and comes back; Reset Workspace brings it back too.
+  form->ShowObjectInfo1Click();
+  EXPECT_FALSE(form->Info().IsVisible());
+  form->MenuResetWorkspaceClick();
+  EXPECT_TRUE(form->Info().IsVisible());
+  EXPECT_TRUE(form->MenuChecked(win32::kMenuShowObjectInfo));
+  form->ShowNavigationTree1Click();
+  EXPECT_FALSE(form->Tree().IsVisible());
+  form->ShowNavigationTree1Click();
+  EXPECT_TRUE(form->Tree().IsVisible());
+}
+
+TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProcess) {
+  TestProcess helper("Orvane key target", 1);
+  form->Open();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane key target") >= 0; }, 15000));
+  form->List().SetSelected(RowOf("Orvane key target"), true);
+
+  PressKey('I', true);
+  EXPECT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(HIGH_PRIORITY_CLASS));
+  PressKey('D', true);
+  PressKey('D', true);
+  EXPECT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));
+
+  // Without the question, Delete in the list ends the process with exit code 1.
+  SendMessageA(*form, WM_COMMAND, win32::kMenuCommand + static_cast<int>(Command::kAskBefore1), 0);
+  EXPECT_FALSE(form->MenuChecked(win32::kMenuCommand + static_cast<int>(Command::kAskBefore1)));
+  PressKey(VK_DELETE);
+  EXPECT_EQ(helper.WaitExit(), 1u);
+}
+
+TEST_F(MainFormCommands, ThePaletteHidesAndShowsTheMainWindowOfAProcess) {
+  TestProcess helper("Orvane palette target", 1);
+  form->Open();
+  // The row's main window is linked from the second cycle on.
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane palette target") >= 0; }, 15000));
+  form->List().SetSelected(RowOf("Orvane palette target"), true);
+  form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Hide")->Click();
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(helper.window()); }, 5000));
+  form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Show")->Click();
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(helper.window()) != FALSE; }, 5000));
+}
+
+}  // namespace
+}  // namespace orvane
