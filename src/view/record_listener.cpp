@@ -67,6 +67,10 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
     cursor_ = 0;
   }
 
+  if (!MayTrack(key.kind)) {
+    Created(TrackedObject::FromRecord(record, 2));
+    return;
+  }
   if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
     ages_[*slot] = 1;
     cursor_ = places_[*slot] + 1;

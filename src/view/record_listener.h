@@ -68,6 +68,10 @@ class RecordListener : public RecordReceiver {
   virtual bool Removed(const TrackedObject& object) = 0;
   // The object carries the new content, which the store already holds.
   virtual void Modified(const TrackedObject& object) = 0;
+  // False for a kind whose Created always refuses: its records then skip the store search,
+  // which can never find them. Saves a lookup miss per thread for listeners that count only
+  // processes.
+  virtual bool MayTrack(int32_t /*kind*/) const { return true; }
 
  private:
   struct PassResult {

@@ -27,6 +27,8 @@ class StatusListener : public RecordListener {
   bool Created(const TrackedObject& object) override;
   bool Removed(const TrackedObject& object) override;
   void Modified(const TrackedObject& object) override;
+  // Threads and windows are never counted.
+  bool MayTrack(int32_t kind) const override { return kind <= kKindProcess; }
 
  private:
   void WritePanels(const ComputerRecord& computer);
