@@ -257,7 +257,7 @@ TEST(SelectedRowOf, TakesTheCurrentRecordAndTheExecutableCell) {
     void RowAdded(std::size_t, const ListRow&) override {}
     void RowRemoved(std::size_t) override {}
     void RowRefilled(std::size_t, const ListRow&) override {}
-    void RowsReordered() override {}
+    void RowMoved(std::size_t, std::size_t) override {}
   } listControl;
   ListModel list(listControl);
   ListListener listener(list, programs);
