@@ -40,9 +40,25 @@ if(ORVANE_RUN_TESTS)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
 endif()
 
+# The built program started as separate processes: single instance and foreground.
+add_executable(e2e_tests tests/e2e/e2e_tests.cpp tests/win/support/test_process.cpp)
+target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32)
+add_dependencies(e2e_tests orvn2k)
+if(ORVANE_RUN_TESTS)
+  add_test(NAME e2e_tests COMMAND e2e_tests)
+  set_tests_properties(e2e_tests PROPERTIES TIMEOUT 300)
+endif()
+
 # Whole-cycle figures against the real services (run by hand, not by the tests).
 add_executable(cycle_bench bench/win/cycle_bench.cpp)
 target_link_libraries(cycle_bench PRIVATE orvane_win32)
+
+# The GUI thread's time per cycle with the real main window and a synthetic computer (run by
+# hand under Wine and Xvfb, not by the tests).
+add_executable(gui_bench bench/win/gui_bench.cpp ${ORVANE_RESOURCES})
+target_link_libraries(gui_bench PRIVATE orvane_win32)
 
 # The program.
 add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})

@@ -21,8 +21,13 @@ void TreeViewControl::NodeRemoved(TreeNode& node) {
 }
 
 void TreeViewControl::NodeRefilled(TreeNode& node) {
-  tree_.SetText(ItemOf(node), node.content.text);
-  tree_.SetStateImage(ItemOf(node), node.content.stateImage);
+  // Most refills (a thread's priority, a window's place) leave the node as it is, and under
+  // Wine every TVM_SETITEM costs 0.1 to 1 ms against a few microseconds for reading it back.
+  const HTREEITEM item = ItemOf(node);
+  if (tree_.GetText(item) != node.content.text) tree_.SetText(item, node.content.text);
+  if (tree_.GetStateImage(item) != node.content.stateImage) {
+    tree_.SetStateImage(item, node.content.stateImage);
+  }
 }
 
 TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {
@@ -84,13 +89,21 @@ void ListViewControl::Insert(std::size_t index, const ListRow& row) {
 }
 
 void ListViewControl::WriteCells(std::size_t index, const ListRow& row) {
+  // Only what differs is written: each write costs about 0.1 ms under Wine, a read a few
+  // microseconds, and a refill mostly changes one cell. A column the list view keeps no text
+  // for reads back empty, so its cells are still written.
   const int at = static_cast<int>(index);
-  list_.SetText(at, 0, row.cells.caption);
+  auto write = [&](int column, const std::string& text) {
+    if (list_.GetText(at, column) != text) list_.SetText(at, column, text);
+  };
+  write(0, row.cells.caption);
   for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
-    list_.SetText(at, static_cast<int>(i + 1), row.cells.subItems[i]);
+    write(static_cast<int>(i + 1), row.cells.subItems[i]);
   }
-  list_.SetImage(at, row.cells.smallImage);
-  list_.SetStateImage(at, row.cells.stateImage);
+  if (list_.GetImage(at) != row.cells.smallImage) list_.SetImage(at, row.cells.smallImage);
+  if (list_.GetStateImage(at) != row.cells.stateImage) {
+    list_.SetStateImage(at, row.cells.stateImage);
+  }
 }
 
 }  // namespace orvane::win32

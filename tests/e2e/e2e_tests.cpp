@@ -1,0 +1,190 @@
+// The built program started as a person would start it: the single-instance rule between
+// processes, and the main window coming forward when it is resized.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestDirectory;
+
+struct WindowSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (pid == search->pid && std::string(cls) == "TMainForm") {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// One orvn2k.exe process, ended whatever happens to the test.
+class Program {
+ public:
+  explicit Program(const std::string& arguments = "") {
+    const std::string exe = TestDirectory() + "orvn2k.exe";
+    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    started_ = CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &si, &info_) != FALSE;
+  }
+  ~Program() {
+    if (!started_) return;
+    if (Running()) {
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool Started() const { return started_; }
+  DWORD Pid() const { return info_.dwProcessId; }
+  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+  // The process's main window once it exists, or null after the time-out.
+  HWND WaitMainWindow(DWORD timeoutMs = 20000) const {
+    WindowSearch search{info_.dwProcessId, nullptr};
+    PumpUntil(
+        [&] {
+          search.found = nullptr;
+          EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+          return search.found != nullptr && IsWindowVisible(search.found);
+        },
+        timeoutMs);
+    return search.found;
+  }
+
+  // The exit code once the process has ended, or STILL_ACTIVE after the time-out.
+  DWORD WaitExit(DWORD timeoutMs) const {
+    DWORD code = STILL_ACTIVE;
+    PumpUntil([&] { return !Running(); }, timeoutMs);
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};  // handles owned
+  bool started_ = false;
+};
+
+DWORD OwnerOf(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+TEST(SingleInstance, ASecondPlainStartEndsAtOnceAndLeavesTheFirstAlone) {
+  Program first;
+  ASSERT_TRUE(first.Started());
+  const HWND window = first.WaitMainWindow();
+  ASSERT_NE(window, nullptr);
+
+  for (const char* arguments : {"", "notray"}) {
+    SCOPED_TRACE(std::string("arguments \"") + arguments + "\"");
+    Program second(arguments);
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.WaitExit(15000), 0u) << "the second instance is still running";
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(OwnerOf(window), first.Pid());
+    EXPECT_EQ(first.WaitMainWindow(1000), window);
+  }
+}
+
+TEST(SingleInstance, TwoArgumentsRunBesideARunningInstance) {
+  Program first;
+  ASSERT_TRUE(first.Started());
+  ASSERT_NE(first.WaitMainWindow(), nullptr);
+
+  Program second("one two");
+  ASSERT_TRUE(second.Started());
+  const HWND window = second.WaitMainWindow();
+  ASSERT_NE(window, nullptr) << "the second instance shows no main window";
+  EXPECT_EQ(OwnerOf(window), second.Pid());
+  // Still there after the first instance's message loop would have ended it.
+  PumpUntil([] { return false; }, 1500);
+  EXPECT_TRUE(second.Running());
+  EXPECT_TRUE(first.Running());
+  EXPECT_TRUE(IsWindow(window));
+}
+
+// A window of the test's own that takes the foreground away from the program.
+class Foreground {
+ public:
+  Foreground() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvaneE2eForeground";
+    RegisterClassA(&wc);
+    hwnd_ = CreateWindowExA(0, wc.lpszClassName, "Foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                            0, 300, 200, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  ~Foreground() {
+    if (hwnd_) DestroyWindow(hwnd_);
+  }
+  Foreground(const Foreground&) = delete;
+  Foreground& operator=(const Foreground&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  bool Take() {
+    SetForegroundWindow(hwnd_);
+    return PumpUntil([&] { return GetForegroundWindow() == hwnd_; }, 5000);
+  }
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+TEST(FormResize, ResizingOrRestoringBringsTheMainWindowForward) {
+  Program program;
+  ASSERT_TRUE(program.Started());
+  const HWND window = program.WaitMainWindow();
+  ASSERT_NE(window, nullptr);
+  Foreground other;
+  ASSERT_NE(other.hwnd(), nullptr);
+
+  // Without a resize the program leaves the foreground where it is, through a few ticks.
+  ASSERT_TRUE(other.Take());
+  PumpUntil([] { return false; }, 2500);
+  EXPECT_EQ(GetForegroundWindow(), other.hwnd());
+
+  // A new size alone, with no activation asked for.
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  SetWindowPos(window, nullptr, 0, 0, rect.right - rect.left - 40, rect.bottom - rect.top - 30,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window; }, 5000))
+      << "foreground is " << GetForegroundWindow();
+
+  // Minimised, with the foreground elsewhere, then restored without activation.
+  ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(PumpUntil([&] { return IsIconic(window) != FALSE; }, 5000));
+  ASSERT_TRUE(other.Take());
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window; }, 5000))
+      << "foreground is " << GetForegroundWindow();
+  EXPECT_TRUE(program.Running());
+}
+
+}  // namespace
+}  // namespace orvane
