@@ -47,6 +47,7 @@ void InfoThread::Run() {
     abandoned_ = false;
     collector_.Collect(*this);
     Flush();
+    if (cycleEnd_) dispatcher_.RunOnGui(cycleEnd_);
     std::lock_guard lock(mutex_);
     running_ = false;
     ++cycles_;

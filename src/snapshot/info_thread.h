@@ -41,6 +41,10 @@ class InfoThread : private RecordOutput {
     onError_ = std::move(handler);
   }
 
+  // A step run on the GUI thread once at the end of every cycle, after its last records
+  // (also when the cycle was abandoned), so the GUI can settle what the cycle changed.
+  void SetCycleEndStep(std::function<void()> step) { cycleEnd_ = std::move(step); }
+
   // Starts one cycle unless one is running; a wake-up during a cycle is dropped, not queued.
   // Returns whether a cycle was started.
   bool Wake();
@@ -57,6 +61,7 @@ class InfoThread : private RecordOutput {
   GuiDispatcher& dispatcher_;   // not owned
   RecordSink* sink_ = nullptr;  // not owned
   std::function<void(const std::string&)> onError_;
+  std::function<void()> cycleEnd_;
 
   // Pending records: each one its size in bytes followed by its words.
   std::vector<uint32_t> batch_;

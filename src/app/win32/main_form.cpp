@@ -47,6 +47,11 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   sink_.Register(&statusListener_);
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
+  infoThread_->SetCycleEndStep([this] {
+    if (!cycleQuiet_) return;
+    cycleQuiet_ = false;
+    EndQuiet();
+  });
 }
 
 MainForm::~MainForm() {
@@ -149,7 +154,7 @@ void MainForm::CreateComponents() {
   rightCenter_.Layout().Add(viewObjectListLV_, winui::Align::Client);
 
   viewObjectTreeTV_.onSelChanged = [this](HTREEITEM, bool byUser) {
-    if (byUser && !quiet_) ViewObjectTreeTVClick();
+    if (byUser && quietDepth_ == 0) ViewObjectTreeTVClick();
   };
   viewObjectListLV_.onClick = [this] { ViewObjectListLVClick(); };
   // Any key released in the list does what a click does; the posted message arrives after
@@ -203,27 +208,31 @@ void MainForm::UpdateTimer() {
   }
 }
 
-void MainForm::Quietly(const std::function<void()>& f) {
-  // Inserting into a visible list costs about a thousand times more with redraw on.
-  const bool wasQuiet = quiet_;
-  quiet_ = true;
+void MainForm::BeginQuiet() {
+  // Inserting into a visible list costs about a thousand times more with redraw on, and every
+  // switch back on repaints the whole control: so once per cycle, not once per batch.
+  if (quietDepth_++ > 0) return;
   viewObjectTreeTV_.SetRedraw(false);
   viewObjectListLV_.SetRedraw(false);
-  auto restore = [&] {
-    quiet_ = wasQuiet;
-    if (wasQuiet) return;
-    viewObjectTreeTV_.SetRedraw(true);
-    viewObjectListLV_.SetRedraw(true);
-    InvalidateRect(viewObjectTreeTV_, nullptr, TRUE);
-    InvalidateRect(viewObjectListLV_, nullptr, TRUE);
-  };
+}
+
+void MainForm::EndQuiet() {
+  if (--quietDepth_ > 0) return;
+  viewObjectTreeTV_.SetRedraw(true);
+  viewObjectListLV_.SetRedraw(true);
+  InvalidateRect(viewObjectTreeTV_, nullptr, TRUE);
+  InvalidateRect(viewObjectListLV_, nullptr, TRUE);
+}
+
+void MainForm::Quietly(const std::function<void()>& f) {
+  BeginQuiet();
   try {
     f();
   } catch (...) {
-    restore();
+    EndQuiet();
     throw;
   }
-  restore();
+  EndQuiet();
 }
 
 void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {
@@ -231,7 +240,11 @@ void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
-    form_.Quietly(step);
+    if (!form_.cycleQuiet_) {
+      form_.cycleQuiet_ = true;
+      form_.BeginQuiet();
+    }
+    step();
     QueryPerformanceCounter(&end);
     form_.deliveryMilliseconds_ += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                                    static_cast<double>(frequency.QuadPart);

@@ -151,6 +151,8 @@ class MainForm : public winui::WindowBase {
   // Runs f with redraw off on the tree and the list, and the tree's programmatic selection
   // changes ignored.
   void Quietly(const std::function<void()>& f);
+  void BeginQuiet();
+  void EndQuiet();
 
   std::vector<std::string> arguments_;
   std::string appDirectory_;
@@ -158,7 +160,8 @@ class MainForm : public winui::WindowBase {
   HANDLE mutex_ = nullptr;         // owned; held for the life of the process
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;
-  bool quiet_ = false;
+  int quietDepth_ = 0;
+  bool cycleQuiet_ = false;  // a cycle's records are being applied
   std::string savedListHeading_;
   double deliveryMilliseconds_ = 0;
 

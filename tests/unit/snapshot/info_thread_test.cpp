@@ -122,6 +122,20 @@ TEST_F(InfoThreadTest, AWakeDuringACycleIsDroppedNotQueued) {
   EXPECT_EQ(first.keys.size(), 14u);
 }
 
+TEST_F(InfoThreadTest, TheCycleEndStepRunsOnceAfterTheLastRecordEvenOfAnAbandonedCycle) {
+  std::vector<std::size_t> seenAtEnd;
+  InfoThread thread(collector, dispatcher);
+  thread.SetSink(&sink);
+  thread.SetCycleEndStep([&] { seenAtEnd.push_back(first.keys.size()); });
+  thread.Wake();
+  WaitCycles(thread, 1);
+  EXPECT_EQ(seenAtEnd, (std::vector<std::size_t>{7}));
+  second.throwAt = 9;
+  thread.Wake();
+  WaitCycles(thread, 2);
+  EXPECT_EQ(seenAtEnd, (std::vector<std::size_t>{7, 10}));
+}
+
 TEST_F(InfoThreadTest, LargePassesAreHandedOverInBatches) {
   source.threads.clear();
   for (uint32_t i = 0; i < 5000; ++i) source.threads.push_back({10, 1000 + i, 8});
