@@ -24,35 +24,59 @@ TrackedObject TrackedObject::FromRecord(const void* record, int32_t age) {
   return object;
 }
 
+namespace {
+
+bool Differs(const ComputerRecord& a, const ComputerRecord& b) {
+  return a.memoryTotal != b.memoryTotal || a.memoryLoad != b.memoryLoad ||
+         a.reserved1 != b.reserved1 || a.reserved2 != b.reserved2 || a.osCode != b.osCode ||
+         a.cpuLoad != b.cpuLoad || TextDiffers(a.computerName, b.computerName) ||
+         TextDiffers(a.userName, b.userName);
+}
+
+bool Differs(const ProcessRecord& a, const ProcessRecord& b) {
+  // directory and mainWindow change without anything the user would call a change
+  return a.basePriority != b.basePriority || TextDiffers(a.fileName, b.fileName) ||
+         TextDiffers(a.caption, b.caption);
+}
+
+bool Differs(const ThreadRecord& a, const ThreadRecord& b) {
+  return a.basePriority != b.basePriority;
+}
+
+bool Differs(const WindowRecord& a, const WindowRecord& b) {
+  return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
+         a.height != b.height || a.left != b.left || a.top != b.top ||
+         TextDiffers(a.title, b.title);
+}
+
+}  // namespace
+
 bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
   switch (stored.root.key.kind) {
-    case kKindComputer: {
-      const ComputerRecord& a = stored.computer;
-      const ComputerRecord& b = arriving.computer;
-      return a.memoryTotal != b.memoryTotal || a.memoryLoad != b.memoryLoad ||
-             a.reserved1 != b.reserved1 || a.reserved2 != b.reserved2 || a.osCode != b.osCode ||
-             a.cpuLoad != b.cpuLoad || TextDiffers(a.computerName, b.computerName) ||
-             TextDiffers(a.userName, b.userName);
-    }
-    case kKindProcess: {
-      // directory and mainWindow change without anything the user would call a change
-      const ProcessRecord& a = stored.process;
-      const ProcessRecord& b = arriving.process;
-      return a.basePriority != b.basePriority || TextDiffers(a.fileName, b.fileName) ||
-             TextDiffers(a.caption, b.caption);
-    }
+    case kKindComputer:
+      return Differs(stored.computer, arriving.computer);
+    case kKindProcess:
+      return Differs(stored.process, arriving.process);
     case kKindThread:
-      return stored.thread.basePriority != arriving.thread.basePriority;
-    case kKindWindow: {
-      const WindowRecord& a = stored.window;
-      const WindowRecord& b = arriving.window;
-      return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
-             a.height != b.height || a.left != b.left || a.top != b.top ||
-             TextDiffers(a.title, b.title);
-    }
+      return Differs(stored.thread, arriving.thread);
+    case kKindWindow:
+      return Differs(stored.window, arriving.window);
     default:
       return false;
   }
+}
+
+template <typename Record>
+void RecordListener::Refresh(uint32_t slot, const void* record) {
+  // Copies of the kind's own size: the compiler turns them into a few moves.
+  Record arriving;
+  Record stored;
+  std::memcpy(&arriving, record, sizeof arriving);
+  std::memcpy(&stored, RecordWords(slot), sizeof stored);
+  if (!Differs(stored, arriving)) return;
+  keys_[slot] = arriving.key;
+  std::memcpy(RecordWords(slot), &arriving, sizeof arriving);
+  Modified(Copy(slot));
 }
 
 void RecordListener::RecordArrived(const void* record, int32_t size) {
@@ -74,16 +98,21 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
   if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
     ages_[*slot] = 1;
     cursor_ = places_[*slot] + 1;
-    // Only the kind's bytes are copied and compared.
-    const std::size_t bytes = static_cast<std::size_t>(needed);
-    RecordCopy arriving;
-    RecordCopy stored;
-    std::memcpy(&arriving, record, bytes);
-    std::memcpy(&stored, RecordWords(*slot), bytes);
-    if (ContentDiffers(stored, arriving)) {
-      keys_[*slot] = key;
-      std::memcpy(RecordWords(*slot), &arriving, bytes);
-      Modified(Copy(*slot));
+    switch (key.kind) {
+      case kKindComputer:
+        Refresh<ComputerRecord>(*slot, record);
+        break;
+      case kKindProcess:
+        Refresh<ProcessRecord>(*slot, record);
+        break;
+      case kKindThread:
+        Refresh<ThreadRecord>(*slot, record);
+        break;
+      case kKindWindow:
+        Refresh<WindowRecord>(*slot, record);
+        break;
+      default:
+        break;  // a root object never differs
     }
     return;
   }

@@ -80,6 +80,10 @@ class RecordListener : public RecordReceiver {
   };
   // clearing: offer every object; otherwise age the store and offer only the expired ones.
   PassResult Pass(bool clearing);
+  // Compares the arriving record with the stored copy; a difference replaces the copy and is
+  // reported to Modified.
+  template <typename Record>
+  void Refresh(uint32_t slot, const void* record);
   void Append(const TrackedObject& object);
   void Forget(uint32_t slot);
   TrackedObject Copy(uint32_t slot) const;
