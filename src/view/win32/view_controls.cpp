@@ -9,10 +9,6 @@ void TreeViewControl::NodeAdded(TreeNode& node) {
   item.stateImage = node.content.stateImage;
   item.param = reinterpret_cast<LPARAM>(&node);
   node.controlItem = reinterpret_cast<uintptr_t>(tree_.Insert(item));
-  // The computer's processes are what a person comes for: show them unfolded.
-  if (node.parent && !node.parent->parent && node.parent->children.size() == 1) {
-    tree_.Expand(ItemOf(*node.parent));
-  }
 }
 
 void TreeViewControl::NodeRemoved(TreeNode& node) {
@@ -59,6 +55,10 @@ void ListViewControl::RewriteAll() {
 void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
   const std::string value(text);
   if (panel >= 0 && static_cast<std::size_t>(panel) < widths_.size()) {
+    // Every cycle writes all three figures; most of them have not changed.
+    std::string& shown = texts_[static_cast<std::size_t>(panel)];
+    if (shown == value) return;
+    shown = value;
     HDC dc = GetDC(bar_);
     HGDIOBJ old = SelectObject(dc, bar_.GetFont());
     SIZE size{};

@@ -2,6 +2,7 @@
 // The Win32 controls behind the view models: the TreeView follows the tree model node for
 // node, the ListView the list model row for row, the status bar the status figures.
 
+#include <string>
 #include <vector>
 
 #include "view/list_model.h"
@@ -59,12 +60,13 @@ class StatusBarPanels : public StatusPanels {
   // widths: the panels' widths; a panel grows when its text needs more room in the bar's font
   // (fonts differ from system to system), so the figures are never cut.
   StatusBarPanels(winui::StatusBar& bar, std::vector<int> widths)
-      : bar_(bar), widths_(std::move(widths)) {}
+      : bar_(bar), widths_(std::move(widths)), texts_(widths_.size()) {}
   void SetPanelText(int32_t panel, std::string_view text) override;
 
  private:
   winui::StatusBar& bar_;  // not owned
   std::vector<int> widths_;
+  std::vector<std::string> texts_;  // what each panel shows now
 };
 
 }  // namespace orvane::win32
