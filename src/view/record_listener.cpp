@@ -74,7 +74,6 @@ void RecordListener::Refresh(uint32_t slot, const void* record) {
   std::memcpy(&arriving, record, sizeof arriving);
   std::memcpy(&stored, RecordWords(slot), sizeof stored);
   if (!Differs(stored, arriving)) return;
-  keys_[slot] = arriving.key;
   std::memcpy(RecordWords(slot), &arriving, sizeof arriving);
   Modified(Copy(slot));
 }
@@ -96,8 +95,8 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
     return;
   }
   if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
-    ages_[*slot] = 1;
-    cursor_ = places_[*slot] + 1;
+    slots_[*slot].age = 1;
+    cursor_ = slots_[*slot].place + 1;
     switch (key.kind) {
       case kKindComputer:
         Refresh<ComputerRecord>(*slot, record);
@@ -123,7 +122,7 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
 std::optional<uint32_t> RecordListener::Locate(const IndexKey& key) const {
   if (cursor_ < order_.size()) {
     const uint32_t expected = order_[cursor_];
-    if (IndexKeyOf(keys_[expected]) == key) return expected;
+    if (IndexKeyOf(KeyAt(expected)) == key) return expected;
   }
   if (const uint32_t* slot = index_.Find(key)) return *slot;
   return std::nullopt;
@@ -134,14 +133,14 @@ RecordListener::PassResult RecordListener::Pass(bool clearing) {
   std::size_t write = 0;
   std::size_t read = 0;
   auto keep = [this, &write](uint32_t slot) {
-    places_[slot] = write;
+    slots_[slot].place = write;
     order_[write++] = slot;
   };
   try {
     for (; read < order_.size(); ++read) {
       const uint32_t slot = order_[read];
-      if (!clearing && ages_[slot] >= 1) {
-        --ages_[slot];
+      if (!clearing && slots_[slot].age >= 1) {
+        --slots_[slot].age;
         keep(slot);
         continue;
       }
@@ -176,49 +175,52 @@ void RecordListener::Append(const TrackedObject& object) {
     slot = freeSlots_.back();
     freeSlots_.pop_back();
   } else {
-    slot = static_cast<uint32_t>(keys_.size());
-    keys_.emplace_back();
-    ages_.push_back(0);
-    recordAt_.push_back(0);
-    places_.push_back(0);
+    slot = static_cast<uint32_t>(slots_.size());
+    slots_.emplace_back();
   }
   const std::size_t kind = static_cast<std::size_t>(object.key.kind);
   std::vector<uint32_t>& pool = pools_[kind];
   std::vector<uint32_t>& poolFree = poolFree_[kind];
   const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
   if (!poolFree.empty()) {
-    recordAt_[slot] = poolFree.back();
+    slots_[slot].recordAt = poolFree.back();
     poolFree.pop_back();
   } else {
-    recordAt_[slot] = static_cast<uint32_t>(pool.size());
+    slots_[slot].recordAt = static_cast<uint32_t>(pool.size());
     pool.resize(pool.size() + bytes / sizeof(uint32_t));
   }
-  keys_[slot] = object.key;
+  slots_[slot].kind = object.key.kind;
   std::memcpy(RecordWords(slot), &object.record, bytes);
-  ages_[slot] = object.age;
-  places_[slot] = order_.size();
+  slots_[slot].age = object.age;
+  slots_[slot].place = order_.size();
   order_.push_back(slot);
   index_.Put(IndexKeyOf(object.key), slot);
 }
 
 void RecordListener::Forget(uint32_t slot) {
-  index_.Erase(IndexKeyOf(keys_[slot]));
-  poolFree_[static_cast<std::size_t>(keys_[slot].kind)].push_back(recordAt_[slot]);
+  index_.Erase(IndexKeyOf(KeyAt(slot)));
+  poolFree_[static_cast<std::size_t>(slots_[slot].kind)].push_back(slots_[slot].recordAt);
   freeSlots_.push_back(slot);
 }
 
+ObjectKey RecordListener::KeyAt(uint32_t slot) const {
+  ObjectKey key;
+  std::memcpy(&key, RecordWords(slot), sizeof key);
+  return key;
+}
+
 const uint32_t* RecordListener::RecordWords(uint32_t slot) const {
-  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+  return pools_[static_cast<std::size_t>(slots_[slot].kind)].data() + slots_[slot].recordAt;
 }
 
 uint32_t* RecordListener::RecordWords(uint32_t slot) {
-  return pools_[static_cast<std::size_t>(keys_[slot].kind)].data() + recordAt_[slot];
+  return pools_[static_cast<std::size_t>(slots_[slot].kind)].data() + slots_[slot].recordAt;
 }
 
 TrackedObject RecordListener::Copy(uint32_t slot) const {
   TrackedObject object;
-  object.key = keys_[slot];
-  object.age = ages_[slot];
+  object.key = KeyAt(slot);
+  object.age = slots_[slot].age;
   const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
   unsigned char* record = reinterpret_cast<unsigned char*>(&object.record);
   std::memcpy(record, RecordWords(slot), bytes);

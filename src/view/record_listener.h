@@ -93,14 +93,18 @@ class RecordListener : public RecordReceiver {
   const uint32_t* RecordWords(uint32_t slot) const;
   uint32_t* RecordWords(uint32_t slot);
 
-  // Stable slots for the objects, so the index survives gaps closing. Each field sits in its
-  // own array, and each kind's records in a pool of that kind's size, so a cycle's walk over
-  // thousands of small thread records does not drag whole process-sized copies through the
-  // cache.
-  std::vector<ObjectKey> keys_;      // by slot
-  std::vector<int32_t> ages_;        // by slot
-  std::vector<uint32_t> recordAt_;   // by slot: word offset in its kind's pool
-  std::vector<std::size_t> places_;  // by slot: its position in order_
+  // Stable slots for the objects, so the index survives gaps closing. A slot's record copy,
+  // which begins with its key, sits in a pool of its kind's size; the little else a slot
+  // needs is kept together, so a cycle's walk over thousands of small thread records reads
+  // few separate streams of memory.
+  struct Slot {
+    uint32_t recordAt = 0;  // word offset in its kind's pool
+    int32_t kind = 0;
+    int32_t age = 0;
+    uint32_t place = 0;  // its position in order_
+  };
+  ObjectKey KeyAt(uint32_t slot) const;
+  std::vector<Slot> slots_;
   std::vector<uint32_t> freeSlots_;
   std::array<std::vector<uint32_t>, 5> pools_;     // by kind: record copies, word aligned
   std::array<std::vector<uint32_t>, 5> poolFree_;  // by kind: offsets of free copies
