@@ -331,6 +331,7 @@ int main(int argc, char** argv) {
               IsWindowVisible(form) ? "visible" : "hidden");
   MessageProfile treeProfile(form.Tree(), "tree");
   MessageProfile listProfile(form.List(), "list");
+  MessageProfile statusProfile(form.Status(), "status bar");
   const CycleFigures first = RunCycle(form);
   Print("first fill (cycle 1)", first);
   treeProfile.Print(1);
@@ -350,6 +351,7 @@ int main(int argc, char** argv) {
 
   treeProfile.Reset();
   listProfile.Reset();
+  statusProfile.Reset();
   std::vector<double> delivery, paint, cpu, wall;
   for (int i = 0; i < cycles; ++i) {
     source.Step();
@@ -371,6 +373,7 @@ int main(int argc, char** argv) {
   std::printf("where the GUI thread's time goes, per steady-state cycle:\n");
   treeProfile.Print(cycles);
   listProfile.Print(cycles);
+  statusProfile.Print(cycles);
   std::printf("tree nodes %d, list rows %d\n", form.Tree().Count(), form.List().Count());
 
   const double steady = std::max(Median(delivery), Median(cpu));
