@@ -51,4 +51,27 @@ inline Bitmap LoadBitmapResource(int id) {
                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+// The paint messages of a window that paints its whole client area itself: no separate
+// background erase (it would flicker), and WM_PAINT and WM_PRINTCLIENT both go to paint(dc).
+template <typename Paint>
+bool HandleOwnPaint(HWND hwnd, UINT msg, WPARAM wp, LRESULT& result, Paint&& paint) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      paint(dc);
+      ::EndPaint(hwnd, &ps);
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      paint(reinterpret_cast<HDC>(wp));
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace orvane::winui

@@ -56,20 +56,8 @@ bool Panel::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;  // WM_PAINT fills the whole client area
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(*this, &ps);
-      Paint(dc);
-      ::EndPaint(*this, &ps);
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wp));
-      return true;
     case WM_SETTEXT:
       result = DefaultProc(msg, wp, lp);
       Invalidate();

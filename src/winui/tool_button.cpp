@@ -85,20 +85,8 @@ bool ToolButton::CursorInside() const {
 }
 
 bool ToolButton::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  if (HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(*this, &ps);
-      Paint(dc);
-      ::EndPaint(*this, &ps);
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wp));
-      return true;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;

@@ -11,26 +11,9 @@
 namespace orvane {
 namespace {
 
+using testing::FindTopWindow;
 using testing::PumpUntil;
 using testing::TestDirectory;
-
-struct WindowSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid == search->pid && std::string(cls) == "TMainForm") {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // One orvn2k.exe process, ended whatever happens to the test.
 class Program {
@@ -61,15 +44,14 @@ class Program {
 
   // The process's main window once it exists, or null after the time-out.
   HWND WaitMainWindow(DWORD timeoutMs = 20000) const {
-    WindowSearch search{info_.dwProcessId, nullptr};
+    HWND found = nullptr;
     PumpUntil(
         [&] {
-          search.found = nullptr;
-          EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-          return search.found != nullptr && IsWindowVisible(search.found);
+          found = FindTopWindow(info_.dwProcessId, "TMainForm");
+          return found != nullptr && IsWindowVisible(found);
         },
         timeoutMs);
-    return search.found;
+    return found;
   }
 
   // The exit code once the process has ended, or STILL_ACTIVE after the time-out.

@@ -29,6 +29,7 @@ namespace {
 
 struct Search {
   DWORD pid;
+  const char* className;
   HWND found;
 };
 
@@ -38,7 +39,7 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
   GetWindowThreadProcessId(hwnd, &pid);
   char cls[64] = {};
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid == search->pid && std::string(cls) == "OrvaneTestWindow") {
+  if (pid == search->pid && std::string(cls) == search->className) {
     search->found = hwnd;
     return FALSE;
   }
@@ -46,6 +47,12 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM param) {
 }
 
 }  // namespace
+
+HWND FindTopWindow(DWORD pid, const char* className) {
+  Search search{pid, className, nullptr};
+  EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
                          const std::string& exe) {
@@ -59,12 +66,7 @@ TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
     throw std::runtime_error("cannot start " + program);
   }
   WaitForInputIdle(info_.hProcess, 10000);
-  Search search{info_.dwProcessId, nullptr};
-  PumpUntil([&] {
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  });
-  window_ = search.found;
+  PumpUntil([&] { return (window_ = FindTopWindow(info_.dwProcessId, "OrvaneTestWindow")); });
 }
 
 TestProcess::~TestProcess() {

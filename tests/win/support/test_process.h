@@ -14,6 +14,9 @@ std::string TestDirectory();
 // Pumps this thread's messages until done() holds or the time runs out; returns done().
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
+// The first top-level window of the process with this window class, or null.
+HWND FindTopWindow(DWORD pid, const char* className);
+
 class TestProcess {
  public:
   // exe: full path of a copy of the helper (default: test_window.exe beside the tests).
