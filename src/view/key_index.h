@@ -46,47 +46,55 @@ struct IndexKeyHash {
 
 namespace orvane {
 
-// An open-addressing hash map from IndexKey to a small trivially copyable value. One probe
-// sequence in one flat array keeps a lookup to about one cache miss, which matters when every
-// record of a cycle is looked up once per listener.
-template <typename Value>
+// An open-addressing hash map from IndexKey to a small value from which the key can be read
+// again: keyOf(value) gives it. An entry holds only the key's hash and the value, so the table
+// stays a fraction of the keys' size and a lookup that finds nothing (each new object's) reads
+// no more than its probe run; a hit reads the key through the value, which the caller was
+// about to read anyway.
+template <typename Value, typename KeyOf>
 class FlatKeyMap {
  public:
+  explicit FlatKeyMap(KeyOf keyOf) : keyOf_(std::move(keyOf)) {}
+
   // The value stored under key, or null.
   Value* Find(const IndexKey& key) {
     if (count_ == 0) return nullptr;
-    for (std::size_t i = Home(key);; i = (i + 1) & mask_) {
+    const uint32_t hash = Hash(key);
+    for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
       Entry& e = entries_[i];
       if (!e.used) return nullptr;
-      if (e.key == key) return &e.value;
+      if (e.hash == hash && keyOf_(e.value) == key) return &e.value;
     }
   }
   const Value* Find(const IndexKey& key) const { return const_cast<FlatKeyMap*>(this)->Find(key); }
 
-  // Stores value under key, replacing what was there.
+  // Stores value under key, replacing what was there; keyOf(value) must give key.
   void Put(const IndexKey& key, Value value) {
     if ((count_ + 1) * 2 > entries_.size()) Grow();
-    std::size_t i = Home(key);
+    const uint32_t hash = Hash(key);
+    std::size_t i = hash & mask_;
     for (; entries_[i].used; i = (i + 1) & mask_) {
-      if (entries_[i].key == key) {
+      if (entries_[i].hash == hash && keyOf_(entries_[i].value) == key) {
         entries_[i].value = value;
         return;
       }
     }
-    entries_[i] = Entry{key, value, true};
+    entries_[i] = Entry{hash, true, value};
     ++count_;
   }
 
   void Erase(const IndexKey& key) {
     if (count_ == 0) return;
-    std::size_t hole = Home(key);
+    const uint32_t hash = Hash(key);
+    std::size_t hole = hash & mask_;
     for (;; hole = (hole + 1) & mask_) {
-      if (!entries_[hole].used) return;
-      if (entries_[hole].key == key) break;
+      const Entry& e = entries_[hole];
+      if (!e.used) return;
+      if (e.hash == hash && keyOf_(e.value) == key) break;
     }
     // Shift later entries of the probe run back, so lookups never need tombstones.
     for (std::size_t j = (hole + 1) & mask_; entries_[j].used; j = (j + 1) & mask_) {
-      const std::size_t home = Home(entries_[j].key);
+      const std::size_t home = entries_[j].hash & mask_;
       if (((j - home) & mask_) >= ((j - hole) & mask_)) {
         entries_[hole] = entries_[j];
         hole = j;
@@ -94,6 +102,15 @@ class FlatKeyMap {
     }
     entries_[hole].used = false;
     --count_;
+  }
+
+  // Calls change(value) for every stored value, letting it rewrite the value in place; each
+  // value must still give its key afterwards.
+  template <typename Change>
+  void ChangeValues(Change change) {
+    for (Entry& e : entries_) {
+      if (e.used) change(e.value);
+    }
   }
 
   void Clear() {
@@ -105,23 +122,26 @@ class FlatKeyMap {
 
  private:
   struct Entry {
-    IndexKey key{};
-    Value value{};
+    uint32_t hash = 0;
     bool used = false;
+    Value value{};
   };
 
-  std::size_t Home(const IndexKey& key) const { return IndexKeyHash()(key) & mask_; }
+  static uint32_t Hash(const IndexKey& key) { return static_cast<uint32_t>(IndexKeyHash()(key)); }
 
   void Grow() {
     std::vector<Entry> old = std::move(entries_);
     entries_.assign(old.empty() ? 64 : old.size() * 2, Entry{});
     mask_ = entries_.size() - 1;
-    count_ = 0;
     for (const Entry& e : old) {
-      if (e.used) Put(e.key, e.value);
+      if (!e.used) continue;
+      std::size_t i = e.hash & mask_;
+      while (entries_[i].used) i = (i + 1) & mask_;
+      entries_[i] = e;
     }
   }
 
+  KeyOf keyOf_;
   std::vector<Entry> entries_;
   std::size_t mask_ = 0;
   std::size_t count_ = 0;
@@ -173,7 +193,10 @@ class KeyChainIndex {
   void Clear() { heads_.Clear(); }
 
  private:
-  FlatKeyMap<Item*> heads_;
+  struct KeyOfItem {
+    IndexKey operator()(const Item* item) const { return IndexKeyOf(item->key); }
+  };
+  FlatKeyMap<Item*, KeyOfItem> heads_{KeyOfItem{}};
 };
 
 }  // namespace orvane

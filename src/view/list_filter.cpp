@@ -6,12 +6,12 @@ namespace orvane {
 
 void PinnedKeys::push_back(const ObjectKey& key) {
   keys_.push_back(key);
-  members_.Put(IndexKeyOf(key), true);
+  members_.insert(IndexKeyOf(key));
 }
 
 void PinnedKeys::clear() {
   keys_.clear();
-  members_.Clear();
+  members_.clear();
 }
 
 void ListFilter::RecordArrived(const void* record, int32_t size) {

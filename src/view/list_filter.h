@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "snapshot/record_sink.h"
@@ -22,11 +23,11 @@ class PinnedKeys {
   std::size_t size() const { return keys_.size(); }
   const std::vector<ObjectKey>& keys() const { return keys_; }
   // Whether some pinned key equals key by KeyEquals.
-  bool Contains(const ObjectKey& key) const { return members_.Find(IndexKeyOf(key)) != nullptr; }
+  bool Contains(const ObjectKey& key) const { return members_.contains(IndexKeyOf(key)); }
 
  private:
   std::vector<ObjectKey> keys_;
-  FlatKeyMap<bool> members_;
+  std::unordered_set<IndexKey, IndexKeyHash> members_;
 };
 
 class ListFilter : public RecordReceiver {

@@ -9,25 +9,26 @@ ListRow& ListModel::AddRow(const ObjectKey& key, RowCells cells) {
   auto row = std::make_unique<ListRow>();
   row->key = key;
   row->cells = std::move(cells);
-  row->position = rows_.size();
+  row->order = nextOrder_++;
   ListRow& added = *row;
   rows_.push_back(std::move(row));
+  orders_.push_back(added.order);
   index_.Insert(&added);
-  control_.RowAdded(added.position, added);
+  control_.RowAdded(rows_.size() - 1, added);
   return added;
 }
 
 void ListModel::DeleteRow(ListRow& row) {
-  const std::size_t at = row.position;
+  const std::size_t at = PositionOf(row);
   index_.Erase(&row);
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(at));
-  for (std::size_t i = at; i < rows_.size(); ++i) rows_[i]->position = i;
+  orders_.erase(orders_.begin() + static_cast<std::ptrdiff_t>(at));
   control_.RowRemoved(at);
 }
 
 void ListModel::RefillRow(ListRow& row, RowCells cells) {
   row.cells = std::move(cells);
-  control_.RowRefilled(row.position, row);
+  control_.RowRefilled(PositionOf(row), row);
 }
 
 void ListModel::MoveRow(std::size_t from, std::size_t to) {
@@ -35,7 +36,10 @@ void ListModel::MoveRow(std::size_t from, std::size_t to) {
   auto row = std::move(rows_[from]);
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(from));
   rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(to), std::move(row));
-  for (std::size_t i = std::min(from, to); i <= std::max(from, to); ++i) rows_[i]->position = i;
+  // The orders by index stay as they were; the rows in between take their new index's.
+  for (std::size_t i = std::min(from, to); i <= std::max(from, to); ++i) {
+    rows_[i]->order = orders_[i];
+  }
   control_.RowMoved(from, to);
 }
 
@@ -43,7 +47,7 @@ ListRow* ListModel::FindFirst(const ObjectKey& key) const {
   ListRow* first = index_.Head(key);
   if (first == nullptr) return nullptr;
   for (ListRow* other = first->sameKeyNext; other != nullptr; other = other->sameKeyNext) {
-    if (other->position < first->position) first = other;
+    if (other->order < first->order) first = other;
   }
   return first;
 }
@@ -54,8 +58,13 @@ std::vector<ListRow*> ListModel::FindAll(const ObjectKey& key) const {
     rows.push_back(row);
   }
   std::sort(rows.begin(), rows.end(),
-            [](const ListRow* a, const ListRow* b) { return a->position < b->position; });
+            [](const ListRow* a, const ListRow* b) { return a->order < b->order; });
   return rows;
+}
+
+std::size_t ListModel::PositionOf(const ListRow& row) const {
+  return static_cast<std::size_t>(std::lower_bound(orders_.begin(), orders_.end(), row.order) -
+                                  orders_.begin());
 }
 
 }  // namespace orvane

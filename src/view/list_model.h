@@ -25,7 +25,7 @@ struct RowCells {
 struct ListRow {
   ObjectKey key{};  // copied when the row is added, never refreshed
   RowCells cells;
-  std::size_t position = 0;        // kept by the model: the row's index in the list
+  uint64_t order = 0;              // kept by the model: rises from each row to the next
   ListRow* sameKeyNext = nullptr;  // kept by the model's key index
 };
 
@@ -60,12 +60,19 @@ class ListModel {
   // Every such row, in list order.
   std::vector<ListRow*> FindAll(const ObjectKey& key) const;
 
+  // The row's index in the list.
+  std::size_t PositionOf(const ListRow& row) const;
+
   std::size_t RowCount() const { return rows_.size(); }
   const ListRow& Row(std::size_t index) const { return *rows_[index]; }
 
  private:
   ListControl& control_;  // not owned
   std::vector<std::unique_ptr<ListRow>> rows_;
+  // Each row's order, by index: a row's index is found by binary search here, so removing a
+  // row does not renumber every row after it.
+  std::vector<uint64_t> orders_;
+  uint64_t nextOrder_ = 0;
   KeyChainIndex<ListRow> index_;
 };
 

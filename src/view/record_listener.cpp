@@ -67,15 +67,15 @@ bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
 }
 
 template <typename Record>
-void RecordListener::Refresh(uint32_t slot, const void* record) {
+void RecordListener::Refresh(std::size_t place, const void* record) {
   // Copies of the kind's own size: the compiler turns them into a few moves.
   Record arriving;
   Record stored;
   std::memcpy(&arriving, record, sizeof arriving);
-  std::memcpy(&stored, RecordWords(slot), sizeof stored);
+  std::memcpy(&stored, RecordWords(place), sizeof stored);
   if (!Differs(stored, arriving)) return;
-  std::memcpy(RecordWords(slot), &arriving, sizeof arriving);
-  Modified(Copy(slot));
+  std::memcpy(RecordWords(place), &arriving, sizeof arriving);
+  Modified(Copy(place));
 }
 
 void RecordListener::RecordArrived(const void* record, int32_t size) {
@@ -87,28 +87,28 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
 
   if (key.kind == kKindRoot) {
     Pass(false);
-    cursor_ = 0;
+    cursor_ = firstOfKind_;
   }
 
   if (!MayTrack(key.kind)) {
     Created(TrackedObject::FromRecord(record, 2));
     return;
   }
-  if (const std::optional<uint32_t> slot = Locate(IndexKeyOf(key))) {
-    slots_[*slot].age = 1;
-    cursor_ = slots_[*slot].place + 1;
+  if (const std::optional<std::size_t> place = Locate(key.kind, IndexKeyOf(key))) {
+    entries_[*place].age = 1;
+    cursor_[static_cast<std::size_t>(key.kind)] = entries_[*place].nextOfKind;
     switch (key.kind) {
       case kKindComputer:
-        Refresh<ComputerRecord>(*slot, record);
+        Refresh<ComputerRecord>(*place, record);
         break;
       case kKindProcess:
-        Refresh<ProcessRecord>(*slot, record);
+        Refresh<ProcessRecord>(*place, record);
         break;
       case kKindThread:
-        Refresh<ThreadRecord>(*slot, record);
+        Refresh<ThreadRecord>(*place, record);
         break;
       case kKindWindow:
-        Refresh<WindowRecord>(*slot, record);
+        Refresh<WindowRecord>(*place, record);
         break;
       default:
         break;  // a root object never differs
@@ -119,125 +119,142 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
   if (Created(created)) Append(created);
 }
 
-std::optional<uint32_t> RecordListener::Locate(const IndexKey& key) const {
-  if (cursor_ < order_.size()) {
-    const uint32_t expected = order_[cursor_];
-    if (IndexKeyOf(KeyAt(expected)) == key) return expected;
+std::optional<std::size_t> RecordListener::Locate(int32_t kind, const IndexKey& key) {
+  uint32_t& expected = cursor_[static_cast<std::size_t>(kind)];
+  while (expected != kNoPlace && entries_[expected].kind == kForgotten) {
+    expected = entries_[expected].nextOfKind;
   }
-  if (const uint32_t* slot = index_.Find(key)) return *slot;
+  if (expected != kNoPlace && IndexKeyOf(KeyAt(expected)) == key) return expected;
+  if (const uint32_t* place = index_.Find(key)) return *place;
   return std::nullopt;
 }
 
 RecordListener::PassResult RecordListener::Pass(bool clearing) {
   PassResult result;
-  std::size_t write = 0;
-  std::size_t read = 0;
-  auto keep = [this, &write](uint32_t slot) {
-    slots_[slot].place = write;
-    order_[write++] = slot;
-  };
-  try {
-    for (; read < order_.size(); ++read) {
-      const uint32_t slot = order_[read];
-      if (!clearing && slots_[slot].age >= 1) {
-        --slots_[slot].age;
-        keep(slot);
-        continue;
-      }
-      if (Removed(Copy(slot))) {
-        Forget(slot);
-        ++result.removed;
-      } else {
-        keep(slot);
-        ++result.refused;
-      }
+  // Nothing moves during the pass, so an object whose hook raises stays where it was.
+  for (std::size_t place = 0; place < entries_.size(); ++place) {
+    Entry& entry = entries_[place];
+    if (entry.kind == kForgotten) continue;
+    if (!clearing && entry.age >= 1) {
+      --entry.age;
+      continue;
     }
-  } catch (...) {
-    // The object whose hook raised stays, and so does everything after it.
-    for (; read < order_.size(); ++read) keep(order_[read]);
-    order_.resize(write);
-    throw;
+    if (Removed(Copy(place))) {
+      Forget(place);
+      ++result.removed;
+    } else {
+      ++result.refused;
+    }
   }
-  order_.resize(write);
+  CompactIfSparse();
   return result;
 }
 
 void RecordListener::ClearAll() {
-  while (!order_.empty()) {
+  while (live_ > 0) {
     const PassResult pass = Pass(true);
     if (pass.refused == 0 || pass.removed == 0) return;
   }
 }
 
 void RecordListener::Append(const TrackedObject& object) {
-  uint32_t slot;
-  if (!freeSlots_.empty()) {
-    slot = freeSlots_.back();
-    freeSlots_.pop_back();
-  } else {
-    slot = static_cast<uint32_t>(slots_.size());
-    slots_.emplace_back();
-  }
-  const std::size_t kind = static_cast<std::size_t>(object.key.kind);
-  std::vector<uint32_t>& pool = pools_[kind];
-  std::vector<uint32_t>& poolFree = poolFree_[kind];
-  const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
-  if (!poolFree.empty()) {
-    slots_[slot].recordAt = poolFree.back();
-    poolFree.pop_back();
-  } else {
-    slots_[slot].recordAt = static_cast<uint32_t>(pool.size());
-    pool.resize(pool.size() + bytes / sizeof(uint32_t));
-  }
-  slots_[slot].kind = object.key.kind;
-  std::memcpy(RecordWords(slot), &object.record, bytes);
-  slots_[slot].age = object.age;
-  slots_[slot].place = order_.size();
-  order_.push_back(slot);
-  index_.Put(IndexKeyOf(object.key), slot);
+  Entry entry;
+  entry.kind = object.key.kind;
+  entry.age = object.age;
+  std::vector<uint32_t>& pool = pools_[static_cast<std::size_t>(entry.kind)];
+  entry.recordAt = static_cast<uint32_t>(pool.size());
+  const std::size_t bytes = static_cast<std::size_t>(RecordSize(entry.kind));
+  pool.resize(pool.size() + bytes / sizeof(uint32_t));
+  std::memcpy(pool.data() + entry.recordAt, &object.record, bytes);
+  Link(entry);
+  ++live_;
+  index_.Put(IndexKeyOf(object.key), static_cast<uint32_t>(entries_.size() - 1));
 }
 
-void RecordListener::Forget(uint32_t slot) {
-  index_.Erase(IndexKeyOf(KeyAt(slot)));
-  poolFree_[static_cast<std::size_t>(slots_[slot].kind)].push_back(slots_[slot].recordAt);
-  freeSlots_.push_back(slot);
+void RecordListener::Link(Entry entry) {
+  const auto place = static_cast<uint32_t>(entries_.size());
+  const std::size_t kind = static_cast<std::size_t>(entry.kind);
+  entry.nextOfKind = kNoPlace;
+  if (lastOfKind_[kind] == kNoPlace) {
+    firstOfKind_[kind] = place;
+  } else {
+    entries_[lastOfKind_[kind]].nextOfKind = place;
+  }
+  lastOfKind_[kind] = place;
+  entries_.push_back(entry);
 }
 
-ObjectKey RecordListener::KeyAt(uint32_t slot) const {
+void RecordListener::Forget(std::size_t place) {
+  index_.Erase(IndexKeyOf(KeyAt(place)));
+  entries_[place].kind = kForgotten;
+  --live_;
+}
+
+void RecordListener::CompactIfSparse() {
+  const std::size_t forgotten = entries_.size() - live_;
+  if (forgotten == 0 || forgotten * 4 < entries_.size()) return;
+  std::vector<Entry> old = std::move(entries_);
+  std::array<std::vector<uint32_t>, 5> oldPools = std::move(pools_);
+  entries_.clear();
+  entries_.reserve(live_);
+  pools_ = {};
+  firstOfKind_ = lastOfKind_ = cursor_ = FirstPlaces();
+  std::vector<uint32_t> newPlace(old.size(), kNoPlace);
+  for (std::size_t place = 0; place < old.size(); ++place) {
+    Entry entry = old[place];
+    if (entry.kind == kForgotten) continue;
+    const std::size_t kind = static_cast<std::size_t>(entry.kind);
+    const uint32_t* words = oldPools[kind].data() + entry.recordAt;
+    std::vector<uint32_t>& pool = pools_[kind];
+    entry.recordAt = static_cast<uint32_t>(pool.size());
+    pool.insert(pool.end(), words,
+                words + static_cast<std::size_t>(RecordSize(entry.kind)) / sizeof(uint32_t));
+    newPlace[place] = static_cast<uint32_t>(entries_.size());
+    Link(entry);
+  }
+  // The index holds exactly the live entries; renumbering them in place spares rehashing.
+  index_.ChangeValues([&newPlace](uint32_t& place) { place = newPlace[place]; });
+}
+
+ObjectKey RecordListener::KeyAt(std::size_t place) const {
   ObjectKey key;
-  std::memcpy(&key, RecordWords(slot), sizeof key);
+  std::memcpy(&key, RecordWords(place), sizeof key);
   return key;
 }
 
-const uint32_t* RecordListener::RecordWords(uint32_t slot) const {
-  return pools_[static_cast<std::size_t>(slots_[slot].kind)].data() + slots_[slot].recordAt;
+const uint32_t* RecordListener::RecordWords(std::size_t place) const {
+  const Entry& entry = entries_[place];
+  return pools_[static_cast<std::size_t>(entry.kind)].data() + entry.recordAt;
 }
 
-uint32_t* RecordListener::RecordWords(uint32_t slot) {
-  return pools_[static_cast<std::size_t>(slots_[slot].kind)].data() + slots_[slot].recordAt;
+uint32_t* RecordListener::RecordWords(std::size_t place) {
+  const Entry& entry = entries_[place];
+  return pools_[static_cast<std::size_t>(entry.kind)].data() + entry.recordAt;
 }
 
-TrackedObject RecordListener::Copy(uint32_t slot) const {
+TrackedObject RecordListener::Copy(std::size_t place) const {
   TrackedObject object;
-  object.key = KeyAt(slot);
-  object.age = slots_[slot].age;
+  object.key = KeyAt(place);
+  object.age = entries_[place].age;
   const std::size_t bytes = static_cast<std::size_t>(RecordSize(object.key.kind));
   unsigned char* record = reinterpret_cast<unsigned char*>(&object.record);
-  std::memcpy(record, RecordWords(slot), bytes);
+  std::memcpy(record, RecordWords(place), bytes);
   std::memset(record + bytes, 0, sizeof object.record - bytes);
   return object;
 }
 
 std::optional<TrackedObject> RecordListener::FindTracked(const ObjectKey& key) const {
-  const uint32_t* slot = index_.Find(IndexKeyOf(key));
-  if (slot == nullptr) return std::nullopt;
-  return Copy(*slot);
+  const uint32_t* place = index_.Find(IndexKeyOf(key));
+  if (place == nullptr) return std::nullopt;
+  return Copy(*place);
 }
 
 std::vector<TrackedObject> RecordListener::Tracked() const {
   std::vector<TrackedObject> objects;
-  objects.reserve(order_.size());
-  for (uint32_t slot : order_) objects.push_back(Copy(slot));
+  objects.reserve(live_);
+  for (std::size_t place = 0; place < entries_.size(); ++place) {
+    if (entries_[place].kind != kForgotten) objects.push_back(Copy(place));
+  }
   return objects;
 }
 

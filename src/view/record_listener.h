@@ -45,6 +45,10 @@ bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving);
 
 class RecordListener : public RecordReceiver {
  public:
+  RecordListener() = default;
+  RecordListener(const RecordListener&) = delete;
+  RecordListener& operator=(const RecordListener&) = delete;
+
   // A record of a kind outside 0..4, or shorter than its kind's record, is ignored: copying by
   // kind alone would read past its end.
   void RecordArrived(const void* record, int32_t size) override;
@@ -53,7 +57,7 @@ class RecordListener : public RecordReceiver {
   // removes nothing (a hook that always refuses would otherwise never let it return).
   void ClearAll();
 
-  std::size_t TrackedCount() const { return order_.size(); }
+  std::size_t TrackedCount() const { return live_; }
   // A copy of the tracked object whose key equals key, if there is one.
   std::optional<TrackedObject> FindTracked(const ObjectKey& key) const;
   // The tracked objects in insertion order.
@@ -83,39 +87,53 @@ class RecordListener : public RecordReceiver {
   // Compares the arriving record with the stored copy; a difference replaces the copy and is
   // reported to Modified.
   template <typename Record>
-  void Refresh(uint32_t slot, const void* record);
+  void Refresh(std::size_t place, const void* record);
   void Append(const TrackedObject& object);
-  void Forget(uint32_t slot);
-  TrackedObject Copy(uint32_t slot) const;
-  // The slot of the tracked object with this key, or nullopt.
-  std::optional<uint32_t> Locate(const IndexKey& key) const;
+  void Forget(std::size_t place);
+  TrackedObject Copy(std::size_t place) const;
+  // The place of the tracked object with this key, or nullopt.
+  std::optional<std::size_t> Locate(int32_t kind, const IndexKey& key);
+  // Rewrites the store without its forgotten entries once they are a quarter of it.
+  void CompactIfSparse();
 
-  const uint32_t* RecordWords(uint32_t slot) const;
-  uint32_t* RecordWords(uint32_t slot);
+  const uint32_t* RecordWords(std::size_t place) const;
+  uint32_t* RecordWords(std::size_t place);
+  ObjectKey KeyAt(std::size_t place) const;
 
-  // Stable slots for the objects, so the index survives gaps closing. A slot's record copy,
-  // which begins with its key, sits in a pool of its kind's size; the little else a slot
-  // needs is kept together, so a cycle's walk over thousands of small thread records reads
-  // few separate streams of memory.
-  struct Slot {
+  // The store in insertion order. A forgotten object leaves its entry behind, marked, until
+  // the store is compacted: nothing moves in between, so the index can name places, and a
+  // cycle's walk over the entries and their record copies (each kind's pool filled in
+  // insertion order) reads memory front to back.
+  static constexpr int32_t kForgotten = -1;
+  static constexpr uint32_t kNoPlace = UINT32_MAX;
+  struct Entry {
     uint32_t recordAt = 0;  // word offset in its kind's pool
-    int32_t kind = 0;
+    int32_t kind = kForgotten;
     int32_t age = 0;
-    uint32_t place = 0;  // its position in order_
+    uint32_t nextOfKind = kNoPlace;  // the next entry made for the same kind
   };
-  ObjectKey KeyAt(uint32_t slot) const;
-  std::vector<Slot> slots_;
-  std::vector<uint32_t> freeSlots_;
-  std::array<std::vector<uint32_t>, 5> pools_;     // by kind: record copies, word aligned
-  std::array<std::vector<uint32_t>, 5> poolFree_;  // by kind: offsets of free copies
-  std::vector<uint32_t> order_;                    // slot numbers in insertion order
+  // Puts entry at the end of the store, after the last entry of its kind.
+  void Link(Entry entry);
+
+  std::vector<Entry> entries_;
+  std::array<std::vector<uint32_t>, 5> pools_;  // by kind: record copies, word aligned
+  std::array<uint32_t, 5> firstOfKind_ = FirstPlaces();
+  std::array<uint32_t, 5> lastOfKind_ = FirstPlaces();
+  std::size_t live_ = 0;  // entries not forgotten
   // Keys in the store are unique (a record whose key is found never creates), so the one
   // entry per key is also the first match in insertion order.
-  FlatKeyMap<uint32_t> index_;
-  // Records arrive each cycle in much the order they were first stored, so the object after
-  // the last one found is tried before the index; the answer is the same, the memory walk
-  // mostly sequential.
-  std::size_t cursor_ = 0;
+  struct KeyAtPlace {
+    const RecordListener* listener;
+    IndexKey operator()(uint32_t place) const { return IndexKeyOf(listener->KeyAt(place)); }
+  };
+  FlatKeyMap<uint32_t, KeyAtPlace> index_{KeyAtPlace{this}};
+  // A cycle sends each kind's records in much the order their objects were stored, while the
+  // store interleaves kinds as objects came and went; so for each kind the entry after the
+  // last one found is tried before the index. The answer is the same.
+  std::array<uint32_t, 5> cursor_ = FirstPlaces();
+  static constexpr std::array<uint32_t, 5> FirstPlaces() {
+    return {kNoPlace, kNoPlace, kNoPlace, kNoPlace, kNoPlace};
+  }
 };
 
 }  // namespace orvane

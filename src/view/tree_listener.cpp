@@ -34,6 +34,9 @@ bool TreeListener::Removed(const TrackedObject& object) {
 }
 
 void TreeListener::Modified(const TrackedObject& object) {
+  // A thread's node shows its id, which is part of its key: no change of a thread can change
+  // its node, and with thousands of threads per cycle the visit would cost a cache miss each.
+  if (object.key.kind == kKindThread) return;
   TreeNode* node = tree_.FindFirst(object.key);
   if (node == nullptr) throw Error("TreeNode mod not found");
   NodeContent content;

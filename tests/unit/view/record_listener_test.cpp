@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -296,6 +297,71 @@ TEST(RecordListenerStore, ArrivalOrderDifferentFromStoreOrderChangesNothing) {
   }
   EXPECT_EQ(r.events.size(), 7u);  // the creations only
   EXPECT_EQ(r.TrackedCount(), 7u);
+}
+
+// Processes come and go every cycle, each with two threads, and one changes: the kinds are
+// interleaved in the store but arrive grouped by kind, and forgotten places pile up until the
+// store is rewritten. Every hook call and the store's order must be those of a plain list.
+TEST(RecordListenerStore, LongChurnKeepsOrderHooksAndLookups) {
+  Recorder r;
+  struct Expected {
+    std::string name;
+    int age;
+  };
+  std::vector<Expected> model;  // insertion order
+  std::vector<uint32_t> alive;  // processes, oldest first
+  uint32_t nextPid = 1;
+  for (int i = 0; i < 12; ++i) alive.push_back(nextPid++);
+  for (int cycle = 0; cycle < 30; ++cycle) {
+    if (cycle > 0) {
+      // The four oldest stop arriving, four new ones come.
+      alive.erase(alive.begin(), alive.begin() + 4);
+      for (int i = 0; i < 4; ++i) alive.push_back(nextPid++);
+    }
+    Events expected;
+    std::erase_if(model, [&](Expected& e) {
+      if (e.age >= 1) return --e.age, false;
+      expected.push_back("R:" + e.name);
+      return true;
+    });
+    std::vector<std::string> arrivals{"root"};
+    for (uint32_t pid : alive) arrivals.push_back("p" + std::to_string(pid));
+    for (uint32_t pid : alive) {
+      arrivals.push_back("t" + std::to_string(pid * 10));
+      arrivals.push_back("t" + std::to_string(pid * 10 + 1));
+    }
+    for (const std::string& n : arrivals) {
+      auto found =
+          std::find_if(model.begin(), model.end(), [&](const Expected& e) { return e.name == n; });
+      if (found != model.end()) {
+        found->age = 1;
+      } else {
+        expected.push_back("C:" + n);
+        model.push_back({n, 2});
+      }
+    }
+
+    const uint32_t changed = alive[static_cast<std::size_t>(cycle) % alive.size()];
+    r.modified.clear();
+    Send(r, Root());
+    for (uint32_t pid : alive) Send(r, Process(pid, pid == changed ? "changed.exe" : "x.exe"));
+    for (uint32_t pid : alive) {
+      Send(r, Thread(pid, pid * 10));
+      Send(r, Thread(pid, pid * 10 + 1));
+    }
+    Events events = Take(r);
+    std::erase_if(events, [](const std::string& e) { return e.starts_with("M:"); });
+    ASSERT_EQ(events, expected) << "cycle " << cycle;
+    std::vector<std::string> order;
+    for (const TrackedObject& o : r.Tracked()) order.push_back(Recorder::Name(o));
+    std::vector<std::string> expectedOrder;
+    for (const Expected& e : model) expectedOrder.push_back(e.name);
+    ASSERT_EQ(order, expectedOrder) << "cycle " << cycle;
+    // The changed process, and the one changed the cycle before, back to x.exe.
+    for (const TrackedObject& o : r.modified) EXPECT_EQ(o.key.kind, kKindProcess);
+    EXPECT_LE(r.modified.size(), 2u);
+    EXPECT_STREQ(r.FindTracked(Process(changed, "").key)->process().fileName, "changed.exe");
+  }
 }
 
 }  // namespace

@@ -249,7 +249,7 @@ TEST(ListModel, FindsTheFirstRowInListOrderAfterMovesAndRemovals) {
   EXPECT_EQ(list.FindAll(a).size(), 2u);
   list.DeleteRow(*list.FindFirst(a));
   EXPECT_EQ(control.Captions(), Lines{"a1"});
-  EXPECT_EQ(list.FindFirst(a)->position, 0u);
+  EXPECT_EQ(list.PositionOf(*list.FindFirst(a)), 0u);
 }
 
 TEST(TreeModel, FindsTheFirstNodeInDepthFirstOrder) {
