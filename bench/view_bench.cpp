@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -351,11 +352,17 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      if (run.error_occurred) continue;
+      // With repetitions the median stands for the benchmark; single runs vary by 5 to 10%.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !median) continue;
+      const std::string name = run.run_name.str();
+      if (!median && medians.count(name) != 0) continue;
+      if (median) medians.insert(name);
       // The adjusted time is in the run's unit; the multiplier turns seconds into that unit.
       const double seconds =
           run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-      ms[run.benchmark_name()] = seconds * 1000.0;
+      ms[name] = seconds * 1000.0;
     }
   }
 
@@ -384,6 +391,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     return found == ms.end() ? 0.0 : found->second;
   }
   std::map<std::string, double> ms;
+  std::set<std::string> medians;
 };
 
 }  // namespace

@@ -26,8 +26,8 @@ void ListModel::DeleteRow(ListRow& row) {
   control_.RowRemoved(at);
 }
 
-void ListModel::RefillRow(ListRow& row, RowCells cells) {
-  row.cells = std::move(cells);
+void ListModel::RefillRow(ListRow& row, const std::function<void(RowCells&)>& fill) {
+  fill(row.cells);
   control_.RowRefilled(PositionOf(row), row);
 }
 

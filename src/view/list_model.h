@@ -51,7 +51,8 @@ class ListModel {
 
   ListRow& AddRow(const ObjectKey& key, RowCells cells);
   void DeleteRow(ListRow& row);
-  void RefillRow(ListRow& row, RowCells cells);
+  // fill rewrites the row's cells in place, so cells it leaves alone keep their text.
+  void RefillRow(ListRow& row, const std::function<void(RowCells&)>& fill);
   // Takes the row at from out and puts it in at to (sorting moves rows one at a time).
   void MoveRow(std::size_t from, std::size_t to);
 

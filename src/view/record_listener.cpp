@@ -159,8 +159,8 @@ void RecordListener::ClearAll() {
 
 void RecordListener::Append(const TrackedObject& object) {
   Entry entry;
-  entry.kind = object.key.kind;
-  entry.age = object.age;
+  entry.kind = static_cast<int8_t>(object.key.kind);
+  entry.age = static_cast<int8_t>(object.age);
   std::vector<uint32_t>& pool = pools_[static_cast<std::size_t>(entry.kind)];
   entry.recordAt = static_cast<uint32_t>(pool.size());
   const std::size_t bytes = static_cast<std::size_t>(RecordSize(entry.kind));
