@@ -166,22 +166,22 @@ void RecordListener::Append(const TrackedObject& object) {
   const std::size_t bytes = static_cast<std::size_t>(RecordSize(entry.kind));
   pool.resize(pool.size() + bytes / sizeof(uint32_t));
   std::memcpy(pool.data() + entry.recordAt, &object.record, bytes);
-  Link(entry);
+  const auto place = static_cast<uint32_t>(entries_.size());
+  entries_.push_back(entry);
+  Link(place);
   ++live_;
-  index_.Put(IndexKeyOf(object.key), static_cast<uint32_t>(entries_.size() - 1));
+  index_.Put(IndexKeyOf(object.key), place);
 }
 
-void RecordListener::Link(Entry entry) {
-  const auto place = static_cast<uint32_t>(entries_.size());
-  const std::size_t kind = static_cast<std::size_t>(entry.kind);
-  entry.nextOfKind = kNoPlace;
+void RecordListener::Link(uint32_t place) {
+  const std::size_t kind = static_cast<std::size_t>(entries_[place].kind);
+  entries_[place].nextOfKind = kNoPlace;
   if (lastOfKind_[kind] == kNoPlace) {
     firstOfKind_[kind] = place;
   } else {
     entries_[lastOfKind_[kind]].nextOfKind = place;
   }
   lastOfKind_[kind] = place;
-  entries_.push_back(entry);
 }
 
 void RecordListener::Forget(std::size_t place) {
@@ -193,27 +193,31 @@ void RecordListener::Forget(std::size_t place) {
 void RecordListener::CompactIfSparse() {
   const std::size_t forgotten = entries_.size() - live_;
   if (forgotten == 0 || forgotten * 4 < entries_.size()) return;
-  std::vector<Entry> old = std::move(entries_);
-  std::array<std::vector<uint32_t>, 5> oldPools = std::move(pools_);
-  entries_.clear();
-  entries_.reserve(live_);
-  pools_ = {};
+  // In place: entries and each kind's copies only move towards the front, in order, so the
+  // buffers are reused rather than allocated (and faulted in) anew.
   firstOfKind_ = lastOfKind_ = cursor_ = FirstPlaces();
-  std::vector<uint32_t> newPlace(old.size(), kNoPlace);
-  for (std::size_t place = 0; place < old.size(); ++place) {
-    Entry entry = old[place];
+  std::array<uint32_t, 5> poolEnd{};
+  newPlace_.assign(entries_.size(), kNoPlace);
+  uint32_t write = 0;
+  for (std::size_t read = 0; read < entries_.size(); ++read) {
+    Entry entry = entries_[read];
     if (entry.kind == kForgotten) continue;
     const std::size_t kind = static_cast<std::size_t>(entry.kind);
-    const uint32_t* words = oldPools[kind].data() + entry.recordAt;
-    std::vector<uint32_t>& pool = pools_[kind];
-    entry.recordAt = static_cast<uint32_t>(pool.size());
-    pool.insert(pool.end(), words,
-                words + static_cast<std::size_t>(RecordSize(entry.kind)) / sizeof(uint32_t));
-    newPlace[place] = static_cast<uint32_t>(entries_.size());
-    Link(entry);
+    const std::size_t words = static_cast<std::size_t>(RecordSize(entry.kind)) / sizeof(uint32_t);
+    uint32_t* pool = pools_[kind].data();
+    if (poolEnd[kind] != entry.recordAt) {
+      std::memmove(pool + poolEnd[kind], pool + entry.recordAt, words * sizeof(uint32_t));
+    }
+    entry.recordAt = poolEnd[kind];
+    poolEnd[kind] += static_cast<uint32_t>(words);
+    entries_[write] = entry;
+    Link(write);
+    newPlace_[read] = write++;
   }
+  entries_.resize(write);
+  for (std::size_t kind = 0; kind < pools_.size(); ++kind) pools_[kind].resize(poolEnd[kind]);
   // The index holds exactly the live entries; renumbering them in place spares rehashing.
-  index_.ChangeValues([&newPlace](uint32_t& place) { place = newPlace[place]; });
+  index_.ChangeValues([this](uint32_t& place) { place = newPlace_[place]; });
 }
 
 ObjectKey RecordListener::KeyAt(std::size_t place) const {

@@ -113,14 +113,15 @@ class RecordListener : public RecordReceiver {
     int8_t kind = kForgotten;
     int8_t age = 0;
   };
-  // Puts entry at the end of the store, after the last entry of its kind.
-  void Link(Entry entry);
+  // Makes the entry at place the last of its kind.
+  void Link(uint32_t place);
 
   std::vector<Entry> entries_;
   std::array<std::vector<uint32_t>, 5> pools_;  // by kind: record copies, word aligned
   std::array<uint32_t, 5> firstOfKind_ = FirstPlaces();
   std::array<uint32_t, 5> lastOfKind_ = FirstPlaces();
-  std::size_t live_ = 0;  // entries not forgotten
+  std::size_t live_ = 0;            // entries not forgotten
+  std::vector<uint32_t> newPlace_;  // compaction's renumbering, kept for its capacity
   // Keys in the store are unique (a record whose key is found never creates), so the one
   // entry per key is also the first match in insertion order.
   struct KeyAtPlace {
