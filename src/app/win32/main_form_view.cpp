@@ -35,7 +35,7 @@ void MainForm::ViewObjectTreeTVClick() {
   for (const ColumnSpec& column : ColumnsFor(key.kind)) {
     viewObjectListLV_.AddColumn(std::string(column.caption), column.width);
   }
-  Quietly([this] { listControl_.RewriteAll(); });
+  listControl_.RedrawAll();
 }
 
 void MainForm::ToolGeneral0RefreshClick() {
@@ -50,7 +50,7 @@ void MainForm::ToolGeneral0RefreshClick() {
 void MainForm::ViewObjectListLVClick() {
   const int selected = viewObjectListLV_.NextSelected();
   if (selected < 0) return;
-  const auto* row = reinterpret_cast<const ListRow*>(viewObjectListLV_.GetParam(selected));
+  const ListRow* row = listControl_.RowAt(selected);
   if (row == nullptr) return;
   if (auto lines = InfoLinesFor(*row, programs_)) viewObjectInfoRE_.SetLines(*lines);
 }

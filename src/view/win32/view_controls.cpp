@@ -1,5 +1,7 @@
 #include "view/win32/view_controls.h"
 
+#include <algorithm>
+
 namespace orvane::win32 {
 
 void TreeViewControl::NodeAdded(TreeNode& node) {
@@ -30,28 +32,6 @@ TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {
   return item ? reinterpret_cast<TreeNode*>(tree_.GetParam(item)) : nullptr;
 }
 
-void ListViewControl::RowAdded(std::size_t index, const ListRow& row) {
-  Insert(index, row);
-}
-
-void ListViewControl::RowRemoved(std::size_t index) {
-  list_.Delete(static_cast<int>(index));
-}
-
-void ListViewControl::RowRefilled(std::size_t index, const ListRow& row) {
-  WriteCells(index, row);
-}
-
-void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
-  // The row is made anew at its place: its selection and focus stay behind.
-  list_.Delete(static_cast<int>(from));
-  Insert(to, model_.Row(to));
-}
-
-void ListViewControl::RewriteAll() {
-  for (std::size_t i = 0; i < model_.RowCount(); ++i) WriteCells(i, model_.Row(i));
-}
-
 void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
   const std::string value(text);
   if (panel >= 0 && static_cast<std::size_t>(panel) < widths_.size()) {
@@ -75,35 +55,97 @@ void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
   bar_.SetPanelText(panel, value);
 }
 
-void ListViewControl::Insert(std::size_t index, const ListRow& row) {
-  winui::ListItemArgs item;
-  item.index = static_cast<int>(index);
-  item.text = row.cells.caption;
-  item.image = row.cells.smallImage;
-  item.stateImage = row.cells.stateImage;
-  item.param = reinterpret_cast<LPARAM>(&row);
-  const int at = list_.Insert(item);
-  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
-    list_.SetText(at, static_cast<int>(i + 1), row.cells.subItems[i]);
-  }
+void ListViewControl::RowAdded(std::size_t, const ListRow&) {
+  ShowCount();
 }
 
-void ListViewControl::WriteCells(std::size_t index, const ListRow& row) {
-  // Only what differs is written: each write costs about 0.1 ms under Wine, a read a few
-  // microseconds, and a refill mostly changes one cell. A column the list view keeps no text
-  // for reads back empty, so its cells are still written.
+void ListViewControl::RowRemoved(std::size_t index) {
+  // The selection is moved up before the count drops, which would take the last row's along.
   const int at = static_cast<int>(index);
-  auto write = [&](int column, const std::string& text) {
-    if (list_.GetText(at, column) != text) list_.SetText(at, column, text);
-  };
-  write(0, row.cells.caption);
-  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
-    write(static_cast<int>(i + 1), row.cells.subItems[i]);
+  const int count = static_cast<int>(model_.RowCount());
+  FollowRows(at, count, [at](int i) { return i == at ? -1 : i - 1; });
+  ShowCount();
+  list_.RedrawRows(at, count);
+}
+
+void ListViewControl::ReleaseCount() {
+  if (holds_ > 0 && --holds_ == 0) ShowCount();
+}
+
+void ListViewControl::ShowCount() {
+  const int count = static_cast<int>(model_.RowCount());
+  if (holds_ == 0 && list_.Count() != count) list_.SetCount(count);
+}
+
+void ListViewControl::RowRefilled(std::size_t index, const ListRow&) {
+  list_.RedrawRows(static_cast<int>(index), static_cast<int>(index));
+}
+
+void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
+  const int a = static_cast<int>(from);
+  const int b = static_cast<int>(to);
+  FollowRows(std::min(a, b), std::max(a, b), [a, b](int i) {
+    if (i == a) return b;
+    return a < b ? i - 1 : i + 1;
+  });
+  list_.RedrawRows(std::min(a, b), std::max(a, b));
+}
+
+const ListRow* ListViewControl::RowAt(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= model_.RowCount()) return nullptr;
+  return &model_.Row(static_cast<std::size_t>(index));
+}
+
+std::string_view ListViewControl::CellText(int index, int column) const {
+  const ListRow* row = RowAt(index);
+  if (row == nullptr || column < 0) return {};
+  if (column == 0) return row->cells.caption;
+  const auto sub = static_cast<std::size_t>(column - 1);
+  return sub < row->cells.subItems.size() ? std::string_view(row->cells.subItems[sub])
+                                          : std::string_view();
+}
+
+int ListViewControl::Image(int index) const {
+  const ListRow* row = RowAt(index);
+  return row ? row->cells.smallImage : -1;
+}
+
+int ListViewControl::StateImage(int index) const {
+  const ListRow* row = RowAt(index);
+  return row ? row->cells.stateImage : -1;
+}
+
+void ListViewControl::FollowRows(int first, int last, const std::function<int(int)>& newIndexOf) {
+  // All three are read before any is changed: focusing a row can set the mark.
+  const int focused = list_.Focused();
+  const int mark = list_.SelectionMark();
+  // Only selected rows are visited, and only when there are any: a sort moves rows hundreds of
+  // times, mostly with nothing selected.
+  std::vector<int> was;
+  if (list_.SelectedCount() > 0) {
+    for (int i = list_.NextSelected(first - 1); i >= 0 && i <= last; i = list_.NextSelected(i)) {
+      was.push_back(i);
+    }
   }
-  if (list_.GetImage(at) != row.cells.smallImage) list_.SetImage(at, row.cells.smallImage);
-  if (list_.GetStateImage(at) != row.cells.stateImage) {
-    list_.SetStateImage(at, row.cells.stateImage);
+  std::vector<int> now;
+  for (int i : was) {
+    if (const int to = newIndexOf(i); to >= 0) now.push_back(to);
   }
+  std::sort(now.begin(), now.end());
+  // A row that is selected before and after keeps its state: a block of selected rows moved
+  // by one changes at its two ends only.
+  for (int i : was) {
+    if (!std::binary_search(now.begin(), now.end(), i)) list_.SetSelected(i, false);
+  }
+  for (int i : now) {
+    if (!std::binary_search(was.begin(), was.end(), i)) list_.SetSelected(i, true);
+  }
+
+  if (focused >= first && focused <= last) {
+    list_.SetFocused(focused, false);
+    if (const int to = newIndexOf(focused); to >= 0) list_.SetFocused(to, true);
+  }
+  if (mark >= first && mark <= last) list_.SetSelectionMark(newIndexOf(mark));
 }
 
 }  // namespace orvane::win32
