@@ -165,14 +165,15 @@ double ThreadCpuMs() {
 class MessageProfile {
  public:
   MessageProfile(HWND control, const char* name) : control_(control), name_(name) {
-    SetPropA(control, kProp, this);
+    Profiles().push_back(this);
     inner_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
   }
   ~MessageProfile() {
-    if (!IsWindow(control_)) return;
-    SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inner_));
-    RemovePropA(control_, kProp);
+    std::erase(Profiles(), this);
+    if (IsWindow(control_)) {
+      SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inner_));
+    }
   }
   MessageProfile(const MessageProfile&) = delete;
   MessageProfile& operator=(const MessageProfile&) = delete;
@@ -202,7 +203,12 @@ class MessageProfile {
     long calls = 0;
     double ms = 0;
   };
-  static constexpr char kProp[] = "OrvaneBenchProfile";
+  // Found by a search of their own rather than a window property: under Wine a property read
+  // is a call to the window server, which would be charged to every profiled message.
+  static std::vector<MessageProfile*>& Profiles() {
+    static std::vector<MessageProfile*> profiles;
+    return profiles;
+  }
 
   static const char* Name(UINT msg) {
     switch (msg) {
@@ -255,7 +261,9 @@ class MessageProfile {
   }
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<MessageProfile*>(GetPropA(hwnd, kProp));
+    MessageProfile* self = nullptr;
+    for (MessageProfile* profile : Profiles())
+      if (profile->control_ == hwnd) self = profile;
     const double start = NowMs();
     const LRESULT result = CallWindowProcA(self->inner_, hwnd, msg, wp, lp);
     Figure& f = self->figures_[msg];
@@ -286,6 +294,7 @@ struct CycleFigures {
   double delivery;  // ms applying handed-over records (wall clock)
   double paint;     // ms repainting the window after the cycle (wall clock)
   double cpu;       // ms of GUI-thread CPU time, from the wake-up to the painted window
+  double busy;      // ms of that wall time the GUI thread was not waiting for messages
   double wall;      // ms from the wake-up to the painted window
 };
 
@@ -296,21 +305,28 @@ CycleFigures RunCycle(win32::MainForm& form) {
   const double wall0 = NowMs();
   const uint64_t target = form.Worker().CyclesCompleted() + 1;
   form.UpdateTimer();
+  // The thread timer ticks in 10 ms steps under Wine; the wall time outside the waits is the
+  // finer measure of the GUI thread's work.
+  double waited = 0;
   while (form.Worker().CyclesCompleted() < target || form.Worker().Busy()) {
     winui::PumpMessages();
+    const double wait0 = NowMs();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    waited += NowMs() - wait0;
   }
   winui::PumpMessages();
   const double paint0 = NowMs();
   RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const double paint1 = NowMs();
   return {form.DeliveryMilliseconds() - delivery0, paint1 - paint0, ThreadCpuMs() - cpu0,
-          paint1 - wall0};
+          paint1 - wall0 - waited, paint1 - wall0};
 }
 
 void Print(const char* name, const CycleFigures& c) {
-  std::printf("%-22s delivery %8.2f ms   paint %7.2f ms   GUI CPU %8.2f ms   wall %8.2f ms\n", name,
-              c.delivery, c.paint, c.cpu, c.wall);
+  std::printf(
+      "%-22s delivery %8.2f ms   paint %7.2f ms   GUI CPU %8.2f ms   busy %8.2f ms   wall %8.2f "
+      "ms\n",
+      name, c.delivery, c.paint, c.cpu, c.busy, c.wall);
 }
 
 }  // namespace
@@ -352,13 +368,14 @@ int main(int argc, char** argv) {
   treeProfile.Reset();
   listProfile.Reset();
   statusProfile.Reset();
-  std::vector<double> delivery, paint, cpu, wall;
+  std::vector<double> delivery, paint, cpu, busy, wall;
   for (int i = 0; i < cycles; ++i) {
     source.Step();
     const CycleFigures c = RunCycle(form);
     delivery.push_back(c.delivery);
     paint.push_back(c.paint);
     cpu.push_back(c.cpu);
+    busy.push_back(c.busy);
     wall.push_back(c.wall);
   }
   std::printf("steady state, %d cycles (median / mean / max):\n", cycles);
@@ -369,6 +386,7 @@ int main(int argc, char** argv) {
   line("delivery (applying records)", delivery);
   line("paint after the cycle", paint);
   line("GUI thread CPU (GetThreadTimes)", cpu);
+  line("GUI thread busy (wall, no waits)", busy);
   line("wall, wake-up to painted", wall);
   std::printf("where the GUI thread's time goes, per steady-state cycle:\n");
   treeProfile.Print(cycles);
@@ -376,8 +394,8 @@ int main(int argc, char** argv) {
   statusProfile.Print(cycles);
   std::printf("tree nodes %d, list rows %d\n", form.Tree().Count(), form.List().Count());
 
-  const double steady = std::max(Median(delivery), Median(cpu));
-  const double fill = std::max(first.delivery, first.cpu);
+  const double steady = std::max({Median(delivery), Median(cpu), Median(busy)});
+  const double fill = std::max({first.delivery, first.cpu, first.busy});
   std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s\n", steady,
               steady <= 25 ? "met" : "MISSED");
   std::printf("target: first fill <= 300 ms: %.2f ms, %s\n", fill, fill <= 300 ? "met" : "MISSED");
