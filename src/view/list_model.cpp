@@ -26,6 +26,7 @@ void ListModel::DeleteRow(ListRow& row) {
 }
 
 void ListModel::RefillRow(ListRow& row, RowCells cells) {
+  if (cells == row.cells) return;
   row.cells = std::move(cells);
   control_.RowRefilled(row.position, row);
 }

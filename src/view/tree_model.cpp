@@ -55,6 +55,7 @@ void TreeModel::DeleteNode(TreeNode& node) {
 }
 
 void TreeModel::RefillNode(TreeNode& node, NodeContent content) {
+  if (content == node.content) return;
   node.content = std::move(content);
   control_.NodeRefilled(node);
 }
