@@ -329,6 +329,41 @@ void Print(const char* name, const CycleFigures& c) {
       name, c.delivery, c.paint, c.cpu, c.busy, c.wall);
 }
 
+// Runs cycles after a few to settle, prints their figures and where the GUI thread's time
+// went; returns the steady-state figure the target is about: the largest of the medians of
+// delivery, thread CPU and busy time.
+double SteadyState(win32::MainForm& form, SyntheticSource& source, int cycles, const char* title,
+                   const std::vector<MessageProfile*>& profiles) {
+  for (int warm = 0; warm < 3; ++warm) {
+    source.Step();
+    RunCycle(form);
+  }
+  for (MessageProfile* profile : profiles) profile->Reset();
+  std::vector<double> delivery, paint, cpu, busy, wall;
+  for (int i = 0; i < cycles; ++i) {
+    source.Step();
+    const CycleFigures c = RunCycle(form);
+    delivery.push_back(c.delivery);
+    paint.push_back(c.paint);
+    cpu.push_back(c.cpu);
+    busy.push_back(c.busy);
+    wall.push_back(c.wall);
+  }
+  std::printf("%s, %d cycles (median / mean / max):\n", title, cycles);
+  auto line = [](const char* name, const std::vector<double>& v) {
+    std::printf("  %-30s %8.2f / %8.2f / %8.2f ms\n", name, Median(v), Mean(v),
+                *std::max_element(v.begin(), v.end()));
+  };
+  line("delivery (applying records)", delivery);
+  line("paint after the cycle", paint);
+  line("GUI thread CPU (GetThreadTimes)", cpu);
+  line("GUI thread busy (wall, no waits)", busy);
+  line("wall, wake-up to painted", wall);
+  std::printf("where the GUI thread's time goes, per cycle:\n");
+  for (const MessageProfile* profile : profiles) profile->Print(cycles);
+  return std::max({Median(delivery), Median(cpu), Median(busy)});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -348,6 +383,7 @@ int main(int argc, char** argv) {
   MessageProfile treeProfile(form.Tree(), "tree");
   MessageProfile listProfile(form.List(), "list");
   MessageProfile statusProfile(form.Status(), "status bar");
+  const std::vector<MessageProfile*> profiles{&treeProfile, &listProfile, &statusProfile};
   const CycleFigures first = RunCycle(form);
   Print("first fill (cycle 1)", first);
   treeProfile.Print(1);
@@ -360,44 +396,18 @@ int main(int argc, char** argv) {
   Print("first selection", second);
   treeProfile.Print(1);
   listProfile.Print(1);
-  for (int warm = 0; warm < 3; ++warm) {
-    source.Step();
-    RunCycle(form);
-  }
 
-  treeProfile.Reset();
-  listProfile.Reset();
-  statusProfile.Reset();
-  std::vector<double> delivery, paint, cpu, busy, wall;
-  for (int i = 0; i < cycles; ++i) {
-    source.Step();
-    const CycleFigures c = RunCycle(form);
-    delivery.push_back(c.delivery);
-    paint.push_back(c.paint);
-    cpu.push_back(c.cpu);
-    busy.push_back(c.busy);
-    wall.push_back(c.wall);
-  }
-  std::printf("steady state, %d cycles (median / mean / max):\n", cycles);
-  auto line = [](const char* name, const std::vector<double>& v) {
-    std::printf("  %-30s %8.2f / %8.2f / %8.2f ms\n", name, Median(v), Mean(v),
-                *std::max_element(v.begin(), v.end()));
-  };
-  line("delivery (applying records)", delivery);
-  line("paint after the cycle", paint);
-  line("GUI thread CPU (GetThreadTimes)", cpu);
-  line("GUI thread busy (wall, no waits)", busy);
-  line("wall, wake-up to painted", wall);
-  std::printf("where the GUI thread's time goes, per steady-state cycle:\n");
-  treeProfile.Print(cycles);
-  listProfile.Print(cycles);
-  statusProfile.Print(cycles);
+  const double steady = SteadyState(form, source, cycles, "steady state", profiles);
+  // As a person looking at the tree sees it: the computer node unfolded, its processes in view.
+  form.Tree().Expand(form.Tree().Root());
+  winui::PumpMessages();
+  const double unfolded =
+      SteadyState(form, source, cycles, "steady state, computer node unfolded", profiles);
   std::printf("tree nodes %d, list rows %d\n", form.Tree().Count(), form.List().Count());
 
-  const double steady = std::max({Median(delivery), Median(cpu), Median(busy)});
   const double fill = std::max({first.delivery, first.cpu, first.busy});
-  std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s\n", steady,
-              steady <= 25 ? "met" : "MISSED");
+  std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s (unfolded %.2f ms)\n",
+              steady, steady <= 25 ? "met" : "MISSED", unfolded);
   std::printf("target: first fill <= 300 ms: %.2f ms, %s\n", fill, fill <= 300 ? "met" : "MISSED");
   form.Destroy();
   return 0;
