@@ -3,26 +3,11 @@
 #include <algorithm>
 
 #include "snapshot/error.h"
+#include "winui/text_buffer.h"
 
 namespace orvane::winui {
 
 namespace {
-
-void CopyText(std::string_view text, char* buffer, int size) {
-  if (buffer == nullptr || size <= 0) return;
-  const std::size_t n = std::min(text.size(), static_cast<std::size_t>(size - 1));
-  text.copy(buffer, n);
-  buffer[n] = '\0';
-}
-
-void CopyText(std::string_view text, wchar_t* buffer, int size) {
-  if (buffer == nullptr || size <= 0) return;
-  const int n = text.empty()
-                    ? 0
-                    : ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                            buffer, size - 1);
-  buffer[n] = L'\0';
-}
 
 // LVITEMA or LVITEMW: the text goes into the list's own buffer, the only way every list reads
 // it back (LVM_GETITEMTEXT among them).
@@ -30,22 +15,13 @@ template <class Item>
 void AnswerItem(const ListItemSource& source, Item& item) {
   const int index = item.iItem;
   if (item.mask & LVIF_TEXT)
-    CopyText(source.CellText(index, item.iSubItem), item.pszText, item.cchTextMax);
+    FillTextBuffer(source.CellText(index, item.iSubItem), item.pszText, item.cchTextMax);
   if (item.iSubItem != 0) return;
   if (item.mask & LVIF_IMAGE) item.iImage = source.Image(index);
   if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK)) {
     item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
                  INDEXTOSTATEIMAGEMASK(static_cast<UINT>(source.StateImage(index) + 1));
   }
-}
-
-std::string Narrow(const wchar_t* text) {
-  if (text == nullptr) return {};
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(std::max(n, 1)), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), n, nullptr, nullptr);
-  narrow.resize(narrow.size() - 1);
-  return narrow;
 }
 
 }  // namespace
@@ -262,7 +238,7 @@ bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
     }
     case LVN_ODFINDITEMW: {
       const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
-      result = FindCaption(Narrow(find.lvfi.psz), find.lvfi.flags, find.iStart);
+      result = FindCaption(NarrowText(find.lvfi.psz), find.lvfi.flags, find.iStart);
       return true;
     }
     case LVN_ITEMCHANGED: {

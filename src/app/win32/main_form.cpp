@@ -126,6 +126,7 @@ void MainForm::CreateComponents() {
   layout_.Add(dockCenter_, winui::Align::Client);
 
   viewObjectTreeTV_.Create({.parent = dockCenter_, .id = 8});
+  viewObjectTreeTV_.SetItemSource(&treeControl_);
   viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
   viewObjectTreeTV_.SetIndent(19);
   dockCenter_.Layout().Add(viewObjectTreeTV_, winui::Align::Left, 272);
@@ -211,17 +212,16 @@ void MainForm::UpdateTimer() {
 }
 
 void MainForm::BeginQuiet() {
-  // Inserting into a visible tree costs about a thousand times more with redraw on, and every
-  // switch back on repaints the whole control: so once per cycle, not once per batch. The list
-  // stays on: it repaints only the rows in view that change.
+  // The tree stops drawing for the changes that show, once per cycle rather than per batch:
+  // each switch back on repaints all of it. The list keeps drawing: it repaints only the rows
+  // in view that change.
   if (quietDepth_++ > 0) return;
-  viewObjectTreeTV_.SetRedraw(false);
+  treeControl_.HoldRedraw();
 }
 
 void MainForm::EndQuiet() {
   if (--quietDepth_ > 0) return;
-  viewObjectTreeTV_.SetRedraw(true);
-  InvalidateRect(viewObjectTreeTV_, nullptr, TRUE);
+  treeControl_.ReleaseRedraw();
 }
 
 void MainForm::Quietly(const std::function<void()>& f) {

@@ -16,14 +16,27 @@
 
 namespace orvane::win32 {
 
-class TreeViewControl : public TreeControl {
+// The tree view's items follow the model's nodes; the tree view reads their texts from the
+// nodes as it shows them.
+class TreeViewControl : public TreeControl, public winui::TreeItemSource {
  public:
-  // tree: not owned; its window may be created later, before the first node arrives.
+  // tree: not owned, with this control as its item source; its window may be created later,
+  // before the first node arrives.
   explicit TreeViewControl(winui::TreeView& tree) : tree_(tree) {}
 
   void NodeAdded(TreeNode& node) override;
   void NodeRemoved(TreeNode& node) override;
   void NodeRefilled(TreeNode& node) override;
+
+  // param: an item's value, the node it stands for.
+  std::string_view ItemText(LPARAM param) const override;
+
+  // Between the two, the tree view stops drawing at the first node added or removed under
+  // unfolded nodes, and draws again, all of it, at the last release: while drawing, it
+  // repaints all of itself for each such node. Changes under folded nodes leave it drawing.
+  // Nested pairs count once.
+  void HoldRedraw() { ++holds_; }
+  void ReleaseRedraw();
 
   // The model node behind a tree item, or nullptr.
   TreeNode* NodeOf(HTREEITEM item) const;
@@ -32,7 +45,13 @@ class TreeViewControl : public TreeControl {
   }
 
  private:
+  // While held, stops the drawing for a change among parent's children (null: the top level)
+  // if they are shown.
+  void QuietFor(const TreeNode* parent);
+
   winui::TreeView& tree_;  // not owned
+  int holds_ = 0;
+  bool quiet_ = false;  // drawing is off until the last release
 };
 
 // Serves an owner-data list view from the model: the list view keeps only the row count and
