@@ -1,9 +1,10 @@
 // The GUI thread's time per snapshot cycle with the real main window visible, fed by a
 // deterministic synthetic computer of desktop size (300 processes, 5,000 threads, 300 windows;
 // each cycle 1% of the processes end and as many start, and 10% of every kind of object
-// changes). Prints the first fill, the first selection and the steady-state medians, and the
-// time spent inside the tree's and the list's window procedures by message. Run it on a display
-// (under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 gui_bench.exe [cycles]).
+// changes). Prints the first fill, the first selection and the steady-state medians (with the
+// computer node folded, as at start-up, then unfolded), and the time spent inside the tree's,
+// the list's and the status bar's window procedures by message. Run it on a display (under
+// Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 gui_bench.exe [cycles]).
 #include <windows.h>
 
 #include <algorithm>
