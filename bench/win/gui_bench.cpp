@@ -1,9 +1,10 @@
 // The GUI thread's time per snapshot cycle with the real main window visible, fed by a
 // deterministic synthetic computer of desktop size (300 processes, 5,000 threads, 300 windows;
 // each cycle 1% of the processes end and as many start, and 10% of every kind of object
-// changes). Prints the first fill, the first selection and the steady-state medians, and the
-// time spent inside the tree's and the list's window procedures by message. Run it on a display
-// (under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 gui_bench.exe [cycles]).
+// changes). Prints the first fill, the first selection and the steady-state medians (with the
+// computer node folded, as at start-up, then unfolded), and the time spent inside the tree's,
+// the list's and the status bar's window procedures by message. Run it on a display (under
+// Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 gui_bench.exe [cycles]).
 #include <windows.h>
 
 #include <algorithm>
@@ -165,14 +166,15 @@ double ThreadCpuMs() {
 class MessageProfile {
  public:
   MessageProfile(HWND control, const char* name) : control_(control), name_(name) {
-    SetPropA(control, kProp, this);
+    Profiles().push_back(this);
     inner_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
   }
   ~MessageProfile() {
-    if (!IsWindow(control_)) return;
-    SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inner_));
-    RemovePropA(control_, kProp);
+    std::erase(Profiles(), this);
+    if (IsWindow(control_)) {
+      SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(inner_));
+    }
   }
   MessageProfile(const MessageProfile&) = delete;
   MessageProfile& operator=(const MessageProfile&) = delete;
@@ -202,7 +204,12 @@ class MessageProfile {
     long calls = 0;
     double ms = 0;
   };
-  static constexpr char kProp[] = "OrvaneBenchProfile";
+  // Found by a search of their own rather than a window property: under Wine a property read
+  // is a call to the window server, which would be charged to every profiled message.
+  static std::vector<MessageProfile*>& Profiles() {
+    static std::vector<MessageProfile*> profiles;
+    return profiles;
+  }
 
   static const char* Name(UINT msg) {
     switch (msg) {
@@ -255,7 +262,9 @@ class MessageProfile {
   }
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = static_cast<MessageProfile*>(GetPropA(hwnd, kProp));
+    MessageProfile* self = nullptr;
+    for (MessageProfile* profile : Profiles())
+      if (profile->control_ == hwnd) self = profile;
     const double start = NowMs();
     const LRESULT result = CallWindowProcA(self->inner_, hwnd, msg, wp, lp);
     Figure& f = self->figures_[msg];
@@ -286,6 +295,7 @@ struct CycleFigures {
   double delivery;  // ms applying handed-over records (wall clock)
   double paint;     // ms repainting the window after the cycle (wall clock)
   double cpu;       // ms of GUI-thread CPU time, from the wake-up to the painted window
+  double busy;      // ms of that wall time the GUI thread was not waiting for messages
   double wall;      // ms from the wake-up to the painted window
 };
 
@@ -296,21 +306,63 @@ CycleFigures RunCycle(win32::MainForm& form) {
   const double wall0 = NowMs();
   const uint64_t target = form.Worker().CyclesCompleted() + 1;
   form.UpdateTimer();
+  // The thread timer ticks in 10 ms steps under Wine; the wall time outside the waits is the
+  // finer measure of the GUI thread's work.
+  double waited = 0;
   while (form.Worker().CyclesCompleted() < target || form.Worker().Busy()) {
     winui::PumpMessages();
+    const double wait0 = NowMs();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    waited += NowMs() - wait0;
   }
   winui::PumpMessages();
   const double paint0 = NowMs();
   RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const double paint1 = NowMs();
   return {form.DeliveryMilliseconds() - delivery0, paint1 - paint0, ThreadCpuMs() - cpu0,
-          paint1 - wall0};
+          paint1 - wall0 - waited, paint1 - wall0};
 }
 
 void Print(const char* name, const CycleFigures& c) {
-  std::printf("%-22s delivery %8.2f ms   paint %7.2f ms   GUI CPU %8.2f ms   wall %8.2f ms\n", name,
-              c.delivery, c.paint, c.cpu, c.wall);
+  std::printf(
+      "%-22s delivery %8.2f ms   paint %7.2f ms   GUI CPU %8.2f ms   busy %8.2f ms   wall %8.2f "
+      "ms\n",
+      name, c.delivery, c.paint, c.cpu, c.busy, c.wall);
+}
+
+// Runs cycles after a few to settle, prints their figures and where the GUI thread's time
+// went; returns the steady-state figure the target is about: the largest of the medians of
+// delivery, thread CPU and busy time.
+double SteadyState(win32::MainForm& form, SyntheticSource& source, int cycles, const char* title,
+                   const std::vector<MessageProfile*>& profiles) {
+  for (int warm = 0; warm < 3; ++warm) {
+    source.Step();
+    RunCycle(form);
+  }
+  for (MessageProfile* profile : profiles) profile->Reset();
+  std::vector<double> delivery, paint, cpu, busy, wall;
+  for (int i = 0; i < cycles; ++i) {
+    source.Step();
+    const CycleFigures c = RunCycle(form);
+    delivery.push_back(c.delivery);
+    paint.push_back(c.paint);
+    cpu.push_back(c.cpu);
+    busy.push_back(c.busy);
+    wall.push_back(c.wall);
+  }
+  std::printf("%s, %d cycles (median / mean / max):\n", title, cycles);
+  auto line = [](const char* name, const std::vector<double>& v) {
+    std::printf("  %-30s %8.2f / %8.2f / %8.2f ms\n", name, Median(v), Mean(v),
+                *std::max_element(v.begin(), v.end()));
+  };
+  line("delivery (applying records)", delivery);
+  line("paint after the cycle", paint);
+  line("GUI thread CPU (GetThreadTimes)", cpu);
+  line("GUI thread busy (wall, no waits)", busy);
+  line("wall, wake-up to painted", wall);
+  std::printf("where the GUI thread's time goes, per cycle:\n");
+  for (const MessageProfile* profile : profiles) profile->Print(cycles);
+  return std::max({Median(delivery), Median(cpu), Median(busy)});
 }
 
 }  // namespace
@@ -332,6 +384,7 @@ int main(int argc, char** argv) {
   MessageProfile treeProfile(form.Tree(), "tree");
   MessageProfile listProfile(form.List(), "list");
   MessageProfile statusProfile(form.Status(), "status bar");
+  const std::vector<MessageProfile*> profiles{&treeProfile, &listProfile, &statusProfile};
   const CycleFigures first = RunCycle(form);
   Print("first fill (cycle 1)", first);
   treeProfile.Print(1);
@@ -344,42 +397,18 @@ int main(int argc, char** argv) {
   Print("first selection", second);
   treeProfile.Print(1);
   listProfile.Print(1);
-  for (int warm = 0; warm < 3; ++warm) {
-    source.Step();
-    RunCycle(form);
-  }
 
-  treeProfile.Reset();
-  listProfile.Reset();
-  statusProfile.Reset();
-  std::vector<double> delivery, paint, cpu, wall;
-  for (int i = 0; i < cycles; ++i) {
-    source.Step();
-    const CycleFigures c = RunCycle(form);
-    delivery.push_back(c.delivery);
-    paint.push_back(c.paint);
-    cpu.push_back(c.cpu);
-    wall.push_back(c.wall);
-  }
-  std::printf("steady state, %d cycles (median / mean / max):\n", cycles);
-  auto line = [](const char* name, const std::vector<double>& v) {
-    std::printf("  %-30s %8.2f / %8.2f / %8.2f ms\n", name, Median(v), Mean(v),
-                *std::max_element(v.begin(), v.end()));
-  };
-  line("delivery (applying records)", delivery);
-  line("paint after the cycle", paint);
-  line("GUI thread CPU (GetThreadTimes)", cpu);
-  line("wall, wake-up to painted", wall);
-  std::printf("where the GUI thread's time goes, per steady-state cycle:\n");
-  treeProfile.Print(cycles);
-  listProfile.Print(cycles);
-  statusProfile.Print(cycles);
+  const double steady = SteadyState(form, source, cycles, "steady state", profiles);
+  // As a person looking at the tree sees it: the computer node unfolded, its processes in view.
+  form.Tree().Expand(form.Tree().Root());
+  winui::PumpMessages();
+  const double unfolded =
+      SteadyState(form, source, cycles, "steady state, computer node unfolded", profiles);
   std::printf("tree nodes %d, list rows %d\n", form.Tree().Count(), form.List().Count());
 
-  const double steady = std::max(Median(delivery), Median(cpu));
-  const double fill = std::max(first.delivery, first.cpu);
-  std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s\n", steady,
-              steady <= 25 ? "met" : "MISSED");
+  const double fill = std::max({first.delivery, first.cpu, first.busy});
+  std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s (unfolded %.2f ms)\n",
+              steady, steady <= 25 ? "met" : "MISSED", unfolded);
   std::printf("target: first fill <= 300 ms: %.2f ms, %s\n", fill, fill <= 300 ? "met" : "MISSED");
   form.Destroy();
   return 0;

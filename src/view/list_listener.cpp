@@ -27,7 +27,9 @@ bool ListListener::Removed(const TrackedObject& object) {
 
 void ListListener::Modified(const TrackedObject& object) {
   for (ListRow* row : list_.FindAll(object.key)) {
-    list_.RefillRow(*row, [&](RowCells& cells) { FillListItem(object, cells, programs_); });
+    RowCells cells = row->cells;
+    FillListItem(object, cells, programs_);
+    list_.RefillRow(*row, std::move(cells));
   }
 }
 

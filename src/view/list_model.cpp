@@ -26,8 +26,9 @@ void ListModel::DeleteRow(ListRow& row) {
   control_.RowRemoved(at);
 }
 
-void ListModel::RefillRow(ListRow& row, const std::function<void(RowCells&)>& fill) {
-  fill(row.cells);
+void ListModel::RefillRow(ListRow& row, RowCells cells) {
+  if (cells == row.cells) return;
+  row.cells = std::move(cells);
   control_.RowRefilled(PositionOf(row), row);
 }
 

@@ -20,6 +20,8 @@ struct RowCells {
   std::vector<std::string> subItems;
   int32_t stateImage = 0;
   int32_t smallImage = 0;
+
+  bool operator==(const RowCells&) const = default;
 };
 
 struct ListRow {
@@ -51,8 +53,8 @@ class ListModel {
 
   ListRow& AddRow(const ObjectKey& key, RowCells cells);
   void DeleteRow(ListRow& row);
-  // fill rewrites the row's cells in place, so cells it leaves alone keep their text.
-  void RefillRow(ListRow& row, const std::function<void(RowCells&)>& fill);
+  // The control hears of it only when the cells differ.
+  void RefillRow(ListRow& row, RowCells cells);
   // Takes the row at from out and puts it in at to (sorting moves rows one at a time).
   void MoveRow(std::size_t from, std::size_t to);
 

@@ -56,7 +56,7 @@ void TreeModel::DeleteNode(TreeNode& node) {
 
 void TreeModel::RefillNode(TreeNode& node, NodeContent content) {
   // A window that moved or a process whose priority changed keeps its node as it was.
-  if (node.content.text == content.text && node.content.stateImage == content.stateImage) return;
+  if (content == node.content) return;
   node.content = std::move(content);
   control_.NodeRefilled(node);
 }

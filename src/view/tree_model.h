@@ -17,6 +17,8 @@ namespace orvane {
 struct NodeContent {
   std::string text;
   int32_t stateImage = 0;
+
+  bool operator==(const NodeContent&) const = default;
 };
 
 struct TreeNode {
@@ -51,6 +53,8 @@ class TreeModel {
   TreeNode& AddNode(TreeNode* parent, const ObjectKey& key, NodeContent content);
   // Deletes node and its children.
   void DeleteNode(TreeNode& node);
+  // The control hears of it only when the content differs: most modifications (a thread's
+  // priority, a window's place) leave the node as it is.
   void RefillNode(TreeNode& node, NodeContent content);
 
   // The first node in depth-first order (a node, its children, then its next sibling) whose

@@ -1,8 +1,30 @@
 #include "winui/list_view.h"
 
+#include <algorithm>
+
 #include "snapshot/error.h"
+#include "winui/text_buffer.h"
 
 namespace orvane::winui {
+
+namespace {
+
+// LVITEMA or LVITEMW: the text goes into the list's own buffer, the only way every list reads
+// it back (LVM_GETITEMTEXT among them).
+template <class Item>
+void AnswerItem(const ListItemSource& source, Item& item) {
+  const int index = item.iItem;
+  if (item.mask & LVIF_TEXT)
+    FillTextBuffer(source.CellText(index, item.iSubItem), item.pszText, item.cchTextMax);
+  if (item.iSubItem != 0) return;
+  if (item.mask & LVIF_IMAGE) item.iImage = source.Image(index);
+  if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_STATEIMAGEMASK)) {
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                 INDEXTOSTATEIMAGEMASK(static_cast<UINT>(source.StateImage(index) + 1));
+  }
+}
+
+}  // namespace
 
 void ListView::Create(const ControlArgs& args) {
   CreateControl(WC_LISTVIEWA, args,
@@ -124,6 +146,48 @@ int ListView::FindParam(LPARAM param) const {
       SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
 }
 
+void ListView::SetItemSource(const ListItemSource* source) {
+  source_ = source;
+  SendMessage(LVM_SETCALLBACKMASK, source ? LVIS_STATEIMAGEMASK : 0);
+}
+
+void ListView::RedrawRows(int first, int last) {
+  // Only the rows in view: the list marks each row it is given, and most changed rows are out
+  // of view.
+  const auto top = static_cast<int>(SendMessage(LVM_GETTOPINDEX));
+  const auto page = static_cast<int>(SendMessage(LVM_GETCOUNTPERPAGE));
+  first = std::max(first, top);
+  last = std::min({last, top + page, Count() - 1});
+  if (first <= last) {
+    SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+  }
+}
+
+int ListView::FindCaption(const std::string& text, UINT flags, int start) const {
+  if (source_ == nullptr || !(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
+  const int count = Count();
+  const auto matches = [&](int index) {
+    const std::string_view caption = source_->CellText(index, 0);
+    if (!(flags & LVFI_PARTIAL) && caption.size() != text.size()) return false;
+    if (caption.size() < text.size()) return false;
+    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, caption.data(),
+                            static_cast<int>(text.size()), text.data(),
+                            static_cast<int>(text.size())) == CSTR_EQUAL;
+  };
+  start = std::clamp(start, 0, count);
+  for (int i = start; i < count; ++i)
+    if (matches(i)) return i;
+  if (flags & LVFI_WRAP) {
+    for (int i = 0; i < start; ++i)
+      if (matches(i)) return i;
+  }
+  return -1;
+}
+
+void ListView::SetFocused(int index, bool focused) {
+  SetState(index, focused ? LVIS_FOCUSED : 0, LVIS_FOCUSED);
+}
+
 bool ListView::IsSelected(int index) const {
   return SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) != 0;
 }
@@ -158,6 +222,25 @@ bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onKeyDown) return false;
       onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
       return true;
+    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
+      if (source_ == nullptr) return false;
+      if (header.code == LVN_GETDISPINFOA) {
+        AnswerItem(*source_, reinterpret_cast<NMLVDISPINFOA&>(header).item);
+      } else {
+        AnswerItem(*source_, reinterpret_cast<NMLVDISPINFOW&>(header).item);
+      }
+      return true;
+    case LVN_ODFINDITEMA: {
+      const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
+      result = FindCaption(find.lvfi.psz ? find.lvfi.psz : "", find.lvfi.flags, find.iStart);
+      return true;
+    }
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+      result = FindCaption(NarrowText(find.lvfi.psz), find.lvfi.flags, find.iStart);
+      return true;
+    }
     case LVN_ITEMCHANGED: {
       const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
       if (!onSelectionChanged || !(change.uChanged & LVIF_STATE) ||

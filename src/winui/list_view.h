@@ -2,6 +2,10 @@
 // A report-view list: columns, rows with a caption and further cells, a small image, a state
 // image and a pointer-sized value; selection; and the owner's typed events. Cells are
 // addressed by column: column 0 is the row's caption, column 1 its first sub-item.
+//
+// Created with LVS_OWNERDATA in ControlArgs::style, the list keeps no rows: it holds a row
+// count and the selection by index, and asks a ListItemSource for every cell it paints or is
+// asked for. Such a list takes SetCount and RedrawRows instead of Insert, Delete and the setters.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -9,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "winui/control.h"
 
@@ -20,6 +25,15 @@ struct ListItemArgs {
   int image = -1;       // small image index; -1 none
   int stateImage = -1;  // index in the state image list; -1 none
   LPARAM param = 0;
+};
+
+// Where an owner-data list reads its rows. index is below the list's count.
+class ListItemSource {
+ public:
+  virtual ~ListItemSource() = default;
+  virtual std::string_view CellText(int index, int column) const = 0;
+  virtual int Image(int index) const = 0;       // -1 none
+  virtual int StateImage(int index) const = 0;  // -1 none
 };
 
 class ListView : public Control {
@@ -64,6 +78,18 @@ class ListView : public Control {
   // The row holding param, or -1.
   int FindParam(LPARAM param) const;
 
+  // Owner-data rows. source: not owned; must outlive the list's window or be replaced first.
+  // Also makes the list ask the source for state images, which it would otherwise keep itself.
+  void SetItemSource(const ListItemSource* source);
+  // The row count, leaving the scroll position and the rows in view alone (only rows that
+  // appear or go are repainted).
+  void SetCount(int count) {
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
+                LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  }
+  // Marks the rows first..last for repainting, as far as they are in view.
+  void RedrawRows(int first, int last);
+
   // Selection.
   bool IsSelected(int index) const;
   void SetSelected(int index, bool selected);
@@ -73,6 +99,16 @@ class ListView : public Control {
         SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
   }
   int SelectedCount() const { return static_cast<int>(SendMessage(LVM_GETSELECTEDCOUNT)); }
+  // The row with the focus rectangle, or -1.
+  int Focused() const {
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  }
+  void SetFocused(int index, bool focused);
+  // Where the next shift-click range starts, or -1.
+  int SelectionMark() const { return static_cast<int>(SendMessage(LVM_GETSELECTIONMARK)); }
+  void SetSelectionMark(int index) {
+    SendMessage(LVM_SETSELECTIONMARK, 0, static_cast<LPARAM>(index));
+  }
 
   // Events for the owner; empty functions are not called.
   std::function<void(int column)> onColumnClick;
@@ -85,6 +121,10 @@ class ListView : public Control {
 
  private:
   void SetState(int index, UINT state, UINT mask);
+  // An owner-data list's search by caption (typing in the list): the row, or -1.
+  int FindCaption(const std::string& text, UINT flags, int start) const;
+
+  const ListItemSource* source_ = nullptr;  // not owned
 };
 
 }  // namespace orvane::winui

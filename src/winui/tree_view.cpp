@@ -1,6 +1,9 @@
 #include "winui/tree_view.h"
 
+#include <cstring>
+
 #include "snapshot/error.h"
+#include "winui/text_buffer.h"
 
 namespace orvane::winui {
 
@@ -15,7 +18,9 @@ HTREEITEM TreeView::Insert(const TreeItemArgs& item) {
   insert.hParent = item.parent;
   insert.hInsertAfter = item.after;
   insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
-  insert.item.pszText = const_cast<char*>(item.text.c_str());
+  // A source's texts are asked for as they are shown: setting a text later would cost a full
+  // recount of the tree's extent under Wine (about 5 ms) for every item in view.
+  insert.item.pszText = source_ ? LPSTR_TEXTCALLBACKA : const_cast<char*>(item.text.c_str());
   insert.item.lParam = item.param;
   insert.item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage));
   insert.item.stateMask = TVIS_STATEIMAGEMASK;
@@ -67,6 +72,14 @@ LPARAM TreeView::GetParam(HTREEITEM item) const {
   return tv.lParam;
 }
 
+void TreeView::RedrawItem(HTREEITEM item) {
+  RECT r{};
+  std::memcpy(&r, &item, sizeof item);  // the message takes the item in the rectangle
+  if (SendMessage(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r))) {
+    ::InvalidateRect(*this, &r, TRUE);
+  }
+}
+
 HTREEITEM TreeView::NextInOrder(HTREEITEM item) const {
   if (HTREEITEM child = FirstChild(item)) return child;
   for (HTREEITEM at = item; at; at = ParentOf(at))
@@ -90,6 +103,20 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onClick) return false;
       onClick();
       return true;
+    case TVN_GETDISPINFOA:
+    case TVN_GETDISPINFOW: {
+      if (source_ == nullptr) return false;
+      // Both forms: the item's text goes into the tree's own buffer.
+      auto& item = reinterpret_cast<NMTVDISPINFOA&>(header).item;
+      if (!(item.mask & TVIF_TEXT)) return true;
+      const std::string_view text = source_->ItemText(item.lParam);
+      if (header.code == TVN_GETDISPINFOA) {
+        FillTextBuffer(text, item.pszText, item.cchTextMax);
+      } else {
+        FillTextBuffer(text, reinterpret_cast<wchar_t*>(item.pszText), item.cchTextMax);
+      }
+      return true;
+    }
     default:
       return false;
   }

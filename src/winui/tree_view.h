@@ -1,6 +1,10 @@
 #pragma once
 // A tree view: items with text, a state image and a pointer-sized value, and the owner's
 // typed events (selection changed, click).
+//
+// With a TreeItemSource the tree keeps no texts: it asks the source for an item's text, by the
+// item's value, whenever it paints or is asked for it, and a changed text needs only
+// RedrawItem.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -8,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "winui/control.h"
 
@@ -23,6 +28,13 @@ struct TreeItemArgs {
   LPARAM param = 0;
 };
 
+// Where a tree reads its items' texts, by each item's value.
+class TreeItemSource {
+ public:
+  virtual ~TreeItemSource() = default;
+  virtual std::string_view ItemText(LPARAM param) const = 0;
+};
+
 class TreeView : public Control {
  public:
   // Read-only (no label editing), lines and buttons at the root, selection always shown.
@@ -32,6 +44,13 @@ class TreeView : public Control {
     SendMessage(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(images));
   }
   void SetIndent(int pixels) { SendMessage(TVM_SETINDENT, static_cast<WPARAM>(pixels)); }
+
+  // source: not owned; must outlive the tree's window. Items inserted from then on take their
+  // text from it (TreeItemArgs::text is not used).
+  void SetItemSource(const TreeItemSource* source) { source_ = source; }
+  // Marks an item for repainting, as after its text changed at the source; nothing when the
+  // item is out of view.
+  void RedrawItem(HTREEITEM item);
 
   HTREEITEM Insert(const TreeItemArgs& item);
   void Delete(HTREEITEM item) { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)); }
@@ -50,6 +69,12 @@ class TreeView : public Control {
   HTREEITEM ParentOf(HTREEITEM item) const { return Next(item, TVGN_PARENT); }
   // Depth first: the item's first child, else its next sibling, else the next of an ancestor.
   HTREEITEM NextInOrder(HTREEITEM item) const;
+
+  // The item shows its children (they may still be scrolled out of view).
+  bool IsExpanded(HTREEITEM item) const {
+    return (SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+            TVIS_EXPANDED) != 0;
+  }
 
   HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
   void Select(HTREEITEM item) {
@@ -71,6 +96,8 @@ class TreeView : public Control {
     return reinterpret_cast<HTREEITEM>(
         SendMessage(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
   }
+
+  const TreeItemSource* source_ = nullptr;  // not owned
 };
 
 }  // namespace orvane::winui

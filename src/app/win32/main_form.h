@@ -148,8 +148,8 @@ class MainForm : public winui::WindowBase {
   void ArrangeBars();
   winui::Panel& BarOf(DockSite site);
   void MainBarResize(int width);
-  // Runs f with redraw off on the tree and the list, and the tree's programmatic selection
-  // changes ignored.
+  // Runs f with the tree's drawing held back, the list's new row count given once at the end,
+  // and the tree's programmatic selection changes ignored.
   void Quietly(const std::function<void()>& f);
   void BeginQuiet();
   void EndQuiet();

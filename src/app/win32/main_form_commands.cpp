@@ -211,7 +211,7 @@ std::vector<SelectedRow> MainForm::Host::SelectedRows() {
   std::vector<SelectedRow> rows;
   winui::ListView& list = form_.viewObjectListLV_;
   for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i)) {
-    if (const auto* row = reinterpret_cast<const ListRow*>(list.GetParam(i))) {
+    if (const ListRow* row = form_.listControl_.RowAt(i)) {
       rows.push_back(SelectedRowOf(*row, form_.listListener_));
     }
   }

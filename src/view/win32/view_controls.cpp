@@ -1,55 +1,60 @@
 #include "view/win32/view_controls.h"
 
+#include <algorithm>
+
 namespace orvane::win32 {
 
 void TreeViewControl::NodeAdded(TreeNode& node) {
   winui::TreeItemArgs item;
   item.parent = node.parent ? ItemOf(*node.parent) : TVI_ROOT;
-  item.text = node.content.text;
   item.stateImage = node.content.stateImage;
   item.param = reinterpret_cast<LPARAM>(&node);
+  QuietFor(node.parent);
   node.controlItem = reinterpret_cast<uintptr_t>(tree_.Insert(item));
 }
 
 void TreeViewControl::NodeRemoved(TreeNode& node) {
-  if (node.controlItem) tree_.Delete(ItemOf(node));
+  if (node.controlItem) {
+    QuietFor(node.parent);
+    tree_.Delete(ItemOf(node));
+  }
   node.controlItem = 0;
 }
 
+void TreeViewControl::ReleaseRedraw() {
+  if (holds_ == 0 || --holds_ > 0 || !quiet_) return;
+  quiet_ = false;
+  tree_.SetRedraw(true);
+  tree_.Invalidate();
+}
+
+void TreeViewControl::QuietFor(const TreeNode* parent) {
+  if (holds_ == 0 || quiet_) return;
+  for (const TreeNode* at = parent; at != nullptr; at = at->parent) {
+    if (!tree_.IsExpanded(ItemOf(*at))) return;
+  }
+  quiet_ = true;
+  tree_.SetRedraw(false);
+}
+
 void TreeViewControl::NodeRefilled(TreeNode& node) {
-  // Most refills (a thread's priority, a window's place) leave the node as it is, and under
-  // Wine every TVM_SETITEM costs 0.1 to 1 ms against a few microseconds for reading it back.
+  // The model reports real changes only. A new text needs a repaint of the item; a state
+  // image is written, which under Wine costs milliseconds for an item in view, so only when it
+  // changed.
   const HTREEITEM item = ItemOf(node);
-  if (tree_.GetText(item) != node.content.text) tree_.SetText(item, node.content.text);
   if (tree_.GetStateImage(item) != node.content.stateImage) {
     tree_.SetStateImage(item, node.content.stateImage);
   }
+  tree_.RedrawItem(item);
+}
+
+std::string_view TreeViewControl::ItemText(LPARAM param) const {
+  const auto* node = reinterpret_cast<const TreeNode*>(param);
+  return node ? std::string_view(node->content.text) : std::string_view();
 }
 
 TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {
   return item ? reinterpret_cast<TreeNode*>(tree_.GetParam(item)) : nullptr;
-}
-
-void ListViewControl::RowAdded(std::size_t index, const ListRow& row) {
-  Insert(index, row);
-}
-
-void ListViewControl::RowRemoved(std::size_t index) {
-  list_.Delete(static_cast<int>(index));
-}
-
-void ListViewControl::RowRefilled(std::size_t index, const ListRow& row) {
-  WriteCells(index, row);
-}
-
-void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
-  // The row is made anew at its place: its selection and focus stay behind.
-  list_.Delete(static_cast<int>(from));
-  Insert(to, model_.Row(to));
-}
-
-void ListViewControl::RewriteAll() {
-  for (std::size_t i = 0; i < model_.RowCount(); ++i) WriteCells(i, model_.Row(i));
 }
 
 void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
@@ -75,35 +80,97 @@ void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
   bar_.SetPanelText(panel, value);
 }
 
-void ListViewControl::Insert(std::size_t index, const ListRow& row) {
-  winui::ListItemArgs item;
-  item.index = static_cast<int>(index);
-  item.text = row.cells.caption;
-  item.image = row.cells.smallImage;
-  item.stateImage = row.cells.stateImage;
-  item.param = reinterpret_cast<LPARAM>(&row);
-  const int at = list_.Insert(item);
-  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
-    list_.SetText(at, static_cast<int>(i + 1), row.cells.subItems[i]);
-  }
+void ListViewControl::RowAdded(std::size_t, const ListRow&) {
+  ShowCount();
 }
 
-void ListViewControl::WriteCells(std::size_t index, const ListRow& row) {
-  // Only what differs is written: each write costs about 0.1 ms under Wine, a read a few
-  // microseconds, and a refill mostly changes one cell. A column the list view keeps no text
-  // for reads back empty, so its cells are still written.
+void ListViewControl::RowRemoved(std::size_t index) {
+  // The selection is moved up before the count drops, which would take the last row's along.
   const int at = static_cast<int>(index);
-  auto write = [&](int column, const std::string& text) {
-    if (list_.GetText(at, column) != text) list_.SetText(at, column, text);
-  };
-  write(0, row.cells.caption);
-  for (std::size_t i = 0; i < row.cells.subItems.size(); ++i) {
-    write(static_cast<int>(i + 1), row.cells.subItems[i]);
+  const int count = static_cast<int>(model_.RowCount());
+  FollowRows(at, count, [at](int i) { return i == at ? -1 : i - 1; });
+  ShowCount();
+  list_.RedrawRows(at, count);
+}
+
+void ListViewControl::ReleaseCount() {
+  if (holds_ > 0 && --holds_ == 0) ShowCount();
+}
+
+void ListViewControl::ShowCount() {
+  const int count = static_cast<int>(model_.RowCount());
+  if (holds_ == 0 && list_.Count() != count) list_.SetCount(count);
+}
+
+void ListViewControl::RowRefilled(std::size_t index, const ListRow&) {
+  list_.RedrawRows(static_cast<int>(index), static_cast<int>(index));
+}
+
+void ListViewControl::RowMoved(std::size_t from, std::size_t to) {
+  const int a = static_cast<int>(from);
+  const int b = static_cast<int>(to);
+  FollowRows(std::min(a, b), std::max(a, b), [a, b](int i) {
+    if (i == a) return b;
+    return a < b ? i - 1 : i + 1;
+  });
+  list_.RedrawRows(std::min(a, b), std::max(a, b));
+}
+
+const ListRow* ListViewControl::RowAt(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= model_.RowCount()) return nullptr;
+  return &model_.Row(static_cast<std::size_t>(index));
+}
+
+std::string_view ListViewControl::CellText(int index, int column) const {
+  const ListRow* row = RowAt(index);
+  if (row == nullptr || column < 0) return {};
+  if (column == 0) return row->cells.caption;
+  const auto sub = static_cast<std::size_t>(column - 1);
+  return sub < row->cells.subItems.size() ? std::string_view(row->cells.subItems[sub])
+                                          : std::string_view();
+}
+
+int ListViewControl::Image(int index) const {
+  const ListRow* row = RowAt(index);
+  return row ? row->cells.smallImage : -1;
+}
+
+int ListViewControl::StateImage(int index) const {
+  const ListRow* row = RowAt(index);
+  return row ? row->cells.stateImage : -1;
+}
+
+void ListViewControl::FollowRows(int first, int last, const std::function<int(int)>& newIndexOf) {
+  // All three are read before any is changed: focusing a row can set the mark.
+  const int focused = list_.Focused();
+  const int mark = list_.SelectionMark();
+  // Only selected rows are visited, and only when there are any: a sort moves rows hundreds of
+  // times, mostly with nothing selected.
+  std::vector<int> was;
+  if (list_.SelectedCount() > 0) {
+    for (int i = list_.NextSelected(first - 1); i >= 0 && i <= last; i = list_.NextSelected(i)) {
+      was.push_back(i);
+    }
   }
-  if (list_.GetImage(at) != row.cells.smallImage) list_.SetImage(at, row.cells.smallImage);
-  if (list_.GetStateImage(at) != row.cells.stateImage) {
-    list_.SetStateImage(at, row.cells.stateImage);
+  std::vector<int> now;
+  for (int i : was) {
+    if (const int to = newIndexOf(i); to >= 0) now.push_back(to);
   }
+  std::sort(now.begin(), now.end());
+  // A row that is selected before and after keeps its state: a block of selected rows moved
+  // by one changes at its two ends only.
+  for (int i : was) {
+    if (!std::binary_search(now.begin(), now.end(), i)) list_.SetSelected(i, false);
+  }
+  for (int i : now) {
+    if (!std::binary_search(was.begin(), was.end(), i)) list_.SetSelected(i, true);
+  }
+
+  if (focused >= first && focused <= last) {
+    list_.SetFocused(focused, false);
+    if (const int to = newIndexOf(focused); to >= 0) list_.SetFocused(to, true);
+  }
+  if (mark >= first && mark <= last) list_.SetSelectionMark(newIndexOf(mark));
 }
 
 }  // namespace orvane::win32

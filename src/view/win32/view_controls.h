@@ -2,7 +2,9 @@
 // The Win32 controls behind the view models: the TreeView follows the tree model node for
 // node, the ListView the list model row for row, the status bar the status figures.
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "view/list_model.h"
@@ -14,14 +16,27 @@
 
 namespace orvane::win32 {
 
-class TreeViewControl : public TreeControl {
+// The tree view's items follow the model's nodes; the tree view reads their texts from the
+// nodes as it shows them.
+class TreeViewControl : public TreeControl, public winui::TreeItemSource {
  public:
-  // tree: not owned; its window may be created later, before the first node arrives.
+  // tree: not owned, with this control as its item source; its window may be created later,
+  // before the first node arrives.
   explicit TreeViewControl(winui::TreeView& tree) : tree_(tree) {}
 
   void NodeAdded(TreeNode& node) override;
   void NodeRemoved(TreeNode& node) override;
   void NodeRefilled(TreeNode& node) override;
+
+  // param: an item's value, the node it stands for.
+  std::string_view ItemText(LPARAM param) const override;
+
+  // Between the two, the tree view stops drawing at the first node added or removed under
+  // unfolded nodes, and draws again, all of it, at the last release: while drawing, it
+  // repaints all of itself for each such node. Changes under folded nodes leave it drawing.
+  // Nested pairs count once.
+  void HoldRedraw() { ++holds_; }
+  void ReleaseRedraw();
 
   // The model node behind a tree item, or nullptr.
   TreeNode* NodeOf(HTREEITEM item) const;
@@ -30,12 +45,22 @@ class TreeViewControl : public TreeControl {
   }
 
  private:
+  // While held, stops the drawing for a change among parent's children (null: the top level)
+  // if they are shown.
+  void QuietFor(const TreeNode* parent);
+
   winui::TreeView& tree_;  // not owned
+  int holds_ = 0;
+  bool quiet_ = false;  // drawing is off until the last release
 };
 
-class ListViewControl : public ListControl {
+// Serves an owner-data list view from the model: the list view keeps only the row count and
+// the selection, so a change costs a count or a repaint of the rows in view, and the selection
+// and focus are moved along with their rows.
+class ListViewControl : public ListControl, public winui::ListItemSource {
  public:
-  // list: not owned. model: read for the rows' contents when a row moves; not owned.
+  // list: not owned; created with LVS_OWNERDATA, with this control as its item source.
+  // model: where the rows are read; not owned.
   ListViewControl(winui::ListView& list, const ListModel& model) : list_(list), model_(model) {}
 
   void RowAdded(std::size_t index, const ListRow& row) override;
@@ -43,16 +68,31 @@ class ListViewControl : public ListControl {
   void RowRefilled(std::size_t index, const ListRow& row) override;
   void RowMoved(std::size_t from, std::size_t to) override;
 
-  // Writes every row's cells again: a list view keeps no text for columns it does not have,
-  // so rows made before their columns show their cells only after this.
-  void RewriteAll();
+  // Paints every row again, as after a change of columns.
+  void RedrawAll() { list_.Invalidate(); }
+  // Between the two, the row count reaches the list view once, at the release: each new count
+  // repaints the list view's scroll bar, which costs more than all other row changes of a
+  // cycle together. Nested pairs count once.
+  void HoldCount() { ++holds_; }
+  void ReleaseCount();
+
+  // The model row behind a list row, or nullptr.
+  const ListRow* RowAt(int index) const;
+
+  std::string_view CellText(int index, int column) const override;
+  int Image(int index) const override;
+  int StateImage(int index) const override;
 
  private:
-  void Insert(std::size_t index, const ListRow& row);
-  void WriteCells(std::size_t index, const ListRow& row);
+  // Carries the selection, the focus and the selection mark of the rows first..last to where
+  // newIndexOf puts each row (-1: the row is gone).
+  void FollowRows(int first, int last, const std::function<int(int)>& newIndexOf);
+
+  void ShowCount();
 
   winui::ListView& list_;   // not owned
   const ListModel& model_;  // not owned
+  int holds_ = 0;
 };
 
 class StatusBarPanels : public StatusPanels {

@@ -195,6 +195,35 @@ TEST_F(TreeListTest, RowsAndNodesKeepTheirKeyCopyWhileTheirTextsRefresh) {
   ExpectMirrorsAgree();
 }
 
+TEST_F(TreeListTest, AModificationThatLeavesANodeOrARowAsItIsReachesNoControl) {
+  filter.currentKey = Process(7, "").key;
+  Cycle({kEditor});
+  const int32_t treeRefills = treeControl.refilled;
+  const int32_t listRefills = listControl.refilled;
+  auto cycle = [&](int32_t priority70, uint32_t mainWindow) {
+    Send(sink, Root());
+    Send(sink, Computer("HOST"));
+    Send(sink, Process(7, "edit.exe", 8, "c:\\bin\\", mainWindow));
+    Send(sink, Thread(7, 70, priority70));
+    Send(sink, Thread(7, 71, 10));
+    Send(sink, Window(7, 70, 700, "Doc - Edit"));
+  };
+  // A thread's priority shows in its row, not in its node.
+  cycle(12, 0);
+  EXPECT_EQ(treeControl.refilled, treeRefills);
+  EXPECT_EQ(listControl.refilled, listRefills + 1);
+  EXPECT_EQ(list.Row(0).cells.subItems, (std::vector<std::string>{"12"}));
+  // A process's main window shows nowhere.
+  filter.currentKey = Computer().key;
+  listListener.ClearAll();
+  cycle(12, 0);
+  const int32_t listRefillsAtComputer = listControl.refilled;
+  cycle(12, 700);
+  EXPECT_EQ(treeControl.refilled, treeRefills);
+  EXPECT_EQ(listControl.refilled, listRefillsAtComputer);
+  ExpectMirrorsAgree();
+}
+
 TEST_F(TreeListTest, ClearAllEmptiesAFourLevelTreeInFourPassesAndTheNextCycleRebuilds) {
   Cycle({kEditor});  // computer, process, two threads, one window
   treeListener.removedOffers = 0;

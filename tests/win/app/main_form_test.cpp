@@ -192,5 +192,38 @@ TEST_F(MainFormTest, SortingAndTheInformationBoxOfAKnownProgram) {
   CloseHandle(notepad.hProcess);
 }
 
+TEST_F(MainFormTest, TheSelectionStaysOnItsProcessWhileTheListSortsAndRowsAboveLeave) {
+  TestProcess leaving("Orvane leaving first", 1);
+  TestProcess kept("Orvane selection keeper", 1);
+  form->Open();
+  ASSERT_TRUE(PumpUntil(
+      [&] { return RowOf("Orvane leaving first") >= 0 && RowOf("Orvane selection keeper") >= 0; },
+      15000));
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  auto selected = [&] {
+    std::vector<std::string> captions;
+    for (int i = list().NextSelected(); i >= 0; i = list().NextSelected(i))
+      captions.push_back(list().GetText(i, 0));
+    return captions;
+  };
+  const std::vector<std::string> keeper{"Orvane selection keeper"};
+
+  list().SetSelected(RowOf("Orvane selection keeper"), true);
+  form->ViewObjectListLVColumnClick(2);
+  EXPECT_EQ(selected(), keeper);
+  form->ViewObjectListLVColumnClick(0);
+  EXPECT_EQ(selected(), keeper);
+  ASSERT_LT(RowOf("Orvane leaving first"), RowOf("Orvane selection keeper"));
+
+  TerminateProcess(leaving.handle(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane leaving first") < 0; }, 10000));
+  EXPECT_EQ(selected(), keeper);
+  // The information box reads the selected row from the model.
+  form->ViewObjectListLVClick();
+  const auto lines = form->Info().GetLines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines[0], list().GetText(RowOf("Orvane selection keeper"), 2));
+}
+
 }  // namespace
 }  // namespace orvane

@@ -66,7 +66,11 @@ TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
     throw std::runtime_error("cannot start " + program);
   }
   WaitForInputIdle(info_.hProcess, 10000);
-  PumpUntil([&] { return (window_ = FindTopWindow(info_.dwProcessId, "OrvaneTestWindow")); });
+  // Under Wine the wait can return between the window's creation and its showing.
+  PumpUntil([&] {
+    window_ = FindTopWindow(info_.dwProcessId, "OrvaneTestWindow");
+    return window_ && (hidden || IsWindowVisible(window_));
+  });
 }
 
 TestProcess::~TestProcess() {

@@ -1,0 +1,177 @@
+// The list model behind a real owner-data list view: what the list view reads back is the
+// model's, and selection, focus and selection mark stay on their rows while rows leave, move
+// and arrive.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "view/win32/view_controls.h"
+#include "win/winui/gui_fixture.h"
+
+namespace orvane::win32 {
+namespace {
+
+using winui::ListView;
+
+RowCells Cells(const std::string& caption, int image = 0, int stateImage = 3) {
+  return RowCells{caption, {caption + " priority", caption + ".exe"}, stateImage, image};
+}
+
+ObjectKey KeyOf(uint32_t pid) {
+  return ObjectKey{2, 1, 1, pid, 0, 0};
+}
+
+class ListViewControlTest : public winui::testing::DemoFormTest {
+ protected:
+  void SetUp() override {
+    DemoFormTest::SetUp();
+    list.Create(
+        {.parent = form.right, .id = 30, .width = 400, .height = 300, .style = LVS_OWNERDATA});
+    list.SetSmallImages(form.priorityIcons);
+    list.SetStateImages(form.objectIcons);
+    list.AddColumn("Process Name", 150);
+    list.AddColumn("Priority", 100);
+    list.AddColumn("Executable", 150);
+    list.SetItemSource(&control);
+  }
+
+  // The captions of the list view's rows, as it reads them.
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (int i = 0; i < list.Count(); ++i) captions.push_back(list.GetText(i, 0));
+    return captions;
+  }
+  std::vector<std::string> SelectedCaptions() const {
+    std::vector<std::string> captions;
+    for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i))
+      captions.push_back(list.GetText(i, 0));
+    return captions;
+  }
+  std::string CaptionAt(int index) const { return index < 0 ? "(none)" : list.GetText(index, 0); }
+  void AddRows(std::initializer_list<const char*> captions) {
+    for (const char* caption : captions) model.AddRow(KeyOf(next++), Cells(caption));
+  }
+
+  ListView list;
+  ListViewControl control{list, model};
+  ListModel model{control};
+  uint32_t next = 100;
+};
+
+TEST_F(ListViewControlTest, TheListViewReadsCellsImagesAndStateImagesFromTheModel) {
+  model.AddRow(KeyOf(1), Cells("alpha", 2, 3));
+  ListRow& beta = model.AddRow(KeyOf(2), Cells("beta", 4, 6));
+  model.AddRow(KeyOf(3), RowCells{"gamma", {"only one cell"}, -1, -1});
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.GetText(1, 0), "beta");
+  EXPECT_EQ(list.GetText(1, 1), "beta priority");
+  EXPECT_EQ(list.GetText(1, 2), "beta.exe");
+  EXPECT_EQ(list.GetImage(1), 4);
+  EXPECT_EQ(list.GetStateImage(1), 6);
+  EXPECT_EQ(list.GetStateImage(0), 3);
+  // A row with fewer cells than columns shows the rest empty; no images read as none.
+  EXPECT_EQ(list.GetText(2, 1), "only one cell");
+  EXPECT_EQ(list.GetText(2, 2), "");
+  EXPECT_EQ(list.GetStateImage(2), -1);
+
+  model.RefillRow(beta, Cells("beta renamed", 1, 5));
+  EXPECT_EQ(list.GetText(1, 0), "beta renamed");
+  EXPECT_EQ(list.GetImage(1), 1);
+  EXPECT_EQ(list.GetStateImage(1), 5);
+
+  // The model row behind a list row; none outside the list.
+  ASSERT_NE(control.RowAt(1), nullptr);
+  EXPECT_EQ(control.RowAt(1), &beta);
+  EXPECT_EQ(control.RowAt(-1), nullptr);
+  EXPECT_EQ(control.RowAt(3), nullptr);
+  // A list view asking for a row the model no longer has gets an empty one.
+  EXPECT_EQ(control.CellText(7, 0), "");
+  EXPECT_EQ(control.CellText(0, 9), "");
+
+  model.DeleteRow(beta);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"alpha", "gamma"}));
+}
+
+TEST_F(ListViewControlTest, SelectionFocusAndMarkStayOnTheirRowsWhenRowsAboveLeave) {
+  AddRows({"a", "b", "c", "d", "e", "f"});
+  list.SetSelected(2, true);  // c
+  list.SetSelected(3, true);  // d
+  list.SetSelected(5, true);  // f
+  list.SetFocused(3, true);   // d
+  list.SetSelectionMark(2);   // c
+
+  model.DeleteRow(*model.FindFirst(KeyOf(100)));  // a, above all of them
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"c", "d", "f"}));
+  EXPECT_EQ(list.SelectedCount(), 3);
+  EXPECT_EQ(CaptionAt(list.Focused()), "d");
+  EXPECT_EQ(CaptionAt(list.SelectionMark()), "c");
+
+  // A selected, focused row that leaves takes its selection and focus along.
+  model.DeleteRow(*model.FindFirst(KeyOf(103)));  // d
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"c", "f"}));
+  EXPECT_EQ(list.Focused(), -1);
+  // The last row leaving, selected: nothing selected is left behind past the end.
+  model.DeleteRow(*model.FindFirst(KeyOf(105)));  // f
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"b", "c", "e"}));
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"c"}));
+
+  // Rows arriving at the end leave the selection where it is.
+  AddRows({"g"});
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"c"}));
+  EXPECT_EQ(list.Count(), 4);
+}
+
+TEST_F(ListViewControlTest, SelectionFocusAndMarkFollowMovedRows) {
+  AddRows({"a", "b", "c", "d", "e"});
+  list.SetSelected(1, true);  // b
+  list.SetSelected(3, true);  // d
+  list.SetFocused(3, true);
+  list.SetSelectionMark(1);
+
+  model.MoveRow(3, 0);  // d to the front: d a b c e
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"d", "a", "b", "c", "e"}));
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"d", "b"}));
+  EXPECT_EQ(CaptionAt(list.Focused()), "d");
+  EXPECT_EQ(CaptionAt(list.SelectionMark()), "b");
+
+  model.MoveRow(0, 4);  // d to the end: a b c e d
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"b", "d"}));
+  EXPECT_EQ(CaptionAt(list.Focused()), "d");
+  model.MoveRow(1, 3);  // b past c and e: a c e b d
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"b", "d"}));
+  EXPECT_EQ(CaptionAt(list.SelectionMark()), "b");
+  // A move among unselected rows leaves the selection alone.
+  model.MoveRow(2, 0);  // e a c b d
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"e", "a", "c", "b", "d"}));
+  EXPECT_EQ(SelectedCaptions(), (std::vector<std::string>{"b", "d"}));
+  EXPECT_EQ(list.SelectedCount(), 2);
+}
+
+TEST_F(ListViewControlTest, AHeldCountReachesTheListViewAtTheLastRelease) {
+  AddRows({"a", "b"});
+  control.HoldCount();
+  control.HoldCount();
+  AddRows({"c", "d"});
+  model.DeleteRow(*model.FindFirst(KeyOf(100)));
+  EXPECT_EQ(list.Count(), 2);
+  control.ReleaseCount();
+  EXPECT_EQ(list.Count(), 2);
+  control.ReleaseCount();
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"b", "c", "d"}));
+  // More releases than holds change nothing.
+  control.ReleaseCount();
+  AddRows({"e"});
+  EXPECT_EQ(list.Count(), 4);
+}
+
+TEST_F(ListViewControlTest, TypingInTheListFindsARowByTheStartOfItsCaption) {
+  AddRows({"svchost.exe", "explorer.exe", "Notepad.exe", "notepad2.exe"});
+  list.Focus();
+  list.SendMessage(WM_CHAR, 'n', 1);  // a repeat count of 1, as a key press has
+  EXPECT_EQ(CaptionAt(list.Focused()), "Notepad.exe");
+  EXPECT_EQ(SelectedCaptions(), std::vector<std::string>{"Notepad.exe"});
+}
+
+}  // namespace
+}  // namespace orvane::win32
