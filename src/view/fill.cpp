@@ -46,6 +46,20 @@ void FillTreeNode(const TrackedObject& object, NodeContent& node, const KnownPro
   }
 }
 
+bool TreeNodeMayDiffer(const TrackedObject& before, const TrackedObject& after) {
+  switch (after.key.kind) {
+    case kKindComputer:
+      return FieldText(before.computer().computerName) != FieldText(after.computer().computerName);
+    case kKindProcess:
+      return FieldText(before.process().caption) != FieldText(after.process().caption) ||
+             FieldText(before.process().fileName) != FieldText(after.process().fileName);
+    case kKindWindow:
+      return FieldText(before.window().title) != FieldText(after.window().title);
+    default:
+      return false;  // a thread shows its id, which is part of its key
+  }
+}
+
 void FillListItem(const TrackedObject& object, RowCells& row, const KnownPrograms& programs) {
   switch (object.key.kind) {
     case kKindProcess: {

@@ -19,6 +19,9 @@ constexpr int32_t kWindowSmallImage = 4;
 // Sets the node's text and state image from the object's record; the root and unknown kinds
 // leave it as it is.
 void FillTreeNode(const TrackedObject& object, NodeContent& node, const KnownPrograms& programs);
+// Whether FillTreeNode may fill differently for after than for before, two states of one
+// object: compares only the fields it reads.
+bool TreeNodeMayDiffer(const TrackedObject& before, const TrackedObject& after);
 // Pads the row's sub-items to the kind's column count, then overwrites the caption, the kind's
 // sub-items and both images; the root, the computer and unknown kinds leave it as it is.
 void FillListItem(const TrackedObject& object, RowCells& row, const KnownPrograms& programs);

@@ -75,7 +75,19 @@ void RecordListener::Refresh(std::size_t place, const void* record) {
   std::memcpy(&stored, RecordWords(place), sizeof stored);
   if (!Differs(stored, arriving)) return;
   std::memcpy(RecordWords(place), &arriving, sizeof arriving);
-  Modified(Copy(place));
+  previous_ = &stored;
+  try {
+    Modified(Copy(place));
+  } catch (...) {
+    previous_ = nullptr;
+    throw;
+  }
+  previous_ = nullptr;
+}
+
+std::optional<TrackedObject> RecordListener::Previous() const {
+  if (previous_ == nullptr) return std::nullopt;
+  return TrackedObject::FromRecord(previous_, 1);
 }
 
 void RecordListener::RecordArrived(const void* record, int32_t size) {

@@ -76,6 +76,8 @@ class RecordListener : public RecordReceiver {
   // which can never find them. Saves a lookup miss per thread for listeners that count only
   // processes.
   virtual bool MayTrack(int32_t /*kind*/) const { return true; }
+  // During Modified: the object as it was before this change; otherwise nullopt.
+  std::optional<TrackedObject> Previous() const;
 
  private:
   struct PassResult {
@@ -133,6 +135,7 @@ class RecordListener : public RecordReceiver {
   // store interleaves kinds as objects came and went; so for each kind the entry after the
   // last one found is tried before the index. The answer is the same.
   std::array<uint32_t, 5> cursor_ = FirstPlaces();
+  const void* previous_ = nullptr;  // the replaced record copy, while Modified runs
   static constexpr std::array<uint32_t, 5> FirstPlaces() {
     return {kNoPlace, kNoPlace, kNoPlace, kNoPlace, kNoPlace};
   }

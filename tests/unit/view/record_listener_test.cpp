@@ -299,6 +299,36 @@ TEST(RecordListenerStore, ArrivalOrderDifferentFromStoreOrderChangesNothing) {
   EXPECT_EQ(r.TrackedCount(), 7u);
 }
 
+// Sees, in Modified, the record the change replaced.
+class PreviousReader : public RecordListener {
+ public:
+  std::vector<std::string> seen;  // "old->new" file names
+  bool raise = false;
+  bool PreviousOutsideModified() const { return Previous().has_value(); }
+
+ protected:
+  bool Created(const TrackedObject&) override { return true; }
+  bool Removed(const TrackedObject&) override { return true; }
+  void Modified(const TrackedObject& o) override {
+    const std::optional<TrackedObject> before = Previous();
+    seen.push_back(std::string(before ? FieldText(before->process().fileName) : "none") + "->" +
+                   std::string(FieldText(o.process().fileName)));
+    if (raise) throw Error("no");
+  }
+};
+
+TEST(RecordListenerStore, ModifiedCanReadTheReplacedRecordAndNothingElseCan) {
+  PreviousReader r;
+  Send(r, Root());
+  Send(r, Process(1, "a.exe"));
+  Send(r, Process(1, "b.exe"));
+  r.raise = true;
+  EXPECT_THROW(Send(r, Process(1, "c.exe")), Error);
+  EXPECT_EQ(r.seen, (std::vector<std::string>{"a.exe->b.exe", "b.exe->c.exe"}));
+  EXPECT_FALSE(r.PreviousOutsideModified());
+  EXPECT_STREQ(r.FindTracked(Process(1, "").key)->process().fileName, "c.exe");
+}
+
 // Processes come and go every cycle, each with two threads, and one changes: the kinds are
 // interleaved in the store but arrive grouped by kind, and forgotten places pile up until the
 // store is rewritten. Every hook call and the store's order must be those of a plain list.
