@@ -28,7 +28,7 @@ bool TreeListener::Created(const TrackedObject& object) {
 bool TreeListener::Removed(const TrackedObject& object) {
   TreeNode* node = tree_.FindFirst(object.key);
   if (node == nullptr) throw Error("TreeNode remove not found");
-  if (!node->children.empty()) return false;
+  if (node->HasChildren()) return false;
   tree_.DeleteNode(*node);
   return true;
 }

@@ -14,44 +14,58 @@ std::vector<const TreeNode*> PathTo(const TreeNode* node) {
   return path;
 }
 
-std::size_t PositionAmong(const std::vector<std::unique_ptr<TreeNode>>& siblings,
-                          const TreeNode* node) {
-  for (std::size_t i = 0; i < siblings.size(); ++i) {
-    if (siblings[i].get() == node) return i;
+// Whether a comes before b among the same parent's children.
+bool SiblingPrecedes(const TreeNode* a, const TreeNode* b) {
+  for (const TreeNode* at = a->next; at != nullptr; at = at->next) {
+    if (at == b) return true;
   }
-  return siblings.size();
+  return false;
 }
 
 }  // namespace
 
 TreeNode& TreeModel::AddNode(TreeNode* parent, const ObjectKey& key, NodeContent content) {
-  auto node = std::make_unique<TreeNode>();
+  TreeNode* node;
+  if (released_.empty()) {
+    node = &pool_.emplace_back();
+  } else {
+    node = released_.back();
+    released_.pop_back();
+  }
   node->key = key;
   node->content = std::move(content);
   node->parent = parent;
-  TreeNode& added = *node;
-  (parent != nullptr ? parent->children : topLevel_).push_back(std::move(node));
-  index_.Insert(&added);
+  TreeNode& above = parent != nullptr ? *parent : top_;
+  node->previous = above.lastChild;
+  (above.lastChild != nullptr ? above.lastChild->next : above.firstChild) = node;
+  above.lastChild = node;
+  index_.Insert(node);
   ++nodeCount_;
-  control_.NodeAdded(added);
-  return added;
+  control_.NodeAdded(*node);
+  return *node;
 }
 
-std::vector<std::unique_ptr<TreeNode>>& TreeModel::SiblingsOf(const TreeNode& node) {
-  return node.parent != nullptr ? node.parent->children : topLevel_;
-}
-
-void TreeModel::Unindex(TreeNode& node) {
-  for (auto& child : node.children) Unindex(*child);
+void TreeModel::Release(TreeNode& node) {
+  while (TreeNode* child = node.firstChild) {
+    node.firstChild = child->next;
+    Release(*child);
+  }
   index_.Erase(&node);
   --nodeCount_;
+  // The text's buffer stays with the node for its next use.
+  node.content.text.clear();
+  node.content.stateImage = 0;
+  node.parent = node.firstChild = node.lastChild = node.previous = node.next = nullptr;
+  node.controlItem = 0;
+  released_.push_back(&node);
 }
 
 void TreeModel::DeleteNode(TreeNode& node) {
   control_.NodeRemoved(node);
-  Unindex(node);
-  auto& siblings = SiblingsOf(node);
-  siblings.erase(siblings.begin() + static_cast<std::ptrdiff_t>(PositionAmong(siblings, &node)));
+  TreeNode& above = node.parent != nullptr ? *node.parent : top_;
+  (node.previous != nullptr ? node.previous->next : above.firstChild) = node.next;
+  (node.next != nullptr ? node.next->previous : above.lastChild) = node.previous;
+  Release(node);
 }
 
 void TreeModel::RefillNode(TreeNode& node, NodeContent content) {
@@ -65,15 +79,14 @@ TreeNode* TreeModel::FindFirst(const ObjectKey& key) const {
   TreeNode* first = index_.Head(key);
   if (first == nullptr || first->sameKeyNext == nullptr) return first;
   // Equal keys on several nodes: rare, so order them by walking their paths.
-  auto precedes = [this](const TreeNode* a, const TreeNode* b) {
+  auto precedes = [](const TreeNode* a, const TreeNode* b) {
     const auto pa = PathTo(a);
     const auto pb = PathTo(b);
     std::size_t depth = 0;
     while (depth < pa.size() && depth < pb.size() && pa[depth] == pb[depth]) ++depth;
     if (depth == pa.size()) return true;  // a is b's ancestor (or b itself)
     if (depth == pb.size()) return false;
-    const auto& siblings = pa[depth]->parent != nullptr ? pa[depth]->parent->children : topLevel_;
-    return PositionAmong(siblings, pa[depth]) < PositionAmong(siblings, pb[depth]);
+    return SiblingPrecedes(pa[depth], pb[depth]);
   };
   for (TreeNode* other = first->sameKeyNext; other != nullptr; other = other->sameKeyNext) {
     if (precedes(other, first)) first = other;

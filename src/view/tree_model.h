@@ -5,7 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -21,13 +21,20 @@ struct NodeContent {
   bool operator==(const NodeContent&) const = default;
 };
 
+// A node of the model; the model owns it, and links it to its parent and siblings.
 struct TreeNode {
   ObjectKey key{};  // copied when the node is added, never refreshed
   NodeContent content;
-  TreeNode* parent = nullptr;                       // not owned; null at the top level
-  std::vector<std::unique_ptr<TreeNode>> children;  // owned, in order
+  TreeNode* parent = nullptr;  // null at the top level
+  // Children in order, as a list: removing one of thousands of siblings shifts nothing.
+  TreeNode* firstChild = nullptr;
+  TreeNode* lastChild = nullptr;
+  TreeNode* previous = nullptr;     // sibling
+  TreeNode* next = nullptr;         // sibling
   uintptr_t controlItem = 0;        // free for the control adapter (its item handle)
   TreeNode* sameKeyNext = nullptr;  // kept by the model's key index
+
+  bool HasChildren() const { return firstChild != nullptr; }
 };
 
 class TreeControl {
@@ -61,15 +68,21 @@ class TreeModel {
   // key equals key by KeyEquals, or null.
   TreeNode* FindFirst(const ObjectKey& key) const;
 
-  const std::vector<std::unique_ptr<TreeNode>>& TopLevel() const { return topLevel_; }
+  // The first top-level node; the others follow by next.
+  const TreeNode* FirstTopLevel() const { return top_.firstChild; }
   std::size_t NodeCount() const { return nodeCount_; }
 
  private:
-  void Unindex(TreeNode& node);
-  std::vector<std::unique_ptr<TreeNode>>& SiblingsOf(const TreeNode& node);
+  // Unindexes node and its children and gives them back to the pool.
+  void Release(TreeNode& node);
 
   TreeControl& control_;  // not owned
-  std::vector<std::unique_ptr<TreeNode>> topLevel_;
+  // Stands above the top-level nodes, which keep a null parent.
+  TreeNode top_;
+  // Every node ever made, at a fixed address; released ones are reused, so nodes made and
+  // removed every second come neither from nor back to the heap.
+  std::deque<TreeNode> pool_;
+  std::vector<TreeNode*> released_;
   KeyChainIndex<TreeNode> index_;
   std::size_t nodeCount_ = 0;
 };
