@@ -86,22 +86,20 @@ class FlatKeyMap {
   void Erase(const IndexKey& key) {
     if (count_ == 0) return;
     const uint32_t hash = Hash(key);
-    std::size_t hole = hash & mask_;
-    for (;; hole = (hole + 1) & mask_) {
-      const Entry& e = entries_[hole];
+    for (std::size_t i = hash & mask_;; i = (i + 1) & mask_) {
+      const Entry& e = entries_[i];
       if (!e.used) return;
-      if (e.hash == hash && keyOf_(e.value) == key) break;
+      if (e.hash == hash && keyOf_(e.value) == key) return EraseAt(i);
     }
-    // Shift later entries of the probe run back, so lookups never need tombstones.
-    for (std::size_t j = (hole + 1) & mask_; entries_[j].used; j = (j + 1) & mask_) {
-      const std::size_t home = entries_[j].hash & mask_;
-      if (((j - home) & mask_) >= ((j - hole) & mask_)) {
-        entries_[hole] = entries_[j];
-        hole = j;
-      }
+  }
+
+  // Erases every entry whose value drop(value) is true, without reading any key.
+  template <typename Drop>
+  void EraseIf(Drop drop) {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      // EraseAt may move a later entry into i, which is then looked at in turn.
+      while (entries_[i].used && drop(entries_[i].value)) EraseAt(i);
     }
-    entries_[hole].used = false;
-    --count_;
   }
 
   // Calls change(value) for every stored value, letting it rewrite the value in place; each
@@ -126,6 +124,19 @@ class FlatKeyMap {
     bool used = false;
     Value value{};
   };
+
+  void EraseAt(std::size_t hole) {
+    // Shift later entries of the probe run back, so lookups never need tombstones.
+    for (std::size_t j = (hole + 1) & mask_; entries_[j].used; j = (j + 1) & mask_) {
+      const std::size_t home = entries_[j].hash & mask_;
+      if (((j - home) & mask_) >= ((j - hole) & mask_)) {
+        entries_[hole] = entries_[j];
+        hole = j;
+      }
+    }
+    entries_[hole].used = false;
+    --count_;
+  }
 
   static uint32_t Hash(const IndexKey& key) { return static_cast<uint32_t>(IndexKeyHash()(key)); }
 

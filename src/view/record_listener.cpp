@@ -133,11 +133,13 @@ void RecordListener::RecordArrived(const void* record, int32_t size) {
 
 std::optional<std::size_t> RecordListener::Locate(int32_t kind, const IndexKey& key) {
   uint32_t& expected = cursor_[static_cast<std::size_t>(kind)];
-  while (expected != kNoPlace && entries_[expected].kind == kForgotten) {
+  while (expected != kNoPlace && entries_[expected].forgotten) {
     expected = entries_[expected].nextOfKind;
   }
   if (expected != kNoPlace && IndexKeyOf(KeyAt(expected)) == key) return expected;
-  if (const uint32_t* place = index_.Find(key)) return *place;
+  if (const uint32_t* place = index_.Find(key); place != nullptr && !entries_[*place].forgotten) {
+    return *place;
+  }
   return std::nullopt;
 }
 
@@ -146,7 +148,7 @@ RecordListener::PassResult RecordListener::Pass(bool clearing) {
   // Nothing moves during the pass, so an object whose hook raises stays where it was.
   for (std::size_t place = 0; place < entries_.size(); ++place) {
     Entry& entry = entries_[place];
-    if (entry.kind == kForgotten) continue;
+    if (entry.forgotten) continue;
     if (!clearing && entry.age >= 1) {
       --entry.age;
       continue;
@@ -197,8 +199,10 @@ void RecordListener::Link(uint32_t place) {
 }
 
 void RecordListener::Forget(std::size_t place) {
-  index_.Erase(IndexKeyOf(KeyAt(place)));
-  entries_[place].kind = kForgotten;
+  // The index keeps its entry until the store is compacted: erasing it now would cost a
+  // cache miss in a large store, and a lookup that lands on it sees the mark. The record copy
+  // stays too, so the entry's key can still be read.
+  entries_[place].forgotten = true;
   --live_;
 }
 
@@ -213,7 +217,7 @@ void RecordListener::CompactIfSparse() {
   uint32_t write = 0;
   for (std::size_t read = 0; read < entries_.size(); ++read) {
     Entry entry = entries_[read];
-    if (entry.kind == kForgotten) continue;
+    if (entry.forgotten) continue;
     const std::size_t kind = static_cast<std::size_t>(entry.kind);
     const std::size_t words = static_cast<std::size_t>(RecordSize(entry.kind)) / sizeof(uint32_t);
     uint32_t* pool = pools_[kind].data();
@@ -228,7 +232,9 @@ void RecordListener::CompactIfSparse() {
   }
   entries_.resize(write);
   for (std::size_t kind = 0; kind < pools_.size(); ++kind) pools_[kind].resize(poolEnd[kind]);
-  // The index holds exactly the live entries; renumbering them in place spares rehashing.
+  // Renumbered in place, which spares rehashing; the forgotten entries go first, while the
+  // values still name the places before compaction.
+  index_.EraseIf([this](uint32_t place) { return newPlace_[place] == kNoPlace; });
   index_.ChangeValues([this](uint32_t& place) { place = newPlace_[place]; });
 }
 
@@ -261,7 +267,7 @@ TrackedObject RecordListener::Copy(std::size_t place) const {
 
 std::optional<TrackedObject> RecordListener::FindTracked(const ObjectKey& key) const {
   const uint32_t* place = index_.Find(IndexKeyOf(key));
-  if (place == nullptr) return std::nullopt;
+  if (place == nullptr || entries_[*place].forgotten) return std::nullopt;
   return Copy(*place);
 }
 
@@ -269,7 +275,7 @@ std::vector<TrackedObject> RecordListener::Tracked() const {
   std::vector<TrackedObject> objects;
   objects.reserve(live_);
   for (std::size_t place = 0; place < entries_.size(); ++place) {
-    if (entries_[place].kind != kForgotten) objects.push_back(Copy(place));
+    if (!entries_[place].forgotten) objects.push_back(Copy(place));
   }
   return objects;
 }

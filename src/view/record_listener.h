@@ -106,14 +106,14 @@ class RecordListener : public RecordReceiver {
   // the store is compacted: nothing moves in between, so the index can name places, and a
   // cycle's walk over the entries and their record copies (each kind's pool filled in
   // insertion order) reads memory front to back.
-  static constexpr int32_t kForgotten = -1;
   static constexpr uint32_t kNoPlace = UINT32_MAX;
   // Small, as a cycle reads every entry twice: kind and age fit a byte each.
   struct Entry {
     uint32_t recordAt = 0;           // word offset in its kind's pool
     uint32_t nextOfKind = kNoPlace;  // the next entry made for the same kind
-    int8_t kind = kForgotten;
+    int8_t kind = 0;
     int8_t age = 0;
+    bool forgotten = false;
   };
   // Makes the entry at place the last of its kind.
   void Link(uint32_t place);

@@ -299,6 +299,34 @@ TEST(RecordListenerStore, ArrivalOrderDifferentFromStoreOrderChangesNothing) {
   EXPECT_EQ(r.TrackedCount(), 7u);
 }
 
+TEST(RecordListenerStore, AKeyThatLeavesAndComesBackIsANewObjectBeforeAndAfterCompaction) {
+  Recorder r;
+  auto cycle = [&r](std::vector<uint32_t> pids, const char* name) {
+    Send(r, Root());
+    for (uint32_t pid : pids) Send(r, Process(pid, name));
+  };
+  cycle({1, 2, 3, 4, 5, 6, 7, 8}, "a.exe");
+  cycle({2, 3, 4, 5, 6, 7, 8}, "a.exe");
+  cycle({2, 3, 4, 5, 6, 7, 8}, "a.exe");
+  Take(r);
+  cycle({1, 2, 3, 4, 5, 6, 7, 8}, "a.exe");  // p1 went at this cycle's start, one of nine
+  EXPECT_EQ(Take(r), (Events{"R:p1", "C:p1"}));
+  cycle({1, 2, 3, 4, 5, 6, 7, 8}, "b.exe");
+  EXPECT_EQ(r.modified.size(), 8u);
+  ASSERT_TRUE(r.FindTracked(Process(1, "").key).has_value());
+  EXPECT_STREQ(r.FindTracked(Process(1, "").key)->process().fileName, "b.exe");
+  // Most leave, the store is compacted, and p1 is found in its new place.
+  cycle({1}, "b.exe");
+  cycle({1}, "b.exe");
+  cycle({1}, "c.exe");
+  Events events = Take(r);
+  EXPECT_EQ(std::count(events.begin(), events.end(), "M:p1"), 2);  // to b.exe, then to c.exe
+  EXPECT_EQ(r.TrackedCount(), 2u);
+  EXPECT_FALSE(r.FindTracked(Process(2, "").key).has_value());
+  cycle({2}, "c.exe");
+  EXPECT_EQ(Take(r).back(), "C:p2");
+}
+
 // Sees, in Modified, the record the change replaced.
 class PreviousReader : public RecordListener {
  public:
