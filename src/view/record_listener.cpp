@@ -1,5 +1,7 @@
 #include "view/record_listener.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <string_view>
 
@@ -33,12 +35,6 @@ bool Differs(const ComputerRecord& a, const ComputerRecord& b) {
          TextDiffers(a.userName, b.userName);
 }
 
-bool Differs(const ProcessRecord& a, const ProcessRecord& b) {
-  // directory and mainWindow change without anything the user would call a change
-  return a.basePriority != b.basePriority || TextDiffers(a.fileName, b.fileName) ||
-         TextDiffers(a.caption, b.caption);
-}
-
 bool Differs(const ThreadRecord& a, const ThreadRecord& b) {
   return a.basePriority != b.basePriority;
 }
@@ -49,18 +45,54 @@ bool Differs(const WindowRecord& a, const WindowRecord& b) {
          TextDiffers(a.title, b.title);
 }
 
+// Whether the record at arriving differs from the copy at stored, both of kind Record.
+template <typename Record>
+bool DiffersAt(const void* stored, const void* arriving) {
+  // Copies of the kind's own size: the compiler turns them into a few moves.
+  Record a;
+  Record b;
+  std::memcpy(&a, stored, sizeof a);
+  std::memcpy(&b, arriving, sizeof b);
+  return Differs(a, b);
+}
+
+int32_t IntAt(const void* record, std::size_t offset) {
+  int32_t value;
+  std::memcpy(&value, static_cast<const unsigned char*>(record) + offset, sizeof value);
+  return value;
+}
+
+std::string_view TextAt(const void* record, std::size_t offset) {
+  const char* text = static_cast<const char*>(record) + offset;
+  return std::string_view(
+      text, static_cast<std::size_t>(std::find(text, text + kTextField, '\0') - text));
+}
+
+// A process record is large and its texts are short: compared where they lie, only the cache
+// lines with the priority and the texts' first characters are read, not the whole record.
+template <>
+bool DiffersAt<ProcessRecord>(const void* stored, const void* arriving) {
+  constexpr std::size_t priority = offsetof(ProcessRecord, basePriority);
+  constexpr std::size_t fileName = offsetof(ProcessRecord, fileName);
+  constexpr std::size_t caption = offsetof(ProcessRecord, caption);
+  // directory and mainWindow change without anything the user would call a change
+  return IntAt(stored, priority) != IntAt(arriving, priority) ||
+         TextAt(stored, fileName) != TextAt(arriving, fileName) ||
+         TextAt(stored, caption) != TextAt(arriving, caption);
+}
+
 }  // namespace
 
 bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
   switch (stored.root.key.kind) {
     case kKindComputer:
-      return Differs(stored.computer, arriving.computer);
+      return DiffersAt<ComputerRecord>(&stored, &arriving);
     case kKindProcess:
-      return Differs(stored.process, arriving.process);
+      return DiffersAt<ProcessRecord>(&stored, &arriving);
     case kKindThread:
-      return Differs(stored.thread, arriving.thread);
+      return DiffersAt<ThreadRecord>(&stored, &arriving);
     case kKindWindow:
-      return Differs(stored.window, arriving.window);
+      return DiffersAt<WindowRecord>(&stored, &arriving);
     default:
       return false;
   }
@@ -68,13 +100,10 @@ bool ContentDiffers(const RecordCopy& stored, const RecordCopy& arriving) {
 
 template <typename Record>
 void RecordListener::Refresh(std::size_t place, const void* record) {
-  // Copies of the kind's own size: the compiler turns them into a few moves.
-  Record arriving;
+  if (!DiffersAt<Record>(RecordWords(place), record)) return;
   Record stored;
-  std::memcpy(&arriving, record, sizeof arriving);
   std::memcpy(&stored, RecordWords(place), sizeof stored);
-  if (!Differs(stored, arriving)) return;
-  std::memcpy(RecordWords(place), &arriving, sizeof arriving);
+  std::memcpy(RecordWords(place), record, sizeof stored);
   previous_ = &stored;
   try {
     Modified(Copy(place));
