@@ -68,8 +68,6 @@ class TreeModel {
   // key equals key by KeyEquals, or null.
   TreeNode* FindFirst(const ObjectKey& key) const;
 
-  // The first top-level node; the others follow by next.
-  const TreeNode* FirstTopLevel() const { return top_.firstChild; }
   std::size_t NodeCount() const { return nodeCount_; }
 
  private:
