@@ -70,6 +70,21 @@ class TreeModel {
 
   std::size_t NodeCount() const { return nodeCount_; }
 
+  // Every node in depth-first order, which is the tree control's index order.
+  template <typename F>
+  void ForEachNode(F&& each) const {
+    const TreeNode* node = top_.firstChild;
+    while (node != nullptr) {
+      each(*node);
+      if (node->firstChild != nullptr) {
+        node = node->firstChild;
+        continue;
+      }
+      while (node != nullptr && node->next == nullptr) node = node->parent;
+      if (node != nullptr) node = node->next;
+    }
+  }
+
  private:
   // Unindexes node and its children and gives them back to the pool.
   void Release(TreeNode& node);

@@ -290,6 +290,11 @@ TEST(TreeModel, FindsTheFirstNodeInDepthFirstOrder) {
   const ObjectKey p = Process(1, "").key;
   tree.AddNode(&second, p, NodeContent{"under second", 3});
   TreeNode& underFirst = tree.AddNode(&first, p, NodeContent{"under first", 3});
+  tree.AddNode(&underFirst, Thread(1, 7).key, NodeContent{"deep", 5});
+  std::vector<std::string> walk;
+  tree.ForEachNode([&](const TreeNode& node) { walk.push_back(node.content.text); });
+  EXPECT_EQ(walk,
+            (std::vector<std::string>{"first", "under first", "deep", "second", "under second"}));
   EXPECT_EQ(tree.FindFirst(computer), &first);
   EXPECT_EQ(tree.FindFirst(p), &underFirst);
   tree.DeleteNode(first);  // with its child

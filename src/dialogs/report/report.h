@@ -1,0 +1,26 @@
+#pragma once
+// The report of the object list: a plain-text table in fixed-width columns.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "view/list_model.h"
+
+namespace orvane {
+
+// Where the second to the seventh column begin, in characters from the start of a line.
+constexpr std::array<std::size_t, 6> ColumnStops{32, 50, 62, 70, 78, 86};
+
+// A line by the column rule: first at position 0, then each further text (at most six) at
+// its column stop, or straight after the text before when that reaches past the stop.
+std::string ReportLine(std::string_view first, const std::vector<std::string>& further);
+
+// The whole report: heading, blank and date and time; an empty line; the column header; an
+// empty line; a line per row of the list in list order.
+std::vector<std::string> BuildReport(std::string_view heading, std::string_view now,
+                                     const std::vector<std::string>& columnCaptions,
+                                     const ListModel& list);
+
+}  // namespace orvane

@@ -1,0 +1,207 @@
+// The tool dialogs' portable logic: search matching and its effect on the list, the report's
+// column rule, log gathering and clearing, and the text-file format.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/files.h"
+#include "dialogs/log/log.h"
+#include "dialogs/report/report.h"
+#include "dialogs/search/search.h"
+#include "doubles/fake_controls.h"
+#include "doubles/fake_files.h"
+#include "doubles/fake_platform.h"
+#include "snapshot/error.h"
+
+namespace orvane {
+namespace {
+
+using testing::FakeListControl;
+
+struct Node {
+  std::string text;
+  ObjectKey key;
+};
+
+ObjectKey Key(int32_t kind, uint32_t id) {
+  return {kind,
+          0,
+          0,
+          kind >= kKindProcess ? id : 0,
+          kind >= kKindThread ? id : 0,
+          kind == kKindWindow ? id : 0};
+}
+
+class FakeSearchTarget : public SearchTarget {
+ public:
+  std::vector<Node> nodes;
+  PinnedKeys pinned;
+  std::string heading = "Processes running on the computer";
+  std::vector<std::pair<std::string, int>> columns;
+  int clears = 0;
+
+  void ClearList() override { ++clears; }
+  PinnedKeys& Pinned() override { return pinned; }
+  void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override {
+    for (const Node& n : nodes) each(n.text, n.key);
+  }
+  void SetHeading(const std::string& text) override { heading = text; }
+  int ColumnCount() override { return static_cast<int>(columns.size()); }
+  void AddColumn(const std::string& caption, int width) override {
+    columns.emplace_back(caption, width);
+  }
+  void SetColumn(int index, const std::string& caption, int width) override {
+    columns.at(static_cast<std::size_t>(index)) = {caption, width};
+  }
+
+  // The found keys' ids after the placeholder.
+  std::vector<uint32_t> Found() const {
+    std::vector<uint32_t> ids;
+    EXPECT_FALSE(pinned.empty());
+    if (pinned.empty()) return ids;
+    EXPECT_TRUE(KeyEquals(pinned.keys().front(), kSearchPlaceholderKey));
+    for (std::size_t i = 1; i < pinned.size(); ++i) ids.push_back(pinned.keys()[i].processId);
+    return ids;
+  }
+};
+
+TEST(Search, MatchesByCaseExactnessKindAndNeverTheComputer) {
+  testing::FakeLocale locale;
+  FakeSearchTarget target;
+  target.nodes = {
+      {"WORKSTATION notepad", Key(kKindComputer, 0)}, {"notepad.exe", Key(kKindProcess, 1)},
+      {"Notepad - readme", Key(kKindProcess, 2)},     {"", Key(kKindProcess, 3)},
+      {"notepad.exe", Key(kKindThread, 4)},           {"notepad", Key(kKindWindow, 5)}};
+  struct Case {
+    const char* text;
+    SearchOptions options;
+    std::vector<uint32_t> found;
+  };
+  const SearchOptions processesOnly{.threads = false, .windows = false};
+  const Case cases[] = {
+      {"Note", processesOnly, {1, 2}},
+      {"Note", {.threads = false, .windows = false, .caseSensitive = true}, {2}},
+      {"notepad", {.threads = false, .windows = false, .exact = true}, {}},
+      {"notepad.exe", {.threads = false, .windows = false, .exact = true}, {1}},
+      // Exact with case ignored compares both texts lower-cased.
+      {"NOTEPAD.EXE", {.threads = false, .windows = false, .exact = true}, {1}},
+      {"", processesOnly, {}},
+      {"notepad", {.processes = false, .threads = false, .windows = false}, {}},
+      {"notepad", {}, {1, 2, 4, 5}},
+      {"WORKSTATION", {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    target.pinned.push_back(Key(kKindProcess, 99));  // a previous search is replaced
+    RunSearch(target, locale, c.text, c.options);
+    EXPECT_EQ(target.Found(), c.found);
+  }
+  EXPECT_EQ(target.clears, static_cast<int>(std::size(cases)));
+}
+
+TEST(Search, HeadingShowsTheTextAsSearchedAndTheFirstThreeColumnsTurnToProcesses) {
+  testing::FakeLocale locale;
+  FakeSearchTarget target;
+  RunSearch(target, locale, "Note", {});
+  EXPECT_EQ(target.heading, "Search results for \"note\"  (click \"Refresh\" to end search)");
+  // A list of one column gets three; one of seven keeps its fourth to seventh.
+  const std::vector<std::pair<std::string, int>> process{
+      {"Process Name", 200}, {"Priority", 100}, {"Executable", 100}};
+  EXPECT_EQ(target.columns, process);
+
+  target.columns.assign(7, {"Other", 60});
+  RunSearch(target, locale, "x\xe9\xff\x01 long text of any length and content", {});
+  ASSERT_EQ(target.columns.size(), 7u);
+  EXPECT_EQ(std::vector(target.columns.begin(), target.columns.begin() + 3), process);
+  EXPECT_EQ(target.columns[6], (std::pair<std::string, int>{"Other", 60}));
+}
+
+std::vector<std::string> Report(const std::vector<std::string>& captions,
+                                const std::vector<RowCells>& rows) {
+  FakeListControl control;
+  ListModel list(control);
+  uint32_t id = 1;
+  for (const RowCells& row : rows) list.AddRow(Key(kKindProcess, id++), row);
+  return BuildReport("Processes running on the computer \"PC\"", "08.12.2026 10:00:00", captions,
+                     list);
+}
+
+TEST(Report, ColumnRulePlacesTextsAtTheStopsAndNeverCuts) {
+  const std::string longCaption(40, 'c');
+  const auto lines = Report({"Process Name", "Priority", "Executable"},
+                            {{"notepad.exe", {"Normal (8)", "C:\\notepad.exe"}, 3, 0},
+                             {"csrss.exe", {"High (13)", "C:\\csrss.exe"}, 4, 0},
+                             {longCaption, {"Normal (8)"}, 3, 0},
+                             {"short", {}, 3, 0}});
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0], "Processes running on the computer \"PC\" 08.12.2026 10:00:00");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "Process Name" + std::string(20, ' ') + "Priority" + std::string(10, ' ') +
+                          "Executable");
+  EXPECT_EQ(lines[2].find("Priority"), 32u);
+  EXPECT_EQ(lines[2].find("Executable"), 50u);
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(lines[4].find("Normal (8)"), 32u);
+  EXPECT_EQ(lines[4].find("C:\\notepad.exe"), 50u);
+  // A system process: "(s)" glued to the caption.
+  EXPECT_EQ(lines[5].rfind("(s)csrss.exe ", 0), 0u);
+  // A caption past the stop: the next text follows directly; fewer sub-items: no trailing
+  // blanks.
+  EXPECT_EQ(lines[6], longCaption + "Normal (8)");
+  EXPECT_EQ(lines[7], "short");
+}
+
+TEST(Report, ShowsAtMostSevenColumnsAndAnEmptyListGivesTheHeadLines) {
+  const std::vector<std::string> eight{"a", "b", "c", "d", "e", "f", "g", "h"};
+  const auto lines = Report(eight, {{"row", {"1", "2", "3", "4", "5", "6", "7"}, 0, 0}});
+  EXPECT_EQ(lines[2], ReportLine("a", {"b", "c", "d", "e", "f", "g"}));
+  EXPECT_EQ(lines[2].back(), 'g');
+  EXPECT_EQ(lines[2].find('g'), 86u);
+  EXPECT_EQ(lines[4].back(), '6');
+  EXPECT_EQ(Report({"Name"}, {}).size(), 4u);
+}
+
+TEST(Log, CycleLinesReachTheTextInOneAppendAndClearingKeepsTheFirstLine) {
+  std::vector<std::string> appends;
+  LogBuffer buffer([&](std::string_view text) { appends.emplace_back(text); });
+  buffer.Flush();
+  EXPECT_TRUE(appends.empty());
+  buffer.AppendLine("Log started at PC\t08.12.2026 10:00:00");
+  buffer.AppendLine("");
+  buffer.Flush();
+  buffer.AppendLine("Process created a.exe\tnow");
+  buffer.AppendLine("Process created b.exe\tnow");
+  buffer.Flush();
+  EXPECT_EQ(appends, (std::vector<std::string>{
+                         "Log started at PC\t08.12.2026 10:00:00\r\n",
+                         "\r\nProcess created a.exe\tnow\r\nProcess created b.exe\tnow"}));
+  EXPECT_EQ(buffer.LineCount(), 4u);
+
+  EXPECT_EQ(ClearedLog("Log started at PC"), (std::vector<std::string>{"Log started at PC", ""}));
+  EXPECT_EQ(ClearedLog(std::nullopt), (std::vector<std::string>{"", ""}));
+}
+
+TEST(Files, LinesEndInCrLfAndReadBackTheSame) {
+  EXPECT_EQ(JoinCrLf({"first", "second"}), "first\r\nsecond\r\n");
+  EXPECT_EQ(JoinCrLf({"", ""}), "\r\n\r\n");
+  EXPECT_EQ(JoinCrLf({}), "");
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd\r\n"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("\r\n\r\n"), (std::vector<std::string>{"", ""}));
+  EXPECT_EQ(SplitLines("no end"), (std::vector<std::string>{"no end"}));
+
+  testing::FakeFiles files;
+  files.files["log.txt"] = "old\r\n";
+  files.refused.insert("log.txt");
+  try {
+    WriteLines(files, "log.txt", {"new"});
+    ADD_FAILURE() << "a refused write must raise";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Cannot create file log.txt");
+  }
+  EXPECT_EQ(ReadLines(files, "log.txt"), (std::vector<std::string>{"old"}));
+  EXPECT_EQ(ReadLines(files, "missing.txt"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orvane
