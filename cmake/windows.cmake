@@ -3,7 +3,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 enable_language(RC)
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp
-     ${CMAKE_SOURCE_DIR}/src/winui/*.cpp)
+     ${CMAKE_SOURCE_DIR}/src/dialogs/*/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/winui/*.cpp)
 list(FILTER WIN32_SOURCES EXCLUDE REGEX "/app/win32/main\\.cpp$")
 add_library(orvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(orvane_win32 PUBLIC orvane_core)

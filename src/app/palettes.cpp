@@ -49,12 +49,12 @@ constexpr std::array kWindowButtons{
 
 constexpr std::array kGeneralButtons{
     PaletteButton{"ToolGeneral0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch,
-                  false},
+                  true},
     PaletteButton{"ToolGeneral0Refresh", "Refresh", "Refresh View", kGlyphRefresh,
                   Command::kGeneralRefresh, true},
     PaletteButton{"ToolGeneral0Print", "Print", "Print View", kGlyphPrint, Command::kGeneralPrint,
-                  false},
-    PaletteButton{"ToolGeneral0Log", "Log", "Log Events", kGlyphLog, Command::kGeneralLog, false},
+                  true},
+    PaletteButton{"ToolGeneral0Log", "Log", "Log Events", kGlyphLog, Command::kGeneralLog, true},
 };
 
 // The Common palette repeats the most used buttons of the others, bound to their handlers.
@@ -72,7 +72,7 @@ constexpr std::array kCommonButtons{
     PaletteButton{"ToolCommon0Hide", "Hide", "Hide Process MainWindow", kGlyphProcessHide,
                   Command::kProcessHide, true},
     PaletteButton{"ToolCommon0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch,
-                  false},
+                  true},
     PaletteButton{"ToolCommon0Refresh", "Refresh", "Refresh View", kGlyphRefresh,
                   Command::kGeneralRefresh, true},
 };

@@ -28,4 +28,11 @@ class CheckBox : public Button {
   void SetChecked(bool checked) { SendMessage(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 };
 
+// A frame with a caption around a group of controls; the controls are the dialog's own
+// children placed over it, so their notifications reach the dialog.
+class GroupBox : public Control {
+ public:
+  void Create(const ControlArgs& args) { CreateControl("BUTTON", args, BS_GROUPBOX); }
+};
+
 }  // namespace orvane::winui

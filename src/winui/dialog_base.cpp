@@ -87,8 +87,14 @@ void DialogBase::End(INT_PTR result) {
 
 bool DialogBase::PreTranslate(MSG& msg) {
   for (HWND dialog : Modeless()) {
-    if (::IsWindowVisible(dialog) && (msg.hwnd == dialog || ::IsChild(dialog, msg.hwnd)))
-      return ::IsDialogMessageA(dialog, &msg) != FALSE;
+    if (!::IsWindowVisible(dialog) || (msg.hwnd != dialog && !::IsChild(dialog, msg.hwnd)))
+      continue;
+    // Escape closes the dialog even from a text area that takes every other key.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+      ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      return true;
+    }
+    return ::IsDialogMessageA(dialog, &msg) != FALSE;
   }
   return false;
 }
@@ -96,17 +102,23 @@ bool DialogBase::PreTranslate(MSG& msg) {
 INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_INITDIALOG) {
     RECT r{0, 0, args_.width, args_.height};
-    ::AdjustWindowRectEx(&r, static_cast<DWORD>(Style()), FALSE, args_.exStyle);
+    if (!args_.outerSize)
+      ::AdjustWindowRectEx(&r, static_cast<DWORD>(Style()), FALSE, args_.exStyle);
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    // Centred over the owner, or over the screen's work area without one.
-    RECT over{};
-    if (args_.owner)
-      ::GetWindowRect(args_.owner, &over);
-    else
-      ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
-    ::SetWindowPos(*this, nullptr, over.left + (over.right - over.left - w) / 2,
-                   over.top + (over.bottom - over.top - h) / 2, w, h, SWP_NOZORDER);
+    int x = args_.x;
+    int y = args_.y;
+    if (x == CW_USEDEFAULT || y == CW_USEDEFAULT) {
+      // Centred over the owner, or over the screen's work area without one.
+      RECT over{};
+      if (args_.owner)
+        ::GetWindowRect(args_.owner, &over);
+      else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &over, 0);
+      x = over.left + (over.right - over.left - w) / 2;
+      y = over.top + (over.bottom - over.top - h) / 2;
+    }
+    ::SetWindowPos(*this, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     OnCreate();
     return TRUE;
   }

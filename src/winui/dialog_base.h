@@ -26,6 +26,10 @@ struct DialogArgs {
   std::string caption{};
   int width = 320;  // client area, pixels
   int height = 200;
+  bool outerSize = false;  // width and height are the whole window's, frame included
+  // The window's top-left corner on the screen; CW_USEDEFAULT centres it over the owner.
+  int x = CW_USEDEFAULT;
+  int y = CW_USEDEFAULT;
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   DWORD exStyle = 0;
   std::string fontFace = "MS Sans Serif";

@@ -45,6 +45,14 @@ int ListView::AddColumn(const std::string& caption, int width) {
                                       reinterpret_cast<LPARAM>(&column)));
 }
 
+void ListView::SetColumn(int index, const std::string& caption, int width) {
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = const_cast<char*>(caption.c_str());
+  column.cx = width;
+  SendMessage(LVM_SETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
 int ListView::ColumnCount() const {
   auto header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
   return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;

@@ -51,6 +51,7 @@ class ListView : public Control {
 
   // Columns.
   int AddColumn(const std::string& caption, int width);
+  void SetColumn(int index, const std::string& caption, int width);
   int ColumnCount() const;
   std::string GetColumnText(int column) const;
   int GetColumnWidth(int column) const {

@@ -45,9 +45,13 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   sink_.Register(&treeListener_);
   sink_.Register(&listFilter_);
   sink_.Register(&statusListener_);
+  logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
+  searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
+  printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
+    logDlg_->CycleEnded();
     if (!cycleQuiet_) return;
     cycleQuiet_ = false;
     EndQuiet();
@@ -92,6 +96,8 @@ void MainForm::OnCreate() {
   boxes_.SetOwner(*this);
   // No saved workspace yet: the default arrangement.
   MenuResetWorkspaceClick();
+  // Before the first tick, so the log sees the first cycle.
+  CreateDialogs();
   SetTimer(kUpdateTimer, kUpdateInterval);
 }
 

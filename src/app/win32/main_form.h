@@ -11,8 +11,12 @@
 
 #include "app/commands.h"
 #include "app/palettes.h"
+#include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_window.h"
+#include "dialogs/log/win32/log_dlg.h"
+#include "dialogs/report/win32/print_report_dlg.h"
+#include "dialogs/search/win32/search_dlg.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/record_sink.h"
@@ -96,6 +100,9 @@ class MainForm : public winui::WindowBase {
   ObjectCommands& Commands() { return commands_; }
   Win32MessageBoxes& Boxes() { return boxes_; }
   winui::Panel& Bar() { return mainBar_; }
+  LogDlg& LogDialog() { return *logDlg_; }
+  SearchDlg& SearchDialog() { return *searchDlg_; }
+  PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
   InfoThread& Worker() { return *infoThread_; }
@@ -138,7 +145,36 @@ class MainForm : public winui::WindowBase {
     MainForm& form_;  // not owned
   };
 
+  // What the search dialog needs of the window: the tree's nodes, the list and its heading.
+  class Search : public SearchTarget {
+   public:
+    explicit Search(MainForm& form) : form_(form) {}
+    void ClearList() override;
+    PinnedKeys& Pinned() override { return form_.listFilter_.pinnedKeys; }
+    void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override;
+    void SetHeading(const std::string& heading) override;
+    int ColumnCount() override { return form_.viewObjectListLV_.ColumnCount(); }
+    void AddColumn(const std::string& caption, int width) override;
+    void SetColumn(int index, const std::string& caption, int width) override;
+
+   private:
+    MainForm& form_;  // not owned
+  };
+
+  // What the report dialog reads of the object list.
+  class Report : public ReportSource {
+   public:
+    explicit Report(MainForm& form) : form_(form) {}
+    std::string Heading() override { return form_.viewListName_.Caption(); }
+    std::vector<std::string> ColumnCaptions() override;
+    const ListModel& Rows() override { return form_.listModel_; }
+
+   private:
+    MainForm& form_;  // not owned
+  };
+
   void CreateComponents();
+  void CreateDialogs();
   void CreatePalettes();
   HMENU BuildMenu();
   void SetMenuChecked(int id, bool checked);
@@ -218,6 +254,15 @@ class MainForm : public winui::WindowBase {
   Win32ObjectControl objectControl_;
   Host host_{*this};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
+
+  // The tool dialogs, made in the constructor: the log dialog's listener comes after the
+  // window's own.
+  Win32Files files_;
+  Search search_{*this};
+  Report report_{*this};
+  std::unique_ptr<LogDlg> logDlg_;
+  std::unique_ptr<SearchDlg> searchDlg_;
+  std::unique_ptr<PrintReportDlg> printReportDlg_;
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

@@ -39,6 +39,9 @@ HMENU MainForm::BuildMenu() {
   HMENU view = CreatePopupMenu();
   AppendMenuA(view, MF_STRING, kMenuResetWorkspace, "Reset &Workspace");
   AppendCommand(view, Command::kGeneralRefresh, "&Refresh\tF5");
+  AppendCommand(view, Command::kGeneralSearch, "&Search\tF3");
+  AppendCommand(view, Command::kGeneralLog, "&Log Events");
+  AppendCommand(view, Command::kGeneralPrint, "&Print Objects");
   AppendMenuA(view, MF_SEPARATOR, 0, nullptr);
   HMENU views = CreatePopupMenu();
   AppendMenuA(views, MF_STRING | MF_CHECKED, kMenuShowObjectInfo, "Show Object Info");
@@ -66,6 +69,7 @@ HMENU MainForm::BuildMenu() {
       {control, 'S', static_cast<WORD>(CommandId(Command::kShow1))},
       {control, 'H', static_cast<WORD>(CommandId(Command::kHide1))},
       {FVIRTKEY, VK_F5, static_cast<WORD>(CommandId(Command::kGeneralRefresh))},
+      {FVIRTKEY, VK_F3, static_cast<WORD>(CommandId(Command::kGeneralSearch))},
   };
   accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
   return bar;
@@ -156,11 +160,22 @@ bool MainForm::OnCommand(int id, int, HWND) {
 }
 
 void MainForm::RunCommand(Command command) {
-  if (command == Command::kGeneralRefresh) {
-    ToolGeneral0RefreshClick();
-    return;
+  switch (command) {
+    case Command::kGeneralRefresh:
+      ToolGeneral0RefreshClick();
+      return;
+    case Command::kGeneralSearch:
+      searchDlg_->FormShow();
+      return;
+    case Command::kGeneralPrint:
+      printReportDlg_->FormShow();
+      return;
+    case Command::kGeneralLog:
+      logDlg_->FormShow();
+      return;
+    default:
+      commands_.Run(command);
   }
-  commands_.Run(command);
 }
 
 void MainForm::ShowObjectInfo1Click() {

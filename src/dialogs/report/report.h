@@ -13,6 +13,16 @@ namespace orvane {
 // Where the second to the seventh column begin, in characters from the start of a line.
 constexpr std::array<std::size_t, 6> ColumnStops{32, 50, 62, 70, 78, 86};
 
+// What the report reads of the main window's object list.
+class ReportSource {
+ public:
+  virtual ~ReportSource() = default;
+  virtual std::string Heading() = 0;
+  virtual std::vector<std::string> ColumnCaptions() = 0;
+  // The rows in list order.
+  virtual const ListModel& Rows() = 0;
+};
+
 // A line by the column rule: first at position 0, then each further text (at most six) at
 // its column stop, or straight after the text before when that reaches past the stop.
 std::string ReportLine(std::string_view first, const std::vector<std::string>& further);

@@ -1,0 +1,72 @@
+#pragma once
+// "Log events": the text area the event log is written to, the six boxes that choose what is
+// logged, and saving, printing and clearing the log. Made at start-up before the first cycle
+// and kept until exit; Cancel only hides it, and logging goes on while it is hidden.
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/files.h"
+#include "dialogs/log/log.h"
+#include "snapshot/platform.h"
+#include "snapshot/record_sink.h"
+#include "view/log_listener.h"
+#include "winui/button.h"
+#include "winui/dialog_base.h"
+#include "winui/gdi.h"
+#include "winui/rich_edit.h"
+
+namespace orvane::win32 {
+
+class LogDlg : public winui::DialogBase {
+ public:
+  // Makes the log listener and registers it with the sink, after the listeners already there.
+  // None is owned; all must outlive the dialog.
+  LogDlg(RecordSink& sink, Clock& clock, Files& files);
+
+  // Creates the window, hidden; owner is the main window, whose title names print jobs.
+  void Create(HWND owner);
+  // Shows the window, or brings it forward when it is shown.
+  void FormShow();
+  // The cycle has delivered its last record: its lines reach the text area in one append.
+  void CycleEnded() { buffer_.Flush(); }
+
+  // Handlers, public so that tests can drive the dialog as a person would.
+  void EventBoxClick();
+  void SaveClick();
+  void PrintClick();
+  void ClearClick();
+  // Writes the log to path, replacing the file; raises orvane::Error when it cannot.
+  void SaveTo(const std::string& path);
+
+  LogListener& Listener() { return listener_; }
+  winui::RichEdit& Disp() { return disp_; }
+  // The six boxes in the order of their bits: Process, Thread, Window, then the changes.
+  winui::CheckBox& EventBox(std::size_t bit) { return boxes_.at(bit); }
+
+ protected:
+  void OnCreate() override;
+  void OnSize(int width, int height) override;
+
+ private:
+  void Place(int width, int height);
+  std::string JobTitle() const;
+
+  Files& files_;  // not owned
+  LogBuffer buffer_{[this](std::string_view text) { disp_.AppendText(text); }};
+  LogListener listener_;
+  HWND owner_ = nullptr;  // not owned
+
+  winui::Font font_;
+  winui::RichEdit disp_;
+  winui::GroupBox events_;
+  std::array<winui::CheckBox, 6> boxes_;
+  winui::Button clear_;
+  winui::Button print_;
+  winui::Button save_;
+  winui::Button cancel_;
+};
+
+}  // namespace orvane::win32

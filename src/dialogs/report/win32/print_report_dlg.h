@@ -1,0 +1,58 @@
+#pragma once
+// "Print Object List": the object list as it stands when the dialog opens, as a plain-text
+// report that the user may edit, print or save.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/files.h"
+#include "dialogs/report/report.h"
+#include "snapshot/platform.h"
+#include "winui/button.h"
+#include "winui/dialog_base.h"
+#include "winui/gdi.h"
+#include "winui/rich_edit.h"
+
+namespace orvane::win32 {
+
+class PrintReportDlg : public winui::DialogBase {
+ public:
+  // None is owned; all must outlive the dialog.
+  PrintReportDlg(ReportSource& source, Clock& clock, Files& files)
+      : source_(source), clock_(clock), files_(files) {}
+
+  // Creates the window, hidden; owner is the main window, whose title names print jobs.
+  void Create(HWND owner);
+  // Builds the report and shows the window; one already shown keeps its report.
+  void FormShow();
+
+  // Handlers, public so that tests can drive the dialog as a person would.
+  void PrintClick();
+  void SaveClick();
+  // Writes the text to path, replacing the file; raises orvane::Error when it cannot.
+  void SaveTo(const std::string& path);
+
+  winui::RichEdit& Report() { return report_; }
+
+ protected:
+  void OnCreate() override;
+  void OnSize(int width, int height) override;
+
+ private:
+  void BuildReport();
+  void Place(int width, int height);
+
+  ReportSource& source_;  // not owned
+  Clock& clock_;          // not owned
+  Files& files_;          // not owned
+  HWND owner_ = nullptr;  // not owned
+
+  winui::Font font_;
+  winui::RichEdit report_;
+  winui::Button print_;
+  winui::Button save_;
+  winui::Button cancel_;
+};
+
+}  // namespace orvane::win32

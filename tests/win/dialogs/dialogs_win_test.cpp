@@ -1,0 +1,206 @@
+// The log, search and report dialogs inside the running main window, fed by the real
+// collector; and the file writer against the real file system.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/win32/files.h"
+#include "snapshot/error.h"
+#include "win/support/main_form_fixture.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestProcess;
+
+class DialogsTest : public testing::MainFormFixture {
+ protected:
+  bool LogHas(const std::string& start) {
+    for (const std::string& line : form->LogDialog().Disp().GetLines())
+      if (line.rfind(start, 0) == 0) return true;
+    return false;
+  }
+};
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string TempPath(const std::string& name) {
+  char dir[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, dir);
+  return std::string(dir) + name;
+}
+
+TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
+  OpenAtProcesses();
+  win32::LogDlg& log = form->LogDialog();
+  auto lines = log.Disp().GetLines();
+  ASSERT_GE(lines.size(), 2u);
+  const std::string start = "Log started at " + ComputerName() + "\t";
+  EXPECT_EQ(lines[0].substr(0, start.size()), start);
+  EXPECT_GT(lines[0].size(), start.size() + 8) << "the date and time follow";
+  EXPECT_EQ(lines[1], "");
+
+  // Nothing ticked: a new process leaves the log as it is.
+  {
+    TestProcess unlogged("Orvane unlogged probe", 1);
+    ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane unlogged probe") >= 0; }, 10000));
+  }
+  EXPECT_EQ(log.Disp().GetLines().size(), 2u);
+
+  log.EventBox(0).Click();  // "Process Add/Remove"
+  EXPECT_EQ(log.Listener().LogFlags, kLogProcess);
+  TestProcess helper("Orvane logged probe", 1);
+  ASSERT_TRUE(PumpUntil([&] { return LogHas("Process created test_window.exe\t"); }, 10000));
+  TerminateProcess(helper.handle(), 0);
+  ASSERT_TRUE(PumpUntil([&] { return LogHas("Process removed "); }, 10000));
+
+  // Clearing keeps the first line and one empty line; the log goes on below them.
+  log.ClearClick();
+  lines = log.Disp().GetLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].substr(0, start.size()), start);
+  EXPECT_EQ(lines[1], "");
+  TestProcess after("Orvane after clear", 1);
+  ASSERT_TRUE(PumpUntil([&] { return LogHas("Process created test_window.exe\t"); }, 10000));
+  EXPECT_EQ(log.Disp().GetLines().size(), 3u);
+
+  // Saved: every line and CR LF after each.
+  const std::string path = TempPath("orvane-log-test.txt");
+  log.SaveTo(path);
+  lines = log.Disp().GetLines();
+  EXPECT_EQ(Slurp(path), lines[0] + "\r\n\r\n" + lines[2] + "\r\n");
+  DeleteFileA(path.c_str());
+
+  // Escape in the text area hides the dialog; the main window's keys stay out of it.
+  log.FormShow();
+  ASSERT_TRUE(log.IsVisible());
+  MSG escape{log.Disp(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+  EXPECT_TRUE(winui::DialogBase::PreTranslate(escape));
+  EXPECT_FALSE(log.IsVisible());
+}
+
+TEST_F(DialogsTest, SearchTurnsTheListIntoTheFoundProcessesUntilRefresh) {
+  TestProcess helper("Orvane Search Probe", 1);
+  OpenAtProcesses();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane Search Probe") >= 0; }, 10000));
+  const std::string heading = form->Heading().Caption();
+  const int rows = list().Count();
+
+  win32::SearchDlg& search = form->SearchDialog();
+  form->RunCommand(Command::kGeneralSearch);
+  EXPECT_TRUE(search.IsVisible());
+  EXPECT_FALSE(search.Threads().IsVisible());
+  EXPECT_FALSE(search.Windows().IsChecked());
+  search.Exact().Click();
+  EXPECT_TRUE(search.Case().IsChecked());
+  search.Case().Click();
+  search.Exact().Click();
+  EXPECT_FALSE(search.Case().IsChecked());
+
+  search.Key().SetText("SEARCH prob");
+  search.SearchClick();
+  EXPECT_FALSE(search.IsVisible());
+  EXPECT_EQ(form->Heading().Caption(),
+            "Search results for \"search prob\"  (click \"Refresh\" to end search)");
+  EXPECT_EQ(list().Count(), 0) << "emptied at once";
+  ASSERT_TRUE(WaitNextCycle());
+  ASSERT_TRUE(WaitNextCycle());
+  EXPECT_EQ(list().Count(), 1);
+  EXPECT_EQ(RowOf("Orvane Search Probe"), 0);
+  EXPECT_EQ(list().GetColumnText(0), "Process Name");
+  EXPECT_EQ(list().GetColumnWidth(0), 200);
+
+  // A text of any length and content finds nothing and breaks nothing.
+  form->RunCommand(Command::kGeneralSearch);
+  search.Key().SetText(std::string(5000, '\xe9') + "\x01\x7f");
+  search.SearchClick();
+  ASSERT_TRUE(WaitNextCycle());
+  ASSERT_TRUE(WaitNextCycle());
+  EXPECT_EQ(list().Count(), 0);
+
+  form->RunCommand(Command::kGeneralRefresh);
+  EXPECT_EQ(form->Heading().Caption(), heading);
+  ASSERT_TRUE(PumpUntil([&] { return list().Count() >= rows; }, 10000));
+}
+
+TEST_F(DialogsTest, ReportOfTheProcessListHasItsHeaderAtTheStopsAndALinePerRow) {
+  TestProcess helper("Orvane report probe", 1);
+  OpenAtProcesses();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane report probe") >= 0; }, 10000));
+  ASSERT_TRUE(WaitNextCycle());
+
+  win32::PrintReportDlg& report = form->PrintReportDialog();
+  form->RunCommand(Command::kGeneralPrint);
+  EXPECT_TRUE(report.IsVisible());
+  auto lines = report.Report().GetLines();
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(list().Count()) + 4);
+  EXPECT_EQ(lines[0].rfind(form->Heading().Caption() + " ", 0), 0u);
+  EXPECT_EQ(lines[2].find("Priority"), 32u);
+  EXPECT_EQ(lines[2].find("Executable"), 50u);
+  const int row = RowOf("Orvane report probe");
+  const std::string& line = lines[static_cast<std::size_t>(row) + 4];
+  EXPECT_EQ(line.rfind("Orvane report probe", 0), 0u);
+  EXPECT_EQ(line.find(list().GetText(row, 1)), 32u);
+
+  // Shown again while visible: kept as it was, edits and all.
+  report.Report().SetLines({"edited"});
+  form->RunCommand(Command::kGeneralPrint);
+  EXPECT_EQ(report.Report().GetLines(), std::vector<std::string>{"edited"});
+  const std::string path = TempPath("orvane-report-test.txt");
+  report.SaveTo(path);
+  EXPECT_EQ(Slurp(path), "edited\r\n");
+  DeleteFileA(path.c_str());
+  report.Hide();
+  form->RunCommand(Command::kGeneralPrint);
+  EXPECT_GT(report.Report().GetLines().size(), 4u);
+}
+
+TEST(Files, AWriteReplacesTheFileWholeOrLeavesTheOldOneAsItWas) {
+  win32::Win32Files files;
+  const std::string path = TempPath("orvane-files-test.txt");
+  files.WriteAll(path, "old\r\n");
+  files.WriteAll(path, "new\r\n");
+  EXPECT_EQ(Slurp(path), "new\r\n");
+  EXPECT_EQ(files.ReadAll(path), "new\r\n");
+
+  const std::string folder = TempPath("orvane-files-folder");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  for (const std::string& target :
+       {path, folder, TempPath("orvane-no-such-folder\\x.txt"), std::string(400, 'x')}) {
+    SCOPED_TRACE(target);
+    try {
+      files.WriteAll(target, "lost\r\n");
+      ADD_FAILURE() << "the write must fail";
+    } catch (const Error& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + target);
+    }
+  }
+  EXPECT_EQ(Slurp(path), "new\r\n");
+  // Nothing left behind in the folder but the file itself.
+  WIN32_FIND_DATAA found{};
+  int count = 0;
+  HANDLE find = FindFirstFileA(TempPath("orv*.tmp").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do ++count;
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  EXPECT_EQ(count, 0);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(files.Delete(path));
+  EXPECT_FALSE(files.Exists(path));
+  EXPECT_FALSE(files.Delete(path));
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+}  // namespace orvane

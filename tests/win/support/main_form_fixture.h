@@ -1,0 +1,54 @@
+#pragma once
+// The main window as start-up builds it, fed by the real collector, with helpers to find its
+// rows and nodes and to wait for cycles.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/win32/main_form.h"
+#include "win/support/test_process.h"
+
+namespace orvane::testing {
+
+class MainFormFixture : public ::testing::Test {
+ protected:
+  // Two arguments: the single-instance rule stays out of the way of the tests.
+  std::unique_ptr<win32::MainForm> form =
+      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+
+  winui::ListView& list() { return form->List(); }
+  winui::TreeView& tree() { return form->Tree(); }
+
+  int RowOf(const std::string& caption) {
+    for (int i = 0; i < list().Count(); ++i)
+      if (list().GetText(i, 0) == caption) return i;
+    return -1;
+  }
+  HTREEITEM NodeOf(HTREEITEM under, const std::string& text) {
+    for (HTREEITEM item = tree().FirstChild(under); item; item = tree().NextSibling(item))
+      if (tree().GetText(item) == text) return item;
+    return nullptr;
+  }
+  bool WaitCycles(uint64_t n) {
+    return PumpUntil(
+        [&] { return form->Worker().CyclesCompleted() >= n && !form->Worker().Busy(); }, 20000);
+  }
+  // Waits until the cycle after the one running now has ended.
+  bool WaitNextCycle() { return WaitCycles(form->Worker().CyclesCompleted() + 1); }
+  // Opens the window and waits until it shows the computer's processes.
+  void OpenAtProcesses() {
+    form->Open();
+    ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));
+  }
+  static std::string ComputerName() {
+    char name[64] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return name;
+  }
+};
+
+}  // namespace orvane::testing
