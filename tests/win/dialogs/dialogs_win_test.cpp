@@ -19,7 +19,7 @@ using testing::TestProcess;
 class DialogsTest : public testing::MainFormFixture {
  protected:
   bool LogHas(const std::string& start) {
-    for (const std::string& line : form->LogDialog().Disp().GetLines())
+    for (const std::string& line : form->LogDialog().Disp().Lines())
       if (line.rfind(start, 0) == 0) return true;
     return false;
   }
@@ -41,7 +41,7 @@ std::string TempPath(const std::string& name) {
 TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
   OpenAtProcesses();
   win32::LogDlg& log = form->LogDialog();
-  auto lines = log.Disp().GetLines();
+  auto lines = log.Disp().Lines();
   ASSERT_GE(lines.size(), 2u);
   const std::string start = "Log started at " + ComputerName() + "\t";
   EXPECT_EQ(lines[0].substr(0, start.size()), start);
@@ -53,7 +53,7 @@ TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
     TestProcess unlogged("Orvane unlogged probe", 1);
     ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane unlogged probe") >= 0; }, 10000));
   }
-  EXPECT_EQ(log.Disp().GetLines().size(), 2u);
+  EXPECT_EQ(log.Disp().Lines().size(), 2u);
 
   log.EventBox(0).Click();  // "Process Add/Remove"
   EXPECT_EQ(log.Listener().LogFlags, kLogProcess);
@@ -64,18 +64,18 @@ TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
 
   // Clearing keeps the first line and one empty line; the log goes on below them.
   log.ClearClick();
-  lines = log.Disp().GetLines();
+  lines = log.Disp().Lines();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].substr(0, start.size()), start);
   EXPECT_EQ(lines[1], "");
   TestProcess after("Orvane after clear", 1);
   ASSERT_TRUE(PumpUntil([&] { return LogHas("Process created test_window.exe\t"); }, 10000));
-  EXPECT_EQ(log.Disp().GetLines().size(), 3u);
+  EXPECT_EQ(log.Disp().Lines().size(), 3u);
 
   // Saved: every line and CR LF after each.
   const std::string path = TempPath("orvane-log-test.txt");
   log.SaveTo(path);
-  lines = log.Disp().GetLines();
+  lines = log.Disp().Lines();
   EXPECT_EQ(Slurp(path), lines[0] + "\r\n\r\n" + lines[2] + "\r\n");
   DeleteFileA(path.c_str());
 

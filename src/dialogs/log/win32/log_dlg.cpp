@@ -35,20 +35,16 @@ void LogDlg::Create(HWND owner) {
                       .caption = "Log events",
                       .width = 554,
                       .height = 436,
-                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                      .exStyle = WS_EX_TOPMOST,
                       .outerSize = true,
                       .x = 247,
-                      .y = 173});
+                      .y = 173,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                      .exStyle = WS_EX_TOPMOST});
 }
 
 void LogDlg::OnCreate() {
   font_ = winui::MakeFixedFont("Courier", 8);
-  disp_.Create({.parent = *this, .id = kDisp, .font = font_},
-               {.readOnly = true,
-                .scrollBars = winui::ScrollBars::Vertical,
-                .wrap = false,
-                .acceptsTabs = true});
+  disp_.Create({.parent = *this, .id = kDisp, .font = font_});
   events_.Create({.parent = *this, .id = kEvents, .text = " Events to log "});
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     boxes_[i].Create(
@@ -108,13 +104,13 @@ void LogDlg::SaveClick() {
 
 void LogDlg::SaveTo(const std::string& path) {
   buffer_.Flush();
-  WriteLines(files_, path, disp_.GetLines());
+  WriteLines(files_, path, disp_.Lines());
 }
 
 void LogDlg::PrintClick() {
   buffer_.Flush();
   winui::PrinterDc printer = winui::ChoosePrinter(*this);
-  if (printer) winui::PrintRichText(disp_, printer.Get(), JobTitle());
+  if (printer) disp_.Print(printer.Get(), JobTitle());
 }
 
 std::string LogDlg::JobTitle() const {
@@ -123,11 +119,8 @@ std::string LogDlg::JobTitle() const {
 
 void LogDlg::ClearClick() {
   buffer_.Flush();
-  const std::vector<std::string> lines = disp_.GetLines();
-  const std::vector<std::string> kept =
-      ClearedLog(lines.empty() ? std::nullopt : std::optional(lines.front()));
-  disp_.SetLines(kept);
-  buffer_.Reset(kept.size());
+  const auto& lines = disp_.Lines();
+  disp_.SetLines(ClearedLog(lines.empty() ? std::nullopt : std::optional(lines.front())));
 }
 
 }  // namespace orvane::win32

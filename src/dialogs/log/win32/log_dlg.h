@@ -16,7 +16,7 @@
 #include "winui/button.h"
 #include "winui/dialog_base.h"
 #include "winui/gdi.h"
-#include "winui/rich_edit.h"
+#include "winui/line_view.h"
 
 namespace orvane::win32 {
 
@@ -42,7 +42,9 @@ class LogDlg : public winui::DialogBase {
   void SaveTo(const std::string& path);
 
   LogListener& Listener() { return listener_; }
-  winui::RichEdit& Disp() { return disp_; }
+  // Where the listener's lines go until the cycle ends.
+  LogOutput& Output() { return buffer_; }
+  winui::LineView& Disp() { return disp_; }
   // The six boxes in the order of their bits: Process, Thread, Window, then the changes.
   winui::CheckBox& EventBox(std::size_t bit) { return boxes_.at(bit); }
 
@@ -55,12 +57,13 @@ class LogDlg : public winui::DialogBase {
   std::string JobTitle() const;
 
   Files& files_;  // not owned
-  LogBuffer buffer_{[this](std::string_view text) { disp_.AppendText(text); }};
+  LogBuffer buffer_{
+      [this](std::vector<std::string>&& lines) { disp_.AppendLines(std::move(lines)); }};
   LogListener listener_;
   HWND owner_ = nullptr;  // not owned
 
   winui::Font font_;
-  winui::RichEdit disp_;
+  winui::LineView disp_;
   winui::GroupBox events_;
   std::array<winui::CheckBox, 6> boxes_;
   winui::Button clear_;

@@ -18,11 +18,11 @@ void PrintReportDlg::Create(HWND owner) {
                       .caption = "Print Object List",
                       .width = 603,
                       .height = 559,
-                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                      .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                       .outerSize = true,
                       .x = 246,
-                      .y = 72});
+                      .y = 72,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                      .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST});
 }
 
 void PrintReportDlg::OnCreate() {

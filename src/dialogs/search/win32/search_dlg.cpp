@@ -23,10 +23,10 @@ void SearchDlg::Create(HWND owner) {
                       .caption = "Search",
                       .width = 250,
                       .height = 172,
-                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                      .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
                       .x = 233,
-                      .y = 529});
+                      .y = 529,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                      .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST});
 }
 
 void SearchDlg::OnCreate() {
