@@ -38,12 +38,12 @@ void LogDlg::Create(HWND owner) {
                       .outerSize = true,
                       .x = 247,
                       .y = 173,
-                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
                       .exStyle = WS_EX_TOPMOST});
 }
 
 void LogDlg::OnCreate() {
-  font_ = winui::MakeFixedFont("Courier", 8);
+  font_ = winui::MakeFixedFont("Courier", -8);
   disp_.Create({.parent = *this, .id = kDisp, .font = font_});
   events_.Create({.parent = *this, .id = kEvents, .text = " Events to log "});
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
@@ -69,18 +69,18 @@ void LogDlg::OnSize(int width, int height) {
 void LogDlg::Place(int width, int height) {
   const int strip = height - kStripHeight;
   disp_.Move(0, 0, width, strip);
-  events_.Move(8, strip + 4, 272, kStripHeight - 10);
+  events_.Move(8, strip + 4, 288, kStripHeight - 10);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const int column = static_cast<int>(i / 3);
     const int row = static_cast<int>(i % 3);
-    boxes_[i].Move(18 + column * 130, strip + 22 + row * 22, 125, 20);
+    boxes_[i].Move(16 + column * 144, strip + 22 + row * 22, 138, 20);
   }
   constexpr int kButtonHeight = 25;
   const int bottom = height - kButtonHeight - 8;
-  clear_.Move(width - 87, strip + 10, 79, kButtonHeight);
-  cancel_.Move(width - 87, bottom, 79, kButtonHeight);
-  save_.Move(width - 87 - 91, bottom, 85, kButtonHeight);
-  print_.Move(width - 87 - 91 - 81, bottom, 75, kButtonHeight);
+  clear_.Move(width - 80, strip + 10, 75, kButtonHeight);
+  cancel_.Move(width - 80, bottom, 75, kButtonHeight);
+  save_.Move(width - 171, bottom, 85, kButtonHeight);
+  print_.Move(width - 247, bottom, 70, kButtonHeight);
 }
 
 void LogDlg::FormShow() {

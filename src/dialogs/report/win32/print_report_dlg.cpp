@@ -21,12 +21,12 @@ void PrintReportDlg::Create(HWND owner) {
                       .outerSize = true,
                       .x = 246,
                       .y = 72,
-                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
                       .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST});
 }
 
 void PrintReportDlg::OnCreate() {
-  font_ = winui::MakeFixedFont("Courier", 16);
+  font_ = winui::MakeFixedFont("Courier", -16);
   report_.Create({.parent = *this, .id = kReport, .font = font_},
                  {.readOnly = false,
                   .scrollBars = winui::ScrollBars::Both,
