@@ -163,6 +163,50 @@ TEST_F(DialogsTest, ReportOfTheProcessListHasItsHeaderAtTheStopsAndALinePerRow) 
   EXPECT_GT(report.Report().GetLines().size(), 4u);
 }
 
+TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChangesNothing) {
+  form->Open();
+  struct Expected {
+    winui::DialogBase* dialog;
+    const char* caption;
+    RECT rect;  // the window, or the client area where client is set
+    bool client;
+    bool toolWindow;
+    bool sizeable;
+  };
+  const Expected dialogs[] = {
+      {&form->LogDialog(), "Log events", {247, 173, 247 + 554, 173 + 436}, false, false, true},
+      {&form->SearchDialog(), "Search", {0, 0, 250, 172}, true, true, false},
+      {&form->PrintReportDialog(),
+       "Print Object List",
+       {246, 72, 246 + 603, 72 + 559},
+       false,
+       true,
+       true},
+  };
+  for (const Expected& e : dialogs) {
+    SCOPED_TRACE(e.caption);
+    EXPECT_EQ(e.dialog->GetText(), e.caption);
+    const RECT r = e.client ? e.dialog->ClientRect() : e.dialog->WindowRect();
+    EXPECT_EQ(r.left, e.rect.left);
+    EXPECT_EQ(r.top, e.rect.top);
+    EXPECT_EQ(r.right, e.rect.right);
+    EXPECT_EQ(r.bottom, e.rect.bottom);
+    const LONG_PTR ex = GetWindowLongPtrA(*e.dialog, GWL_EXSTYLE);
+    EXPECT_EQ((ex & WS_EX_TOOLWINDOW) != 0, e.toolWindow);
+    EXPECT_NE(ex & WS_EX_TOPMOST, 0);
+    EXPECT_EQ((e.dialog->Style() & WS_THICKFRAME) != 0, e.sizeable);
+  }
+  EXPECT_EQ(form->SearchDialog().WindowRect().left, 233);
+
+  win32::LogDlg& log = form->LogDialog();
+  log.Disp().SetLines({"kept", ""});
+  HDC notAPrinter = CreateCompatibleDC(nullptr);
+  EXPECT_THROW(log.Disp().Print(notAPrinter, "Printed by test"), Error);
+  EXPECT_THROW(log.Disp().Print(nullptr, "Printed by test"), Error);
+  DeleteDC(notAPrinter);
+  EXPECT_EQ(log.Disp().Lines(), (std::vector<std::string>{"kept", ""}));
+}
+
 TEST(Files, AWriteReplacesTheFileWholeOrLeavesTheOldOneAsItWas) {
   win32::Win32Files files;
   const std::string path = TempPath("orvane-files-test.txt");
