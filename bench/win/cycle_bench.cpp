@@ -11,6 +11,7 @@
 #include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 #include "snapshot/win32/window_dispatcher.h"
+#include "timing.h"
 
 namespace {
 
@@ -21,18 +22,6 @@ struct Counter : RecordOutput, RecordReceiver {
   void Send(const void*, int32_t) override { ++records; }
   void RecordArrived(const void*, int32_t) override { ++records; }
 };
-
-double Now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 
@@ -49,11 +38,11 @@ int main(int argc, char** argv) {
   Counter counter;
   for (int i = 0; i < cycles; ++i) {
     counter.records = 0;
-    const double start = Now();
+    const double start = bench::NowMs();
     collector.Collect(counter);
-    direct.push_back(Now() - start);
+    direct.push_back(bench::NowMs() - start);
   }
-  std::printf("collect only:   median %.2f ms per cycle, %ld records\n", Median(direct),
+  std::printf("collect only:   median %.2f ms per cycle, %ld records\n", bench::Median(direct),
               counter.records);
 
   win32::WindowDispatcher dispatcher;
@@ -65,16 +54,16 @@ int main(int argc, char** argv) {
   std::vector<double> handedOver;
   for (int i = 0; i < cycles; ++i) {
     delivered.records = 0;
-    const double start = Now();
+    const double start = bench::NowMs();
     thread.Wake();
     while (thread.Busy()) {
       MSG msg;
       while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
       MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
-    handedOver.push_back(Now() - start);
+    handedOver.push_back(bench::NowMs() - start);
   }
   std::printf("with hand-over: median %.2f ms per cycle, %ld records delivered\n",
-              Median(handedOver), delivered.records);
+              bench::Median(handedOver), delivered.records);
   return 0;
 }

@@ -17,20 +17,16 @@
 #include "app/win32/main_form.h"
 #include "snapshot/platform.h"
 #include "synthetic_source.h"
+#include "timing.h"
 #include "winui/message_loop.h"
 
 namespace {
 
 using namespace orvane;
 using bench::kW1;
+using bench::Median;
+using bench::NowMs;
 using bench::SyntheticSource;
-
-double NowMs() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
 
 double ThreadCpuMs() {
   FILETIME created, exited, kernel, user;
@@ -159,12 +155,6 @@ class MessageProfile {
   WNDPROC inner_ = nullptr;
   std::map<UINT, Figure> figures_;
 };
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 double Mean(const std::vector<double>& v) {
   double sum = 0;

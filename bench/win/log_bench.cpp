@@ -16,11 +16,14 @@
 #include "snapshot/collector.h"
 #include "snapshot/win32/system_services.h"
 #include "synthetic_source.h"
+#include "timing.h"
 #include "winui/message_loop.h"
 
 namespace {
 
 using namespace orvane;
+using bench::Median;
+using bench::NowMs;
 
 // A cycle's records, kept to be delivered later.
 class Recording : public RecordOutput {
@@ -36,19 +39,6 @@ class Recording : public RecordOutput {
  private:
   std::vector<std::vector<char>> records_;
 };
-
-double NowMs() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Phase {
   double listener;  // median ms of the listener alone

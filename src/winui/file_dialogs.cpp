@@ -52,4 +52,9 @@ std::optional<std::string> ChooseOpenFile(const FileDialogArgs& args) {
                 [](OPENFILENAMEA* ofn) { return ::GetOpenFileNameA(ofn); });
 }
 
+std::optional<std::string> ChooseTextFileToSave(HWND owner) {
+  return ChooseSaveFile(
+      {.owner = owner, .filter = "Text document (*.txt)|*.txt", .defaultExtension = "txt"});
+}
+
 }  // namespace orvane::winui

@@ -22,4 +22,7 @@ struct FileDialogArgs {
 std::optional<std::string> ChooseSaveFile(const FileDialogArgs& args);
 std::optional<std::string> ChooseOpenFile(const FileDialogArgs& args);
 
+// The save dialog for a plain-text document, as the log and the report offer it.
+std::optional<std::string> ChooseTextFileToSave(HWND owner);
+
 }  // namespace orvane::winui

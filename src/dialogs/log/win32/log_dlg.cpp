@@ -97,8 +97,7 @@ void LogDlg::EventBoxClick() {
 }
 
 void LogDlg::SaveClick() {
-  const auto path = winui::ChooseSaveFile(
-      {.owner = *this, .filter = "Text document (*.txt)|*.txt", .defaultExtension = "txt"});
+  const auto path = winui::ChooseTextFileToSave(*this);
   if (path) SaveTo(*path);
 }
 

@@ -73,8 +73,7 @@ void PrintReportDlg::PrintClick() {
 }
 
 void PrintReportDlg::SaveClick() {
-  const auto path = winui::ChooseSaveFile(
-      {.owner = *this, .filter = "Text document (*.txt)|*.txt", .defaultExtension = "txt"});
+  const auto path = winui::ChooseTextFileToSave(*this);
   if (path) SaveTo(*path);
 }
 
