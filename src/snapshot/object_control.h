@@ -10,9 +10,10 @@ namespace orvane {
 // An open process as the adapter hands it out; only the adapter knows what it stands for.
 using ProcessToken = std::uintptr_t;
 
-// The platform's show commands that the window operations use.
+// The platform's show commands that the window operations and program starts use.
 enum class ShowCommand : int32_t {
   kHide = 0,           // SW_HIDE
+  kShowNormal = 1,     // SW_SHOWNORMAL
   kShowMaximized = 3,  // SW_SHOWMAXIMIZED
   kShow = 5,           // SW_SHOW
   kMinimize = 6,       // SW_MINIMIZE

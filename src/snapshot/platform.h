@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvane {
 
@@ -66,6 +67,17 @@ class SnapshotSource {
 
 enum class RegistryRoot { kCurrentUser, kLocalMachine };
 
+// One value of a key as the enumeration gives it. Values of types other than REG_SZ and
+// REG_EXPAND_SZ are listed too, with isText false and empty text, so a caller that lists
+// only text values skips them without having to read them.
+struct RegistryValue {
+  std::string name;
+  bool isText = false;
+  std::string text;  // the whole data of a text value, up to its first terminator
+};
+
+// Key paths are below the root, components separated by "\"; names and paths compare
+// without regard to letter case, as the registry does.
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -74,6 +86,18 @@ class Registry {
                                                 std::string_view name) = 0;
   virtual std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
                                             std::string_view name) = 0;
+  // Whether the key holds a value of that name, of any type.
+  virtual bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) = 0;
+  // Writes a REG_SZ value into an existing key, replacing one of the same name. The key is
+  // never created: false when it is missing or the write is refused.
+  virtual bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,
+                           std::string_view data) = 0;
+  // True when the value was there and is gone; a missing key or value is not an error.
+  virtual bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) = 0;
+  // The key's values and subkey names in the registry's enumeration order; a missing key
+  // gives an empty list.
+  virtual std::vector<RegistryValue> EnumValues(RegistryRoot root, std::string_view key) = 0;
+  virtual std::vector<std::string> EnumSubkeys(RegistryRoot root, std::string_view key) = 0;
 };
 
 class Clock {

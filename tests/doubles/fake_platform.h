@@ -1,15 +1,23 @@
 #pragma once
 // In-memory doubles of the platform seams, for the native tests.
 
+#include <algorithm>
 #include <cctype>
-#include <map>
+#include <optional>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "snapshot/platform.h"
 
 namespace orvane::testing {
+
+// ASCII lower-casing, standing in for the platform's locale-aware one.
+inline std::string AsciiLower(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
 
 struct FakeProcess {
   uint32_t processId;
@@ -63,24 +71,139 @@ class FakeSnapshotSource : public SnapshotSource {
   }
 };
 
+// Keys and their values in memory. Paths and names compare without regard to ASCII letter
+// case, as the registry's do; values enumerate in the order in which they were first set,
+// subkeys in alphabetical order. A key exists when it was set up or lies on the path of one
+// that was.
 class FakeRegistry : public Registry {
  public:
-  using Path = std::tuple<RegistryRoot, std::string, std::string>;
-  std::map<Path, std::string> strings;
-  std::map<Path, uint32_t> dwords;
+  struct Value {
+    std::string name;
+    std::optional<std::string> text;  // REG_SZ
+    std::optional<uint32_t> dword;    // REG_DWORD; neither: another type, such as binary
+  };
+
+  bool refuseWrites = false;  // as without the right to change the keys
+
+  void AddKey(RegistryRoot root, std::string_view key) { KeyAt(root, key); }
+  // Each creates the key when needed and keeps the place of a value that is replaced.
+  void SetString(RegistryRoot root, std::string_view key, std::string_view name,
+                 std::string_view text) {
+    Set(root, key, name, std::string(text), std::nullopt);
+  }
+  void SetDword(RegistryRoot root, std::string_view key, std::string_view name, uint32_t value) {
+    Set(root, key, name, std::nullopt, value);
+  }
+  void SetBinary(RegistryRoot root, std::string_view key, std::string_view name) {
+    Set(root, key, name, std::nullopt, std::nullopt);
+  }
+  bool HasKey(RegistryRoot root, std::string_view key) const {
+    const std::string below = std::string(key) + "\\";
+    for (const Key& k : keys_) {
+      if (k.root == root && (SameText(k.path, key) || StartsWith(k.path, below))) return true;
+    }
+    return false;
+  }
 
   std::optional<std::string> ReadString(RegistryRoot root, std::string_view key,
                                         std::string_view name) override {
-    auto it = strings.find({root, std::string(key), std::string(name)});
-    if (it == strings.end()) return std::nullopt;
-    return it->second;
+    const Value* v = Find(root, key, name);
+    return v ? v->text : std::nullopt;
   }
   std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
                                     std::string_view name) override {
-    auto it = dwords.find({root, std::string(key), std::string(name)});
-    if (it == dwords.end()) return std::nullopt;
-    return it->second;
+    const Value* v = Find(root, key, name);
+    return v ? v->dword : std::nullopt;
   }
+  bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) override {
+    return Find(root, key, name) != nullptr;
+  }
+  bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,
+                   std::string_view data) override {
+    if (refuseWrites || !HasKey(root, key)) return false;
+    SetString(root, key, name, data);
+    return true;
+  }
+  bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) override {
+    if (refuseWrites) return false;
+    for (Key& k : keys_) {
+      if (k.root != root || !SameText(k.path, key)) continue;
+      for (auto v = k.values.begin(); v != k.values.end(); ++v) {
+        if (SameText(v->name, name)) {
+          k.values.erase(v);
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+  std::vector<RegistryValue> EnumValues(RegistryRoot root, std::string_view key) override {
+    std::vector<RegistryValue> out;
+    for (const Key& k : keys_) {
+      if (k.root != root || !SameText(k.path, key)) continue;
+      for (const Value& v : k.values)
+        out.push_back({v.name, v.text.has_value(), v.text.value_or("")});
+    }
+    return out;
+  }
+  std::vector<std::string> EnumSubkeys(RegistryRoot root, std::string_view key) override {
+    const std::string below = key.empty() ? "" : std::string(key) + "\\";
+    std::vector<std::string> out;
+    for (const Key& k : keys_) {
+      if (k.root != root || !StartsWith(k.path, below)) continue;
+      const std::string rest = k.path.substr(below.size());
+      const std::string name = rest.substr(0, rest.find('\\'));
+      if (name.empty()) continue;
+      const bool listed = std::any_of(out.begin(), out.end(),
+                                      [&](const std::string& o) { return SameText(o, name); });
+      if (!listed) out.push_back(name);
+    }
+    std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
+      return AsciiLower(a) < AsciiLower(b);
+    });
+    return out;
+  }
+
+ private:
+  struct Key {
+    RegistryRoot root;
+    std::string path;
+    std::vector<Value> values;  // in the order first set
+  };
+
+  static bool SameText(std::string_view a, std::string_view b) {
+    return AsciiLower(a) == AsciiLower(b);
+  }
+  static bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
+  }
+
+  Key& KeyAt(RegistryRoot root, std::string_view key) {
+    for (Key& k : keys_) {
+      if (k.root == root && SameText(k.path, key)) return k;
+    }
+    return keys_.emplace_back(Key{root, std::string(key), {}});
+  }
+  void Set(RegistryRoot root, std::string_view key, std::string_view name,
+           std::optional<std::string> text, std::optional<uint32_t> dword) {
+    Key& k = KeyAt(root, key);
+    auto v = std::find_if(k.values.begin(), k.values.end(),
+                          [&](const Value& value) { return SameText(value.name, name); });
+    if (v == k.values.end()) v = k.values.insert(v, Value{std::string(name), {}, {}});
+    v->text = std::move(text);
+    v->dword = dword;
+  }
+  const Value* Find(RegistryRoot root, std::string_view key, std::string_view name) const {
+    for (const Key& k : keys_) {
+      if (k.root != root || !SameText(k.path, key)) continue;
+      for (const Value& v : k.values) {
+        if (SameText(v.name, name)) return &v;
+      }
+    }
+    return nullptr;
+  }
+
+  std::vector<Key> keys_;
 };
 
 // Time passes only by Sleep, plus an optional extra per sleep while the own process runs at
@@ -102,14 +225,9 @@ class FakeClock : public Clock {
   std::string NowText() override { return nowText; }
 };
 
-// ASCII lower-casing stands in for the platform's locale-aware one.
 class FakeLocale : public Locale {
  public:
-  std::string Lower(std::string_view text) override {
-    std::string s(text);
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  }
+  std::string Lower(std::string_view text) override { return AsciiLower(text); }
 };
 
 }  // namespace orvane::testing

@@ -16,4 +16,9 @@ bool Win32MessageBoxes::ConfirmWarning(std::string_view text) {
   return MessageBoxA(owner_, message.c_str(), "Warning", MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
+bool Win32MessageBoxes::ConfirmOkCancel(std::string_view text) {
+  const std::string message(text);
+  return MessageBoxA(owner_, message.c_str(), "Warning", MB_OKCANCEL | MB_ICONWARNING) == IDOK;
+}
+
 }  // namespace orvane::win32

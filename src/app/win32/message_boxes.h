@@ -1,7 +1,7 @@
 #pragma once
 // The message-box seam over MessageBoxA: the plain box captioned with the application title
-// (winui::ApplicationTitle), and the warning confirmation with Yes and No. Both are modal to
-// the owner window.
+// (winui::ApplicationTitle), and the warning confirmations with Yes and No or OK and Cancel.
+// All are modal to the owner window.
 
 #include <windows.h>
 
@@ -19,6 +19,7 @@ class Win32MessageBoxes : public MessageBoxes {
 
   void ShowMessage(std::string_view text) override;
   bool ConfirmWarning(std::string_view text) override;
+  bool ConfirmOkCancel(std::string_view text) override;
 
  private:
   HWND owner_;  // not owned

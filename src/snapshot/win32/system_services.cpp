@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace orvane::win32 {
@@ -12,11 +14,16 @@ HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
+bool IsText(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+// An existing key opened with the given rights; never created.
 class OpenKey {
  public:
-  OpenKey(RegistryRoot root, std::string_view path) {
+  OpenKey(RegistryRoot root, std::string_view path, REGSAM access = KEY_READ) {
     const std::string p(path);
-    if (RegOpenKeyExA(RootKey(root), p.c_str(), 0, KEY_READ, &key_) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(RootKey(root), p.c_str(), 0, access, &key_) != ERROR_SUCCESS) {
       key_ = nullptr;
     }
   }
@@ -31,35 +38,62 @@ class OpenKey {
   HKEY key_ = nullptr;  // owned
 };
 
-}  // namespace
-
-std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, std::string_view key,
-                                                     std::string_view name) {
-  OpenKey k(root, key);
-  if (!k.get()) return std::nullopt;
-  const std::string n(name);
+std::optional<std::string> QueryText(HKEY key, const char* name) {
   DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(k.get(), n.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      (type != REG_SZ && type != REG_EXPAND_SZ)) {
+  if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      !IsText(type)) {
     return std::nullopt;
   }
   // The value may change between the two calls: read until the buffer holds it.
   std::vector<char> buffer(size + 1);
   for (;;) {
     size = static_cast<DWORD>(buffer.size() - 1);
-    const LONG rc = RegQueryValueExA(k.get(), n.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(buffer.data()), &size);
+    const LONG rc =
+        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size);
     if (rc == ERROR_MORE_DATA) {
       buffer.resize(size + 1);
       continue;
     }
-    if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    if (rc != ERROR_SUCCESS || !IsText(type)) return std::nullopt;
     break;
   }
   // Stored strings need not be terminated; stop at the first terminator if there is one.
   buffer[size] = '\0';
   return std::string(buffer.data());
+}
+
+// Names are at most 16383 characters, which a double-byte code page can make twice as many
+// bytes.
+constexpr std::size_t kNameBufferLimit = 2 * 16384;
+
+// Calls each(name, type) for the entries 0, 1, ... that enumerate(index, buffer, &length,
+// &type) reports, until it reports no more. The buffer grows whenever a name does not fit,
+// so every name arrives whole.
+template <typename Enumerate, typename Each>
+void EnumNames(Enumerate enumerate, Each each) {
+  std::vector<char> name(256);
+  for (DWORD index = 0;;) {
+    DWORD length = static_cast<DWORD>(name.size());
+    DWORD type = 0;
+    const LONG rc = enumerate(index, name.data(), &length, &type);
+    if (rc == ERROR_MORE_DATA && name.size() < kNameBufferLimit) {
+      name.resize(std::min(name.size() * 4, kNameBufferLimit));
+      continue;
+    }
+    if (rc != ERROR_SUCCESS) return;
+    each(std::string(name.data(), length), type);
+    ++index;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Registry::ReadString(RegistryRoot root, std::string_view key,
+                                                     std::string_view name) {
+  OpenKey k(root, key);
+  if (!k.get()) return std::nullopt;
+  return QueryText(k.get(), std::string(name).c_str());
 }
 
 std::optional<uint32_t> Win32Registry::ReadDword(RegistryRoot root, std::string_view key,
@@ -76,6 +110,63 @@ std::optional<uint32_t> Win32Registry::ReadDword(RegistryRoot root, std::string_
     return std::nullopt;
   }
   return value;
+}
+
+bool Win32Registry::HasValue(RegistryRoot root, std::string_view key, std::string_view name) {
+  OpenKey k(root, key);
+  const std::string n(name);
+  return k.get() &&
+         RegQueryValueExA(k.get(), n.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::WriteString(RegistryRoot root, std::string_view key, std::string_view name,
+                                std::string_view data) {
+  OpenKey k(root, key, KEY_SET_VALUE);
+  if (!k.get()) return false;
+  const std::string n(name);
+  const std::string d(data);
+  return RegSetValueExA(k.get(), n.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(d.c_str()),
+                        static_cast<DWORD>(d.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
+  OpenKey k(root, key, KEY_SET_VALUE);
+  const std::string n(name);
+  return k.get() && RegDeleteValueA(k.get(), n.c_str()) == ERROR_SUCCESS;
+}
+
+std::vector<RegistryValue> Win32Registry::EnumValues(RegistryRoot root, std::string_view key) {
+  std::vector<RegistryValue> values;
+  OpenKey k(root, key);
+  if (!k.get()) return values;
+  EnumNames(
+      [&](DWORD index, char* name, DWORD* length, DWORD* type) {
+        return RegEnumValueA(k.get(), index, name, length, nullptr, type, nullptr, nullptr);
+      },
+      [&](std::string name, DWORD type) {
+        RegistryValue value{std::move(name), false, {}};
+        if (IsText(type)) {
+          // A value that vanished or changed its type since it was listed counts as not text.
+          if (auto text = QueryText(k.get(), value.name.c_str())) {
+            value.isText = true;
+            value.text = std::move(*text);
+          }
+        }
+        values.push_back(std::move(value));
+      });
+  return values;
+}
+
+std::vector<std::string> Win32Registry::EnumSubkeys(RegistryRoot root, std::string_view key) {
+  std::vector<std::string> names;
+  OpenKey k(root, key);
+  if (!k.get()) return names;
+  EnumNames(
+      [&](DWORD index, char* name, DWORD* length, DWORD*) {
+        return RegEnumKeyExA(k.get(), index, name, length, nullptr, nullptr, nullptr, nullptr);
+      },
+      [&](std::string name, DWORD) { names.push_back(std::move(name)); });
+  return names;
 }
 
 uint32_t Win32Clock::TickCount() {

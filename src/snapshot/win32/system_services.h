@@ -11,6 +11,12 @@ class Win32Registry : public Registry {
                                         std::string_view name) override;
   std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
                                     std::string_view name) override;
+  bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) override;
+  bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,
+                   std::string_view data) override;
+  bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) override;
+  std::vector<RegistryValue> EnumValues(RegistryRoot root, std::string_view key) override;
+  std::vector<std::string> EnumSubkeys(RegistryRoot root, std::string_view key) override;
 };
 
 class Win32Clock : public Clock {

@@ -70,8 +70,8 @@ TEST_F(CollectorTest, ACycleIsRootComputerProcessesThreadsWindowsInOrder) {
   source.processes = {{10, "C:\\Windows\\notepad.exe"}, {11, "calc.exe"}};
   source.threads = {{10, 100, 8}, {11, 110, 9}, {10, 101, 7}};
   source.windows = {{0x500, 10, 100, "Untitled - Notepad"}};
-  registry.strings[{RegistryRoot::kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
-                    "ProductName"}] = "Microsoft Windows 2000";
+  registry.SetString(RegistryRoot::kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                     "ProductName", "Microsoft Windows 2000");
   const RecordingOutput out = Cycle();
 
   std::vector<int32_t> kinds;

@@ -78,31 +78,31 @@ TEST(OsCode, ReadsTheRegistryAndTakesModernNtSystemsAsCode5) {
   FakeRegistry reg;
   EXPECT_EQ(ReadOsCode(reg), 0);  // nothing there
 
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "ProductName"}] = "Microsoft Windows 2000";
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "ProductName", "Microsoft Windows 2000");
   EXPECT_EQ(ReadOsCode(reg), 5);
 
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "ProductName"}] = "Windows 10 Pro";
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "ProductName", "Windows 10 Pro");
   EXPECT_EQ(ReadOsCode(reg), 0) << "without a version the family is not known";
-  reg.dwords[{RegistryRoot::kLocalMachine, kNt, "CurrentMajorVersionNumber"}] = 10;
+  reg.SetDword(RegistryRoot::kLocalMachine, kNt, "CurrentMajorVersionNumber", 10);
   EXPECT_EQ(ReadOsCode(reg), 5);
 
-  reg.dwords.clear();
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "ProductName"}] = "Windows 7 Professional";
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "CurrentVersion"}] = "6.1";
+  reg.DeleteValue(RegistryRoot::kLocalMachine, kNt, "CurrentMajorVersionNumber");
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "ProductName", "Windows 7 Professional");
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "CurrentVersion", "6.1");
   EXPECT_EQ(ReadOsCode(reg), 5);
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "CurrentVersion"}] = "4.0";
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "CurrentVersion", "4.0");
   EXPECT_EQ(ReadOsCode(reg), 0) << "NT 4 has no below- or above-normal class";
-  reg.strings[{RegistryRoot::kLocalMachine, kNt, "ProductName"}] = "Microsoft Windows NT";
+  reg.SetString(RegistryRoot::kLocalMachine, kNt, "ProductName", "Microsoft Windows NT");
   EXPECT_EQ(ReadOsCode(reg), 4);
 }
 
 TEST(OsCode, FallsBackToTheOtherKeyOn95Family) {
   FakeRegistry reg;
-  reg.strings[{RegistryRoot::kLocalMachine, k9x, "ProductName"}] = "Microsoft Windows 98";
-  reg.strings[{RegistryRoot::kLocalMachine, k9x, "CurrentVersion"}] = "4.10";
+  reg.SetString(RegistryRoot::kLocalMachine, k9x, "ProductName", "Microsoft Windows 98");
+  reg.SetString(RegistryRoot::kLocalMachine, k9x, "CurrentVersion", "4.10");
   EXPECT_EQ(ReadOsCode(reg), 2);
-  reg.strings[{RegistryRoot::kLocalMachine, k9x, "ProductName"}] = "Microsoft Windows ME";
-  reg.dwords[{RegistryRoot::kLocalMachine, kNt, "CurrentMajorVersionNumber"}] = 10;
+  reg.SetString(RegistryRoot::kLocalMachine, k9x, "ProductName", "Microsoft Windows ME");
+  reg.SetDword(RegistryRoot::kLocalMachine, kNt, "CurrentMajorVersionNumber", 10);
   EXPECT_EQ(ReadOsCode(reg), 0) << "a 95-family name never becomes code 5";
 }
 

@@ -156,12 +156,17 @@ TEST_F(CommandsWin, AProcessThatEndedAfterTheSelectionIsPassedOverSilently) {
   EXPECT_EQ(helper.WaitExit(), 3u);
 }
 
-// Answers the first warning box that appears in this process, from a second thread.
+// Presses a button of the first warning box that appears in this process, from a second
+// thread. Its exit code: 1 pressed, 2 the box has no such button, 0 no box appeared.
 DWORD WINAPI AnswerWarning(LPVOID param) {
-  const WPARAM answer = *static_cast<WPARAM*>(param);
+  const int button = *static_cast<int*>(param);
   for (int i = 0; i < 500; ++i) {
     if (HWND box = FindWindowA("#32770", "Warning")) {
-      PostMessageA(box, WM_COMMAND, answer, 0);
+      if (!GetDlgItem(box, button)) {
+        PostMessageA(box, WM_CLOSE, 0, 0);
+        return 2;
+      }
+      PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
       return 1;
     }
     Sleep(10);
@@ -169,17 +174,23 @@ DWORD WINAPI AnswerWarning(LPVOID param) {
   return 0;
 }
 
-TEST(MessageBoxesWin, TheWarningConfirmationReturnsTrueOnlyForYes) {
+TEST(MessageBoxesWin, EachWarningConfirmationGoesOnOnlyWithItsFirstButton) {
   win32::Win32MessageBoxes boxes;
-  for (WPARAM answer : {WPARAM{IDYES}, WPARAM{IDNO}}) {
-    HANDLE thread = CreateThread(nullptr, 0, AnswerWarning, &answer, 0, nullptr);
-    const bool yes = boxes.ConfirmWarning(command_text::kConfirmTerminate);
+  struct Case {
+    bool okCancel;
+    int button;
+  };
+  for (Case c : {Case{false, IDYES}, Case{false, IDNO}, Case{true, IDOK}, Case{true, IDCANCEL}}) {
+    HANDLE thread = CreateThread(nullptr, 0, AnswerWarning, &c.button, 0, nullptr);
+    const bool goOn = c.okCancel
+                          ? boxes.ConfirmOkCancel("This will remove tool.exe from the registry!")
+                          : boxes.ConfirmWarning(command_text::kConfirmTerminate);
     WaitForSingleObject(thread, 10000);
-    DWORD found = 0;
-    GetExitCodeThread(thread, &found);
+    DWORD answered = 0;
+    GetExitCodeThread(thread, &answered);
     CloseHandle(thread);
-    ASSERT_EQ(found, 1u) << "no warning box appeared";
-    EXPECT_EQ(yes, answer == IDYES);
+    ASSERT_EQ(answered, 1u) << "button " << c.button << ": 0 no box, 2 no such button";
+    EXPECT_EQ(goOn, c.button == IDYES || c.button == IDOK) << "button " << c.button;
   }
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "contracts/registry_contract.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/win32/handles.h"
@@ -216,6 +217,37 @@ TEST(RegistryWin, ReadsStringsAndDwordsAndRefusesOtherTypes) {
   EXPECT_EQ(registry.ReadString(root, path, "Missing"), std::nullopt);
   EXPECT_EQ(registry.ReadString(root, "Software\\OrvaneTests\\NoSuchKey", "Text"), std::nullopt);
   RegDeleteKeyA(HKEY_CURRENT_USER, path);
+}
+
+TEST(RegistryWin, KeepsTheRegistryContractWithoutCreatingKeys) {
+  const char* path = "Software\\OrvaneTests\\Contract";
+  RegDeleteTreeA(HKEY_CURRENT_USER, path);  // what an interrupted run left
+  HKEY created;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &created, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(created);
+  auto open = [](RegistryRoot root, const std::string& key) {
+    HKEY k = nullptr;
+    RegCreateKeyExA(root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                    key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr);
+    return k;
+  };
+  testing::RegistrySetUp setUp{
+      [&](RegistryRoot root, const std::string& key) { RegCloseKey(open(root, key)); },
+      [&](RegistryRoot root, const std::string& key, const std::string& name, uint32_t value) {
+        HKEY k = open(root, key);
+        const DWORD v = value;
+        RegSetValueExA(k, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof v);
+        RegCloseKey(k);
+      }};
+  win32::Win32Registry registry;
+  testing::CheckRegistryContract(registry, setUp, RegistryRoot::kCurrentUser, path);
+  HKEY missing = nullptr;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\OrvaneTests\\Contract\\Missing", 0,
+                          KEY_READ, &missing),
+            ERROR_SUCCESS);
+  RegDeleteTreeA(HKEY_CURRENT_USER, path);
 }
 
 TEST(LocaleWin, LowerCasesWithTheAnsiCodePageAndTheClockRendersDateAndTime) {

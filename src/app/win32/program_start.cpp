@@ -1,0 +1,33 @@
+#include "app/win32/program_start.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace orvane::win32 {
+
+bool Win32ProgramStarter::StartCommand(std::string_view commandLine, ShowCommand show) {
+  const std::string command(commandLine);
+  return WinExec(command.c_str(), static_cast<UINT>(show)) > 31;  // 0 to 31 are errors
+}
+
+bool Win32ProgramStarter::OpenDocument(std::string_view file, std::string_view parameters,
+                                       std::string_view directory, ShowCommand show) {
+  const std::string f(file);
+  const std::string p(parameters);
+  const std::string d(directory);
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  // No box of the shell's own when the file is missing or has no program; and the work is
+  // done before the call returns, since the caller may end right after it.
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  info.hwnd = owner_;
+  info.lpVerb = "open";
+  info.lpFile = f.c_str();
+  info.lpParameters = p.empty() ? nullptr : p.c_str();
+  info.lpDirectory = d.empty() ? nullptr : d.c_str();
+  info.nShow = static_cast<int>(show);
+  return ShellExecuteExA(&info) != FALSE;
+}
+
+}  // namespace orvane::win32
