@@ -87,6 +87,16 @@ HTREEITEM TreeView::NextInOrder(HTREEITEM item) const {
   return nullptr;
 }
 
+HTREEITEM TreeView::ItemAtMessagePos() const {
+  const DWORD at = ::GetMessagePos();
+  TVHITTESTINFO hit{};
+  hit.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  ::ScreenToClient(*this, &hit.pt);
+  const auto item =
+      reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  return (hit.flags & TVHT_ONITEM) ? item : nullptr;
+}
+
 bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
   result = 0;
   switch (header.code) {
@@ -95,13 +105,15 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onSelChanged) return false;
       {
         const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
-        onSelChanged(change.itemNew.hItem,
-                     change.action == TVC_BYMOUSE || change.action == TVC_BYKEYBOARD);
+        onSelChanged(change.itemNew.hItem, change.action == TVC_BYMOUSE ? SelectedBy::kMouse
+                                           : change.action == TVC_BYKEYBOARD
+                                               ? SelectedBy::kKeyboard
+                                               : SelectedBy::kProgram);
       }
       return true;
     case NM_CLICK:
       if (!onClick) return false;
-      onClick();
+      onClick(ItemAtMessagePos());
       return true;
     case TVN_GETDISPINFOA:
     case TVN_GETDISPINFOW: {
