@@ -7,6 +7,21 @@
 
 namespace orvane::winui {
 
+namespace {
+
+SelectedBy SelectedByAction(UINT action) {
+  switch (action) {
+    case TVC_BYMOUSE:
+      return SelectedBy::kMouse;
+    case TVC_BYKEYBOARD:
+      return SelectedBy::kKeyboard;
+    default:
+      return SelectedBy::kProgram;
+  }
+}
+
+}  // namespace
+
 void TreeView::Create(const ControlArgs& args) {
   CreateControl(WC_TREEVIEWA, args,
                 WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
@@ -105,10 +120,7 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onSelChanged) return false;
       {
         const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
-        onSelChanged(change.itemNew.hItem, change.action == TVC_BYMOUSE ? SelectedBy::kMouse
-                                           : change.action == TVC_BYKEYBOARD
-                                               ? SelectedBy::kKeyboard
-                                               : SelectedBy::kProgram);
+        onSelChanged(change.itemNew.hItem, SelectedByAction(change.action));
       }
       return true;
     case NM_CLICK:

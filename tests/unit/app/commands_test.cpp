@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "doubles/fake_message_boxes.h"
@@ -30,9 +31,10 @@ class FakeHost : public CommandHost {
   void SetAskBeforeTerminate(bool checked) override { askBeforeTerminate = checked; }
 };
 
-SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0) {
+SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0,
+                       uint32_t lastMainWindow = 0) {
   const std::string caption = executable.substr(executable.rfind('\\') + 1);
-  return {{kKindProcess, 0, 0, pid, 0, mainWindow}, caption, std::move(executable)};
+  return {{kKindProcess, 0, 0, pid, 0, mainWindow}, caption, std::move(executable), lastMainWindow};
 }
 SelectedRow ThreadRow(uint32_t pid, uint32_t tid) {
   return {{kKindThread, 0, 0, pid, tid, 0}, std::to_string(tid), ""};
@@ -58,6 +60,15 @@ class Commands : public ::testing::Test {
     for (uint32_t pid : {11u, 12u, 13u}) control.processes[pid] = kNormalPriorityClass;
   }
   std::map<uint32_t, uint32_t> Terminated() const { return control.exitCodes; }
+  // Runs each command on the selected rows and compares the actions it asked for.
+  void ExpectActions(std::initializer_list<std::pair<Command, Strings>> table) {
+    for (const auto& [command, actions] : table) {
+      SCOPED_TRACE(CommandName(command));
+      control.actions.clear();
+      commands.Run(command);
+      EXPECT_EQ(control.actions, actions);
+    }
+  }
 };
 
 TEST_F(Commands, TheTextsAreExact) {
@@ -113,7 +124,7 @@ TEST_F(Commands, EachCommandAppliesItsOperationToEverySelectedRowInListOrder) {
   host.askBeforeTerminate = false;
   host.rows = {ProcessRow(11, "a.exe", 0x101), WindowRow(11, 21, 0x201),
                ProcessRow(12, "b.exe", 0x102), WindowRow(12, 22, 0x202)};
-  const std::pair<Command, Strings> table[] = {
+  ExpectActions({
       {Command::kProcessShow, {"show 0x101 5", "show 0x102 5"}},
       {Command::kProcessHide, {"show 0x101 0", "show 0x102 0"}},
       {Command::kProcessMax, {"show 0x101 3", "show 0x102 3"}},
@@ -130,13 +141,7 @@ TEST_F(Commands, EachCommandAppliesItsOperationToEverySelectedRowInListOrder) {
         "close 12"}},
       {Command::kProcessStop,
        {"open 11", "terminate 11 1", "close 11", "open 12", "terminate 12 1", "close 12"}},
-  };
-  for (const auto& [command, actions] : table) {
-    SCOPED_TRACE(CommandName(command));
-    control.actions.clear();
-    commands.Run(command);
-    EXPECT_EQ(control.actions, actions);
-  }
+  });
   EXPECT_TRUE(boxes.messages.empty());
   EXPECT_TRUE(boxes.confirmations.empty());
 }
@@ -234,27 +239,17 @@ TEST_F(Commands, EditShowAndHideCoverProcessesAndWindowsWithoutMessages) {
 // one it had last while that window still exists and still belongs to it.
 TEST_F(Commands, AProcessWithoutAMainWindowNowIsGivenTheOneItHadLast) {
   control.windows = {{0x101, 11}, {0x102, 99}, {0x104, 13}};
-  auto lastSeen = [](SelectedRow row, uint32_t window) {
-    row.lastMainWindow = window;
-    return row;
-  };
-  host.rows = {lastSeen(ProcessRow(11, "a.exe"), 0x101),          // hidden, still its own
-               lastSeen(ProcessRow(12, "b.exe"), 0x102),          // the handle is another's now
-               lastSeen(ProcessRow(14, "c.exe"), 0x103),          // the window is gone
-               lastSeen(ProcessRow(13, "d.exe", 0x104), 0x101)};  // the record names its window
-  const std::pair<Command, Strings> table[] = {
+  host.rows = {ProcessRow(11, "a.exe", 0, 0x101),       // hidden, still its own
+               ProcessRow(12, "b.exe", 0, 0x102),       // the handle is another's now
+               ProcessRow(14, "c.exe", 0, 0x103),       // the window is gone
+               ProcessRow(13, "d.exe", 0x104, 0x101)};  // the record names its window
+  ExpectActions({
       {Command::kProcessShow, {"show 0x101 5", "show 0x104 5"}},
       {Command::kProcessHide, {"show 0x101 0", "show 0x104 0"}},
       {Command::kProcessMax, {"show 0x101 3", "show 0x104 3"}},
       {Command::kProcessMin, {"show 0x101 6", "show 0x104 6"}},
       {Command::kProcessNorm, {"show 0x101 9", "show 0x104 9"}},
-  };
-  for (const auto& [command, actions] : table) {
-    SCOPED_TRACE(CommandName(command));
-    control.actions.clear();
-    commands.Run(command);
-    EXPECT_EQ(control.actions, actions);
-  }
+  });
   EXPECT_TRUE(boxes.messages.empty());
 }
 

@@ -88,6 +88,15 @@ class MainFormTest : public ::testing::Test {
     GetComputerNameA(name, &size);
     return name;
   }
+  // Opens the window and waits for the computer level and the node of the process titled so;
+  // null when they do not come.
+  HTREEITEM OpenAtTheComputerLevel(const std::string& title) {
+    form->Open();
+    HTREEITEM process = nullptr;
+    PumpUntil([&] { return list().ColumnCount() == 3 && (process = NodeOf(tree().Root(), title)); },
+              15000);
+    return process;
+  }
   void Click(HTREEITEM item) {
     tree().Select(item);
     form->ViewObjectTreeTVClick();
@@ -147,11 +156,8 @@ TEST_F(MainFormTest, StartUpFillsTheListThenTurnsToTheComputerLevel) {
 
 TEST_F(MainFormTest, TreeClicksChooseTheLevelAndAWindowNodeSelectsItsThread) {
   TestProcess helper("Orvane tree probe", 2);
-  form->Open();
-  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 10000));
-  HTREEITEM process = nullptr;
-  ASSERT_TRUE(
-      PumpUntil([&] { return (process = NodeOf(tree().Root(), "Orvane tree probe")); }, 5000));
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane tree probe");
+  ASSERT_NE(process, nullptr);
 
   Click(process);
   EXPECT_EQ(form->Heading().Caption(), "Threads owned by the process \"Orvane tree probe\"");
@@ -193,11 +199,8 @@ TEST_F(MainFormTest, TreeClicksChooseTheLevelAndAWindowNodeSelectsItsThread) {
 // Under load a cycle runs most of the time: a click then must not wait for a quiet moment.
 TEST_F(MainFormTest, AMouseClickWhileACycleIsBeingAppliedChoosesTheLevel) {
   TestProcess helper("Orvane busy cycle probe", 1);
-  form->Open();
-  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 10000));
-  HTREEITEM process = nullptr;
-  ASSERT_TRUE(PumpUntil(
-      [&] { return (process = NodeOf(tree().Root(), "Orvane busy cycle probe")); }, 5000));
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane busy cycle probe");
+  ASSERT_NE(process, nullptr);
   ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
 
   source.HoldNextCycle();
@@ -217,11 +220,8 @@ TEST_F(MainFormTest, AMouseClickWhileACycleIsBeingAppliedChoosesTheLevel) {
 // its level and ends a search result; a selection the window makes itself is no click.
 TEST_F(MainFormTest, ClicksAndKeysOnTheTreeChooseTheLevelAndTheWindowsOwnSelectionsDoNot) {
   TestProcess helper("Orvane reclick probe", 1);
-  form->Open();
-  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 10000));
-  HTREEITEM process = nullptr;
-  ASSERT_TRUE(
-      PumpUntil([&] { return (process = NodeOf(tree().Root(), "Orvane reclick probe")); }, 5000));
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane reclick probe");
+  ASSERT_NE(process, nullptr);
   const std::string computerHeading = form->Heading().Caption();
   auto showSearchResult = [&] {
     form->Filter().pinnedKeys.push_back({kKindProcess, 0, 0, helper.pid(), 0, 0});
