@@ -1,5 +1,6 @@
 #include "app/commands.h"
 
+#include <cstring>
 #include <string>
 
 #include "snapshot/operations.h"
@@ -21,14 +22,40 @@ bool HasKind(const std::vector<SelectedRow>& rows, int32_t kind) {
 
 }  // namespace
 
-SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current) {
+void LastMainWindows::RecordArrived(const void* record, int32_t size) {
+  if (record == nullptr || size < static_cast<int32_t>(sizeof(ObjectKey))) return;
+  ObjectKey key;
+  std::memcpy(&key, record, sizeof key);
+  if (key.kind == kKindRoot) {
+    // A cycle starts: the processes that the last one did not send have ended.
+    std::erase_if(byProcess_, [](const auto& entry) { return !entry.second.sent; });
+    for (auto& entry : byProcess_) entry.second.sent = false;
+    return;
+  }
+  if (key.kind != kKindProcess) return;
+  if (key.windowHandle != 0) {
+    byProcess_[key.processId] = {key.windowHandle, true};
+  } else if (const auto found = byProcess_.find(key.processId); found != byProcess_.end()) {
+    found->second.sent = true;
+  }
+}
+
+uint32_t LastMainWindows::Of(uint32_t processId) const {
+  const auto found = byProcess_.find(processId);
+  return found == byProcess_.end() ? 0 : found->second.window;
+}
+
+SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current,
+                          const LastMainWindows& lastMainWindows) {
   SelectedRow selected;
   const std::optional<TrackedObject> tracked = current.FindTracked(row.key);
   // The record's own key words, which follow the record; the tracked key is the first one.
   selected.key = tracked ? tracked->record.root.key : row.key;
   selected.caption = row.cells.caption;
-  if (row.key.kind == kKindProcess && row.cells.subItems.size() > 1)
-    selected.executable = row.cells.subItems[1];
+  if (row.key.kind == kKindProcess) {
+    if (row.cells.subItems.size() > 1) selected.executable = row.cells.subItems[1];
+    selected.lastMainWindow = lastMainWindows.Of(row.key.processId);
+  }
   return selected;
 }
 
@@ -58,6 +85,18 @@ void ObjectCommands::Apply(int32_t kind, WrongKind wrongKind, CalledFrom from,
   for (const SelectedRow& row : rows) operation(control_, &row.key);
 }
 
+void ObjectCommands::ApplyToMainWindows(WrongKind wrongKind, CalledFrom from, Operation operation) {
+  const std::vector<SelectedRow> rows = host_.SelectedRows();
+  if (!Admit(kKindProcess, wrongKind, from, rows)) return;
+  for (const SelectedRow& row : rows) {
+    ObjectKey key = row.key;
+    if (key.kind == kKindProcess && key.windowHandle == 0 && row.lastMainWindow != 0 &&
+        control_.IsWindowOf(row.lastMainWindow, key.processId))
+      key.windowHandle = row.lastMainWindow;
+    operation(control_, &key);
+  }
+}
+
 void ObjectCommands::ToolProcess0StopClick(CalledFrom from) {
   const std::vector<SelectedRow> rows = host_.SelectedRows();
   if (!Admit(kKindProcess, WrongKind::kTellControlOnly, from, rows)) return;
@@ -78,19 +117,19 @@ void ObjectCommands::ToolProcess0DecClick(CalledFrom from) {
   Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessDec);
 }
 void ObjectCommands::ToolProcess0ShowClick(CalledFrom from) {
-  Apply(kKindProcess, WrongKind::kTellControlOnly, from, ProcessShow);
+  ApplyToMainWindows(WrongKind::kTellControlOnly, from, ProcessShow);
 }
 void ObjectCommands::ToolProcess0HideClick(CalledFrom from) {
-  Apply(kKindProcess, WrongKind::kTellControlOnly, from, ProcessHide);
+  ApplyToMainWindows(WrongKind::kTellControlOnly, from, ProcessHide);
 }
 void ObjectCommands::ToolProcess0MaxClick(CalledFrom from) {
-  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessMax);
+  ApplyToMainWindows(WrongKind::kAlwaysTell, from, ProcessMax);
 }
 void ObjectCommands::ToolProcess0MinClick(CalledFrom from) {
-  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessMin);
+  ApplyToMainWindows(WrongKind::kAlwaysTell, from, ProcessMin);
 }
 void ObjectCommands::ToolProcess0NormClick(CalledFrom from) {
-  Apply(kKindProcess, WrongKind::kAlwaysTell, from, ProcessNorm);
+  ApplyToMainWindows(WrongKind::kAlwaysTell, from, ProcessNorm);
 }
 void ObjectCommands::ToolWindow0CloseClick(CalledFrom from) {
   Apply(kKindWindow, WrongKind::kTellControlOnly, from, WindowClose);

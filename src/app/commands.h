@@ -9,11 +9,13 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/command_ids.h"
 #include "app/message_boxes.h"
 #include "snapshot/object_control.h"
+#include "snapshot/record_sink.h"
 #include "snapshot/records.h"
 #include "view/known_programs.h"
 #include "view/list_model.h"
@@ -23,15 +25,34 @@ namespace orvane {
 
 // One selected row of the object list.
 struct SelectedRow {
-  ObjectKey key{};         // the row's record key; a process's word 5 is its mainWindow
-  std::string caption;     // the first column
-  std::string executable;  // a process row's "Executable" cell (its second sub-item)
+  ObjectKey key{};              // the row's record key; a process's word 5 is its mainWindow
+  std::string caption;          // the first column
+  std::string executable;       // a process row's "Executable" cell (its second sub-item)
+  uint32_t lastMainWindow = 0;  // a process's main window as last seen; 0 when none
+};
+
+// The main window each process last had, from the record stream. A hidden window is no
+// process's main window, so once a process's window is hidden its records name none; the
+// commands still find the window here. A process that a whole cycle did not send is forgotten.
+class LastMainWindows : public RecordReceiver {
+ public:
+  void RecordArrived(const void* record, int32_t size) override;
+  // 0 when the process has named no main window since it was first sent.
+  uint32_t Of(uint32_t processId) const;
+
+ private:
+  struct Seen {
+    uint32_t window = 0;
+    bool sent = false;  // the process came in the cycle that is running
+  };
+  std::unordered_map<uint32_t, Seen> byProcess_;
 };
 
 // The row as the commands need it. The row's own key copy is taken when the row is added, so
 // a process row made in the collector's first cycle has no main window yet; current (the
 // listener that made the row) holds the record as the latest cycle delivered it.
-SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current);
+SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current,
+                          const LastMainWindows& lastMainWindows);
 
 class CommandHost {
  public:
@@ -115,6 +136,9 @@ class ObjectCommands {
   // Admit, then the operation on every selected row, in list order; rows of other kinds are
   // passed too and the operation ignores them.
   void Apply(int32_t kind, WrongKind wrongKind, CalledFrom from, Operation operation);
+  // Apply for the process operations on main windows: a process whose record names none is
+  // given the one it had last, while that window is still its own.
+  void ApplyToMainWindows(WrongKind wrongKind, CalledFrom from, Operation operation);
 
   CommandHost& host_;              // not owned
   MessageBoxes& boxes_;            // not owned

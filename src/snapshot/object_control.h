@@ -35,6 +35,8 @@ class ObjectControl {
   virtual void ShowWindow(uint32_t window, ShowCommand command) = 0;
   // Posts WM_CLOSE (wParam 0, lParam 0) without waiting for the window.
   virtual void PostClose(uint32_t window) = 0;
+  // The window still exists and belongs to the process.
+  virtual bool IsWindowOf(uint32_t window, uint32_t processId) = 0;
 };
 
 }  // namespace orvane

@@ -6,17 +6,17 @@
 
 namespace orvane::winui {
 
-namespace {
-
-void Deliver(MSG& msg, HWND accelWindow, HACCEL accelerators) {
-  if (accelWindow && accelerators && ::TranslateAcceleratorA(accelWindow, accelerators, &msg))
+void DeliverMessage(MSG& msg, HWND accelWindow, HACCEL accelerators) {
+  // The window's keys are its own: in a dialog's edit box Delete deletes a character.
+  const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+  if (key && accelWindow && accelerators && msg.hwnd &&
+      ::GetAncestor(msg.hwnd, GA_ROOT) == accelWindow &&
+      ::TranslateAcceleratorA(accelWindow, accelerators, &msg))
     return;
   if (DialogBase::PreTranslate(msg)) return;
   ::TranslateMessage(&msg);
   ::DispatchMessageA(&msg);
 }
-
-}  // namespace
 
 void InitCommonControls() {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES |
@@ -26,7 +26,7 @@ void InitCommonControls() {
 
 int RunMessageLoop(HWND accelWindow, HACCEL accelerators) {
   MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) Deliver(msg, accelWindow, accelerators);
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) DeliverMessage(msg, accelWindow, accelerators);
   return static_cast<int>(msg.wParam);
 }
 
@@ -37,7 +37,7 @@ bool PumpMessages() {
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    Deliver(msg, nullptr, nullptr);
+    DeliverMessage(msg);
   }
   return true;
 }

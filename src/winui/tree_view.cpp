@@ -7,6 +7,21 @@
 
 namespace orvane::winui {
 
+namespace {
+
+SelectedBy SelectedByAction(UINT action) {
+  switch (action) {
+    case TVC_BYMOUSE:
+      return SelectedBy::kMouse;
+    case TVC_BYKEYBOARD:
+      return SelectedBy::kKeyboard;
+    default:
+      return SelectedBy::kProgram;
+  }
+}
+
+}  // namespace
+
 void TreeView::Create(const ControlArgs& args) {
   CreateControl(WC_TREEVIEWA, args,
                 WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
@@ -87,6 +102,16 @@ HTREEITEM TreeView::NextInOrder(HTREEITEM item) const {
   return nullptr;
 }
 
+HTREEITEM TreeView::ItemAtMessagePos() const {
+  const DWORD at = ::GetMessagePos();
+  TVHITTESTINFO hit{};
+  hit.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  ::ScreenToClient(*this, &hit.pt);
+  const auto item =
+      reinterpret_cast<HTREEITEM>(SendMessage(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  return (hit.flags & TVHT_ONITEM) ? item : nullptr;
+}
+
 bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
   result = 0;
   switch (header.code) {
@@ -95,13 +120,12 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onSelChanged) return false;
       {
         const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
-        onSelChanged(change.itemNew.hItem,
-                     change.action == TVC_BYMOUSE || change.action == TVC_BYKEYBOARD);
+        onSelChanged(change.itemNew.hItem, SelectedByAction(change.action));
       }
       return true;
     case NM_CLICK:
       if (!onClick) return false;
-      onClick();
+      onClick(ItemAtMessagePos());
       return true;
     case TVN_GETDISPINFOA:
     case TVN_GETDISPINFOW: {

@@ -28,6 +28,10 @@ struct TreeItemArgs {
   LPARAM param = 0;
 };
 
+// What moved a tree's selection: the mouse, a key, or anything else (a program's Select, a
+// deletion).
+enum class SelectedBy { kProgram, kMouse, kKeyboard };
+
 // Where a tree reads its items' texts, by each item's value.
 class TreeItemSource {
  public:
@@ -85,13 +89,16 @@ class TreeView : public Control {
   }
 
   // Events for the owner; empty functions are not called.
-  // byUser: the mouse or a key moved the selection (not a deletion or a program).
-  std::function<void(HTREEITEM, bool byUser)> onSelChanged;
-  std::function<void()> onClick;
+  std::function<void(HTREEITEM, SelectedBy)> onSelChanged;
+  // A left click; item: the item whose text or image it hit, null for a button, an indent or
+  // empty space. The tree reports it before it moves its selection to the item.
+  std::function<void(HTREEITEM item)> onClick;
 
   bool OnReflectedNotify(NMHDR& header, LRESULT& result) override;
 
  private:
+  // The item whose text or image lies under the position of the message being handled.
+  HTREEITEM ItemAtMessagePos() const;
   HTREEITEM Next(HTREEITEM item, UINT relation) const {
     return reinterpret_cast<HTREEITEM>(
         SendMessage(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));

@@ -19,6 +19,7 @@ class FakeObjectControl : public ObjectControl {
   // "show 0x1234 5", "post-close 0x1234", "open-failed 12".
   std::vector<std::string> actions;
   std::map<uint32_t, uint32_t> exitCodes;  // processes terminated, with their exit codes
+  std::map<uint32_t, uint32_t> windows;    // windows that exist, with their processes
 
   std::optional<ProcessToken> OpenProcess(uint32_t processId) override {
     if (!processes.count(processId)) {
@@ -53,6 +54,10 @@ class FakeObjectControl : public ObjectControl {
     actions.push_back("show " + Hex(window) + " " + std::to_string(static_cast<int>(command)));
   }
   void PostClose(uint32_t window) override { actions.push_back("post-close " + Hex(window)); }
+  bool IsWindowOf(uint32_t window, uint32_t processId) override {
+    const auto found = windows.find(window);
+    return found != windows.end() && found->second == processId;
+  }
 
   // Tokens handed out and not closed yet.
   std::size_t OpenCount() const { return open_.size(); }

@@ -14,6 +14,8 @@ constexpr UINT kUpdateInterval = 1000;
 constexpr int kBarHeight = 51;
 constexpr int kLogoWidth = 233;
 constexpr int kLogoHeight = 59;
+// Posted when the user has chosen a tree node; WM_APP is the list's released key.
+constexpr UINT kTreeClicked = WM_APP + 1;
 
 std::string ExecutablePath() {
   std::string path(MAX_PATH, '\0');
@@ -45,6 +47,7 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   sink_.Register(&treeListener_);
   sink_.Register(&listFilter_);
   sink_.Register(&statusListener_);
+  sink_.Register(&lastMainWindows_);
   logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
   searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
@@ -162,8 +165,14 @@ void MainForm::CreateComponents() {
   viewObjectListLV_.AddColumn("Name", 150);
   rightCenter_.Layout().Add(viewObjectListLV_, winui::Align::Client);
 
-  viewObjectTreeTV_.onSelChanged = [this](HTREEITEM, bool byUser) {
-    if (byUser && quietDepth_ == 0) ViewObjectTreeTVClick();
+  // The tree reports a click before it moves its selection, so the click is acted on once it
+  // comes out of the queue, the cycle running or not. A key's selection change counts as a
+  // click; the mouse's does not (the click itself counts), nor does one the window makes.
+  viewObjectTreeTV_.onClick = [this](HTREEITEM item) {
+    if (item) PostMessageA(kTreeClicked, 0, 0);
+  };
+  viewObjectTreeTV_.onSelChanged = [this](HTREEITEM, winui::SelectedBy by) {
+    if (by == winui::SelectedBy::kKeyboard) PostMessageA(kTreeClicked, 0, 0);
   };
   viewObjectListLV_.onClick = [this] { ViewObjectListLVClick(); };
   // Any key released in the list does what a click does; the posted message arrives after
@@ -188,8 +197,13 @@ void MainForm::OnTimer(UINT_PTR id) {
 }
 
 bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
-  if (msg != WM_APP) return false;
-  ViewObjectListLVClick();
+  if (msg == WM_APP) {
+    ViewObjectListLVClick();
+  } else if (msg == kTreeClicked) {
+    ViewObjectTreeTVClick();
+  } else {
+    return false;
+  }
   result = 0;
   return true;
 }

@@ -184,8 +184,8 @@ class MainForm : public winui::WindowBase {
   void ArrangeBars();
   winui::Panel& BarOf(DockSite site);
   void MainBarResize(int width);
-  // Runs f with the tree's drawing held back, the list's new row count given once at the end,
-  // and the tree's programmatic selection changes ignored.
+  // Runs f with the tree's drawing held back and the list's new row count given once at the
+  // end.
   void Quietly(const std::function<void()>& f);
   void BeginQuiet();
   void EndQuiet();
@@ -249,6 +249,7 @@ class MainForm : public winui::WindowBase {
   ListListener listListener_{listModel_, programs_};
   ListFilter listFilter_{listListener_};
   StatusListener statusListener_{statusPanels_};
+  LastMainWindows lastMainWindows_;  // for the commands on a process's main window
 
   Win32MessageBoxes boxes_;
   Win32ObjectControl objectControl_;

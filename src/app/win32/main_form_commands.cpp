@@ -227,7 +227,7 @@ std::vector<SelectedRow> MainForm::Host::SelectedRows() {
   winui::ListView& list = form_.viewObjectListLV_;
   for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i)) {
     if (const ListRow* row = form_.listControl_.RowAt(i)) {
-      rows.push_back(SelectedRowOf(*row, form_.listListener_));
+      rows.push_back(SelectedRowOf(*row, form_.listListener_, form_.lastMainWindows_));
     }
   }
   return rows;

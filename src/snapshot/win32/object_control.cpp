@@ -48,4 +48,10 @@ void Win32ObjectControl::PostClose(uint32_t window) {
   ::PostMessageA(WordHandle(window), WM_CLOSE, 0, 0);
 }
 
+bool Win32ObjectControl::IsWindowOf(uint32_t window, uint32_t processId) {
+  const HWND hwnd = WordHandle(window);
+  DWORD owner = 0;
+  return ::IsWindow(hwnd) && ::GetWindowThreadProcessId(hwnd, &owner) != 0 && owner == processId;
+}
+
 }  // namespace orvane::win32

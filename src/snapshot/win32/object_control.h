@@ -1,6 +1,6 @@
 #pragma once
 // The process and window control seam over OpenProcess, TerminateProcess, the priority-class
-// calls, ShowWindow and PostMessageA.
+// calls, ShowWindow, PostMessageA and GetWindowThreadProcessId.
 
 #include "snapshot/object_control.h"
 
@@ -15,6 +15,7 @@ class Win32ObjectControl : public ObjectControl {
   void CloseProcess(ProcessToken process) override;
   void ShowWindow(uint32_t window, ShowCommand command) override;
   void PostClose(uint32_t window) override;
+  bool IsWindowOf(uint32_t window, uint32_t processId) override;
 };
 
 }  // namespace orvane::win32

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "doubles/fake_message_boxes.h"
@@ -30,9 +31,10 @@ class FakeHost : public CommandHost {
   void SetAskBeforeTerminate(bool checked) override { askBeforeTerminate = checked; }
 };
 
-SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0) {
+SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0,
+                       uint32_t lastMainWindow = 0) {
   const std::string caption = executable.substr(executable.rfind('\\') + 1);
-  return {{kKindProcess, 0, 0, pid, 0, mainWindow}, caption, std::move(executable)};
+  return {{kKindProcess, 0, 0, pid, 0, mainWindow}, caption, std::move(executable), lastMainWindow};
 }
 SelectedRow ThreadRow(uint32_t pid, uint32_t tid) {
   return {{kKindThread, 0, 0, pid, tid, 0}, std::to_string(tid), ""};
@@ -58,6 +60,15 @@ class Commands : public ::testing::Test {
     for (uint32_t pid : {11u, 12u, 13u}) control.processes[pid] = kNormalPriorityClass;
   }
   std::map<uint32_t, uint32_t> Terminated() const { return control.exitCodes; }
+  // Runs each command on the selected rows and compares the actions it asked for.
+  void ExpectActions(std::initializer_list<std::pair<Command, Strings>> table) {
+    for (const auto& [command, actions] : table) {
+      SCOPED_TRACE(CommandName(command));
+      control.actions.clear();
+      commands.Run(command);
+      EXPECT_EQ(control.actions, actions);
+    }
+  }
 };
 
 TEST_F(Commands, TheTextsAreExact) {
@@ -113,7 +124,7 @@ TEST_F(Commands, EachCommandAppliesItsOperationToEverySelectedRowInListOrder) {
   host.askBeforeTerminate = false;
   host.rows = {ProcessRow(11, "a.exe", 0x101), WindowRow(11, 21, 0x201),
                ProcessRow(12, "b.exe", 0x102), WindowRow(12, 22, 0x202)};
-  const std::pair<Command, Strings> table[] = {
+  ExpectActions({
       {Command::kProcessShow, {"show 0x101 5", "show 0x102 5"}},
       {Command::kProcessHide, {"show 0x101 0", "show 0x102 0"}},
       {Command::kProcessMax, {"show 0x101 3", "show 0x102 3"}},
@@ -130,13 +141,7 @@ TEST_F(Commands, EachCommandAppliesItsOperationToEverySelectedRowInListOrder) {
         "close 12"}},
       {Command::kProcessStop,
        {"open 11", "terminate 11 1", "close 11", "open 12", "terminate 12 1", "close 12"}},
-  };
-  for (const auto& [command, actions] : table) {
-    SCOPED_TRACE(CommandName(command));
-    control.actions.clear();
-    commands.Run(command);
-    EXPECT_EQ(control.actions, actions);
-  }
+  });
   EXPECT_TRUE(boxes.messages.empty());
   EXPECT_TRUE(boxes.confirmations.empty());
 }
@@ -230,6 +235,24 @@ TEST_F(Commands, EditShowAndHideCoverProcessesAndWindowsWithoutMessages) {
   EXPECT_EQ(control.actions, (Strings{"show 0x101 5", "show 0x201 0"}));
 }
 
+// A process whose window is hidden names no main window; the main-window commands act on the
+// one it had last while that window still exists and still belongs to it.
+TEST_F(Commands, AProcessWithoutAMainWindowNowIsGivenTheOneItHadLast) {
+  control.windows = {{0x101, 11}, {0x102, 99}, {0x104, 13}};
+  host.rows = {ProcessRow(11, "a.exe", 0, 0x101),       // hidden, still its own
+               ProcessRow(12, "b.exe", 0, 0x102),       // the handle is another's now
+               ProcessRow(14, "c.exe", 0, 0x103),       // the window is gone
+               ProcessRow(13, "d.exe", 0x104, 0x101)};  // the record names its window
+  ExpectActions({
+      {Command::kProcessShow, {"show 0x101 5", "show 0x104 5"}},
+      {Command::kProcessHide, {"show 0x101 0", "show 0x104 0"}},
+      {Command::kProcessMax, {"show 0x101 3", "show 0x104 3"}},
+      {Command::kProcessMin, {"show 0x101 6", "show 0x104 6"}},
+      {Command::kProcessNorm, {"show 0x101 9", "show 0x104 9"}},
+  });
+  EXPECT_TRUE(boxes.messages.empty());
+}
+
 TEST_F(Commands, ASelectedProcessThatHasEndedIsPassedOverSilently) {
   host.rows = {ProcessRow(11, "a.exe"), ProcessRow(77, "gone.exe"), ProcessRow(12, "b.exe")};
   commands.ToolProcess0StopClick();
@@ -248,8 +271,47 @@ TEST_F(Commands, RunLeavesRefreshAndTheDialogCommandsToTheWindow) {
   EXPECT_FALSE(host.askBeforeTerminate);
 }
 
+ProcessRecord ProcessWithWindow(uint32_t pid, uint32_t mainWindow) {
+  ProcessRecord p{};
+  p.key = {kKindProcess, 0, 0, pid, 0, mainWindow};
+  return p;
+}
+
+TEST(LastMainWindows, KeepsEachProcesssLastWindowUntilACycleWithoutIt) {
+  LastMainWindows last;
+  const RootRecord root{};
+  auto cycle = [&](std::vector<ProcessRecord> processes) {
+    last.RecordArrived(&root, sizeof root);
+    for (const ProcessRecord& p : processes) last.RecordArrived(&p, sizeof p);
+  };
+  cycle({ProcessWithWindow(11, 0), ProcessWithWindow(12, 0x201)});
+  EXPECT_EQ(last.Of(11), 0u);
+  EXPECT_EQ(last.Of(12), 0x201u);
+  cycle({ProcessWithWindow(11, 0x101), ProcessWithWindow(12, 0)});  // 12's window hidden
+  EXPECT_EQ(last.Of(11), 0x101u);
+  EXPECT_EQ(last.Of(12), 0x201u);
+  cycle({ProcessWithWindow(11, 0x102), ProcessWithWindow(12, 0)});
+  EXPECT_EQ(last.Of(11), 0x102u);
+  EXPECT_EQ(last.Of(12), 0x201u);
+
+  // Other kinds, and a record too short for its key, name no process's main window.
+  WindowRecord window{};
+  window.key = {kKindWindow, 0, 0, 13, 31, 0x301};
+  last.RecordArrived(&window, sizeof window);
+  const ProcessRecord torn = ProcessWithWindow(13, 0x302);
+  last.RecordArrived(&torn, 8);
+  EXPECT_EQ(last.Of(13), 0u);
+
+  // 12 has ended: a cycle passes without it, and the next one forgets it.
+  cycle({ProcessWithWindow(11, 0)});
+  EXPECT_EQ(last.Of(12), 0x201u);
+  cycle({ProcessWithWindow(11, 0)});
+  EXPECT_EQ(last.Of(12), 0u);
+  EXPECT_EQ(last.Of(11), 0x102u);
+}
+
 // The row's key copy is as old as the row; the listener's copy carries the main window that a
-// later cycle linked.
+// later cycle linked, and the last main windows the one it had before it was hidden.
 TEST(SelectedRowOf, TakesTheCurrentRecordAndTheExecutableCell) {
   FakeLocale locale;
   KnownPrograms programs(locale);
@@ -261,6 +323,10 @@ TEST(SelectedRowOf, TakesTheCurrentRecordAndTheExecutableCell) {
   } listControl;
   ListModel list(listControl);
   ListListener listener(list, programs);
+  LastMainWindows last;
+  RecordSink sink;
+  sink.Register(&listener);
+  sink.Register(&last);
 
   ProcessRecord p{};
   p.key = {kKindProcess, 0, 0, 11, 0, 0};
@@ -268,19 +334,27 @@ TEST(SelectedRowOf, TakesTheCurrentRecordAndTheExecutableCell) {
   CopyText(p.directory, "c:\\bin\\");
   CopyText(p.caption, "a.exe");
   RootRecord root{};
-  listener.RecordArrived(&root, sizeof root);
-  listener.RecordArrived(&p, sizeof p);
+  sink.Deliver(&root, sizeof root);
+  sink.Deliver(&p, sizeof p);
   p.key.windowHandle = 0x101;  // the second cycle links the main window and takes its title
   CopyText(p.caption, "A window");
-  listener.RecordArrived(&root, sizeof root);
-  listener.RecordArrived(&p, sizeof p);
+  sink.Deliver(&root, sizeof root);
+  sink.Deliver(&p, sizeof p);
 
   ASSERT_EQ(list.RowCount(), 1u);
   EXPECT_EQ(list.Row(0).key.windowHandle, 0u);
-  const SelectedRow row = SelectedRowOf(list.Row(0), listener);
+  SelectedRow row = SelectedRowOf(list.Row(0), listener, last);
   EXPECT_EQ(row.key.windowHandle, 0x101u);
   EXPECT_EQ(row.caption, "A window");
   EXPECT_EQ(row.executable, "c:\\bin\\a.exe");
+
+  p.key.windowHandle = 0;  // the window is hidden: the caption is the file name again
+  CopyText(p.caption, "a.exe");
+  sink.Deliver(&root, sizeof root);
+  sink.Deliver(&p, sizeof p);
+  row = SelectedRowOf(list.Row(0), listener, last);
+  EXPECT_EQ(row.key.windowHandle, 0u);
+  EXPECT_EQ(row.lastMainWindow, 0x101u);
 }
 
 }  // namespace

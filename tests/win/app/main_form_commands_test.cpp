@@ -8,6 +8,9 @@
 
 #include "app/win32/main_form.h"
 #include "win/support/test_process.h"
+#include "winui/dialog_base.h"
+#include "winui/message_loop.h"
+#include "winui/static_controls.h"
 
 namespace orvane {
 namespace {
@@ -116,7 +119,9 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
   EXPECT_EQ(helper.WaitExit(), 1u);
 }
 
-TEST_F(MainFormCommands, ThePaletteHidesAndShowsTheMainWindowOfAProcess) {
+// A hidden window is no process's main window: once the cycles have seen it hidden, the
+// process row names none, and Show still finds the window the process had.
+TEST_F(MainFormCommands, ThePaletteHidesTheMainWindowOfAProcessAndShowsItAgainCyclesLater) {
   TestProcess helper("Orvane palette target", 1);
   form->Open();
   // The row's main window is linked from the second cycle on.
@@ -124,8 +129,51 @@ TEST_F(MainFormCommands, ThePaletteHidesAndShowsTheMainWindowOfAProcess) {
   form->List().SetSelected(RowOf("Orvane palette target"), true);
   form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Hide")->Click();
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(helper.window()); }, 5000));
-  form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Show")->Click();
+
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("test_window.exe") >= 0; }, 10000))
+      << "the process's caption falls back to its file name";
+  const uint64_t cycles = form->Worker().CyclesCompleted();
+  ASSERT_TRUE(PumpUntil(
+      [&] { return form->Worker().CyclesCompleted() >= cycles + 2 && !form->Worker().Busy(); },
+      20000));
+  ASSERT_TRUE(form->List().IsSelected(RowOf("test_window.exe")));
+  PressKey('S', true);
   EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(helper.window()) != FALSE; }, 5000));
+}
+
+// A modeless dialog with an edit box, as the tool dialogs are.
+class EditDialog : public winui::DialogBase {
+ public:
+  winui::Edit edit;
+
+ protected:
+  void OnCreate() override {
+    edit.Create({.parent = *this, .id = 10, .x = 10, .y = 10, .width = 200, .height = 22});
+  }
+};
+
+TEST_F(MainFormCommands, TheMainWindowsKeysActOnlyInTheMainWindow) {
+  form->Open();
+  ASSERT_TRUE(PumpUntil([&] { return form->Tree().Count() > 0; }, 15000));
+  // Without the question Delete would act at once.
+  SendMessageA(*form, WM_COMMAND, win32::kMenuCommand + static_cast<int>(Command::kAskBefore1), 0);
+  EditDialog dialog;
+  dialog.Create({.owner = *form, .caption = "Search"});
+  dialog.Show();
+  dialog.edit.SetText("abc");
+  dialog.edit.Focus();
+  SendMessageA(dialog.edit, EM_SETSEL, 0, 0);
+  auto press = [&](HWND to, WORD key) {
+    MSG msg{to, WM_KEYDOWN, key, 0x00000001, 0, {}};
+    winui::DeliverMessage(msg, *form, form->Accelerators());
+  };
+
+  press(dialog.edit, VK_DELETE);
+  EXPECT_EQ(dialog.edit.GetText(), "bc");
+  press(dialog.edit, VK_F5);
+  EXPECT_GT(form->Tree().Count(), 0) << "F5 in the dialog is no Refresh";
+  press(form->List(), VK_F5);
+  EXPECT_EQ(form->Tree().Count(), 0) << "F5 in the main window's list is";
 }
 
 }  // namespace

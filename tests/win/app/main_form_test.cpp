@@ -6,10 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
 #include <memory>
 #include <string>
 
+#include "snapshot/win32/toolhelp_source.h"
 #include "win/support/test_process.h"
+#include "winui/message_loop.h"
 
 namespace orvane {
 namespace {
@@ -17,11 +21,49 @@ namespace {
 using testing::PumpUntil;
 using testing::TestProcess;
 
+// The system's snapshots; on request a cycle waits at the start of its window pass, when its
+// processes and threads have been applied and it is still running.
+class HeldSource : public win32::ToolhelpSource {
+ public:
+  HeldSource()
+      : reached_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+        go_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+  ~HeldSource() override {
+    CloseHandle(reached_);
+    CloseHandle(go_);
+  }
+  void HoldNextCycle() {
+    ResetEvent(reached_);
+    ResetEvent(go_);
+    hold_ = true;
+  }
+  bool Holding() const { return WaitForSingleObject(reached_, 0) == WAIT_OBJECT_0; }
+  void Release() {
+    hold_ = false;
+    SetEvent(go_);
+  }
+  void EnumWindows(const std::function<void(const WindowEntry&)>& each) override {
+    if (hold_) {
+      SetEvent(reached_);
+      WaitForSingleObject(go_, 30000);
+    }
+    ToolhelpSource::EnumWindows(each);
+  }
+
+ private:
+  std::atomic<bool> hold_ = false;
+  HANDLE reached_;  // owned
+  HANDLE go_;       // owned
+};
+
 class MainFormTest : public ::testing::Test {
  protected:
+  void TearDown() override { source.Release(); }
+
+  HeldSource source;
   // Two arguments: the single-instance rule stays out of the way of the tests.
   std::unique_ptr<win32::MainForm> form =
-      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"}, &source);
 
   winui::ListView& list() { return form->List(); }
   winui::TreeView& tree() { return form->Tree(); }
@@ -46,9 +88,35 @@ class MainFormTest : public ::testing::Test {
     GetComputerNameA(name, &size);
     return name;
   }
+  // Opens the window and waits for the computer level and the node of the process titled so;
+  // null when they do not come.
+  HTREEITEM OpenAtTheComputerLevel(const std::string& title) {
+    form->Open();
+    HTREEITEM process = nullptr;
+    PumpUntil([&] { return list().ColumnCount() == 3 && (process = NodeOf(tree().Root(), title)); },
+              15000);
+    return process;
+  }
   void Click(HTREEITEM item) {
     tree().Select(item);
     form->ViewObjectTreeTVClick();
+  }
+  // A click as the mouse makes it: the button goes down and up over the item's text. The
+  // tree acts on it as it takes the messages from the queue.
+  void MouseClick(HTREEITEM item) {
+    SendMessageA(tree(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT r{};
+    std::memcpy(&r, &item, sizeof item);
+    SendMessageA(tree(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+    POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(tree(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    PostMessageA(tree(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageA(tree(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+  }
+  std::string ProcessHeading(const std::string& text) {
+    return "Threads owned by the process \"" + text + "\"";
   }
 };
 
@@ -88,11 +156,8 @@ TEST_F(MainFormTest, StartUpFillsTheListThenTurnsToTheComputerLevel) {
 
 TEST_F(MainFormTest, TreeClicksChooseTheLevelAndAWindowNodeSelectsItsThread) {
   TestProcess helper("Orvane tree probe", 2);
-  form->Open();
-  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3; }, 10000));
-  HTREEITEM process = nullptr;
-  ASSERT_TRUE(
-      PumpUntil([&] { return (process = NodeOf(tree().Root(), "Orvane tree probe")); }, 5000));
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane tree probe");
+  ASSERT_NE(process, nullptr);
 
   Click(process);
   EXPECT_EQ(form->Heading().Caption(), "Threads owned by the process \"Orvane tree probe\"");
@@ -129,6 +194,65 @@ TEST_F(MainFormTest, TreeClicksChooseTheLevelAndAWindowNodeSelectsItsThread) {
   list().SetSelected(RowOf(mainThread), true);
   form->ViewObjectListLVClick();
   EXPECT_EQ(form->Info().GetLines(), std::vector<std::string>{});
+}
+
+// Under load a cycle runs most of the time: a click then must not wait for a quiet moment.
+TEST_F(MainFormTest, AMouseClickWhileACycleIsBeingAppliedChoosesTheLevel) {
+  TestProcess helper("Orvane busy cycle probe", 1);
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane busy cycle probe");
+  ASSERT_NE(process, nullptr);
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+
+  source.HoldNextCycle();
+  ASSERT_TRUE(PumpUntil([&] { return source.Holding(); }, 5000));
+  MouseClick(process);
+  EXPECT_TRUE(PumpUntil(
+      [&] { return form->Heading().Caption() == ProcessHeading("Orvane busy cycle probe"); },
+      5000));
+  EXPECT_EQ(tree().Selected(), process);
+  EXPECT_EQ(list().ColumnCount(), 2);
+  EXPECT_TRUE(form->Worker().Busy()) << "the click came inside the cycle";
+  source.Release();
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+}
+
+// The click itself counts, not the selection change: clicking the node that is shown rebuilds
+// its level and ends a search result; a selection the window makes itself is no click.
+TEST_F(MainFormTest, ClicksAndKeysOnTheTreeChooseTheLevelAndTheWindowsOwnSelectionsDoNot) {
+  TestProcess helper("Orvane reclick probe", 1);
+  HTREEITEM process = OpenAtTheComputerLevel("Orvane reclick probe");
+  ASSERT_NE(process, nullptr);
+  const std::string computerHeading = form->Heading().Caption();
+  auto showSearchResult = [&] {
+    form->Filter().pinnedKeys.push_back({kKindProcess, 0, 0, helper.pid(), 0, 0});
+    form->Heading().SetCaption("Search result");
+    list().DeleteAllColumns();
+  };
+
+  showSearchResult();
+  ASSERT_EQ(tree().Selected(), tree().Root());
+  MouseClick(tree().Root());
+  EXPECT_TRUE(PumpUntil([&] { return form->Heading().Caption() == computerHeading; }, 5000));
+  EXPECT_EQ(list().ColumnCount(), 3);
+  EXPECT_TRUE(form->Filter().pinnedKeys.empty());
+
+  showSearchResult();
+  tree().Select(process);
+  winui::PumpMessages();
+  EXPECT_EQ(form->Heading().Caption(), "Search result");
+  EXPECT_FALSE(form->Filter().pinnedKeys.empty());
+
+  // A key moves the selection back up to the computer and chooses its level.
+  tree().Focus();
+  SendMessageA(tree(), WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_TRUE(PumpUntil([&] { return form->Heading().Caption() == computerHeading; }, 5000));
+  EXPECT_EQ(tree().Selected(), tree().Root());
+  EXPECT_TRUE(form->Filter().pinnedKeys.empty());
+
+  MouseClick(process);
+  EXPECT_TRUE(PumpUntil(
+      [&] { return form->Heading().Caption() == ProcessHeading("Orvane reclick probe"); }, 5000));
+  EXPECT_EQ(list().ColumnCount(), 2);
 }
 
 TEST_F(MainFormTest, RefreshEmptiesBothViewsAndTheNextCycleRebuildsThemAtTheSameLevel) {

@@ -40,7 +40,7 @@ TEST_F(ControlsTest, TreeSelectionReachesTheOwnerThroughNestedPanels) {
   HTREEITEM computer = form.tree.Insert({.text = "HOST", .stateImage = 2});
   HTREEITEM process = form.tree.Insert({.parent = computer, .text = "a.exe", .stateImage = 3});
   std::vector<HTREEITEM> selected;
-  form.tree.onSelChanged = [&](HTREEITEM item, bool) { selected.push_back(item); };
+  form.tree.onSelChanged = [&](HTREEITEM item, SelectedBy) { selected.push_back(item); };
   form.tree.Select(process);
   form.tree.Select(computer);
   EXPECT_EQ(selected, (std::vector<HTREEITEM>{process, computer}));
