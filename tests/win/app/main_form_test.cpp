@@ -12,7 +12,7 @@
 #include <string>
 
 #include "snapshot/win32/toolhelp_source.h"
-#include "win/support/test_process.h"
+#include "win/support/main_form_fixture.h"
 #include "winui/message_loop.h"
 
 namespace orvane {
@@ -56,38 +56,15 @@ class HeldSource : public win32::ToolhelpSource {
   HANDLE go_;       // owned
 };
 
-class MainFormTest : public ::testing::Test {
- protected:
-  void TearDown() override { source.Release(); }
-
+// Made before the window that reads from it.
+struct HeldSourceHolder {
   HeldSource source;
-  // Two arguments: the single-instance rule stays out of the way of the tests.
-  std::unique_ptr<win32::MainForm> form =
-      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"}, &source);
+};
 
-  winui::ListView& list() { return form->List(); }
-  winui::TreeView& tree() { return form->Tree(); }
-
-  int RowOf(const std::string& caption) {
-    for (int i = 0; i < list().Count(); ++i)
-      if (list().GetText(i, 0) == caption) return i;
-    return -1;
-  }
-  HTREEITEM NodeOf(HTREEITEM under, const std::string& text) {
-    for (HTREEITEM item = tree().FirstChild(under); item; item = tree().NextSibling(item))
-      if (tree().GetText(item) == text) return item;
-    return nullptr;
-  }
-  bool WaitCycles(uint64_t n) {
-    return PumpUntil(
-        [&] { return form->Worker().CyclesCompleted() >= n && !form->Worker().Busy(); }, 20000);
-  }
-  std::string ComputerName() {
-    char name[64] = {};
-    DWORD size = sizeof name;
-    GetComputerNameA(name, &size);
-    return name;
-  }
+class MainFormTest : public HeldSourceHolder, public testing::MainFormFixture {
+ protected:
+  MainFormTest() : MainFormFixture(&source) {}
+  void TearDown() override { source.Release(); }
   // Opens the window and waits for the computer level and the node of the process titled so;
   // null when they do not come.
   HTREEITEM OpenAtTheComputerLevel(const std::string& title) {

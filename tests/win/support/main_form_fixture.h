@@ -15,9 +15,12 @@ namespace orvane::testing {
 
 class MainFormFixture : public ::testing::Test {
  protected:
+  // source: the system's snapshots unless given (not owned).
+  explicit MainFormFixture(SnapshotSource* source = nullptr)
+      : form(std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"}, source)) {}
+
   // Two arguments: the single-instance rule stays out of the way of the tests.
-  std::unique_ptr<win32::MainForm> form =
-      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+  std::unique_ptr<win32::MainForm> form;
 
   winui::ListView& list() { return form->List(); }
   winui::TreeView& tree() { return form->Tree(); }
