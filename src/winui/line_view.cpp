@@ -102,7 +102,11 @@ void LineView::UpdateScrollBar() {
   info.nMax = lines_.empty() ? 0 : static_cast<int>(std::min(lines_.size() - 1, limit));
   info.nPage = static_cast<UINT>(std::min(PageLines(), limit));
   info.nPos = static_cast<int>(std::min(top_, limit));
-  ::SetScrollInfo(*this, SB_VERT, &info, TRUE);
+  // Redrawn with the next paint rather than at once: each immediate redraw of the bar costs
+  // milliseconds, and a cycle's append is followed by a paint anyway.
+  ::SetScrollInfo(*this, SB_VERT, &info, FALSE);
+  ::RedrawWindow(*this, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_NOCHILDREN);
 }
 
 void LineView::OnSize(int, int) {
