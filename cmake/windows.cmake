@@ -51,6 +51,13 @@ if(ORVANE_RUN_TESTS)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 300)
 endif()
 
+# Prints the log and the report of the running program (scripts/print-check runs it).
+add_executable(print_driver tests/e2e/print_driver.cpp tests/win/support/test_process.cpp)
+target_include_directories(print_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(print_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(print_driver PRIVATE user32)
+add_dependencies(print_driver orvn2k test_window)
+
 # Whole-cycle figures against the real services (run by hand, not by the tests).
 add_executable(cycle_bench bench/win/cycle_bench.cpp)
 target_link_libraries(cycle_bench PRIVATE orvane_win32)
