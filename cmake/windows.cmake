@@ -8,7 +8,7 @@ list(FILTER WIN32_SOURCES EXCLUDE REGEX "/app/win32/main\\.cpp$")
 add_library(orvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(orvane_win32 PUBLIC orvane_core)
 target_compile_definitions(orvane_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(orvane_win32 PUBLIC comctl32 gdi32 user32 advapi32 shell32 comdlg32)
+target_link_libraries(orvane_win32 PUBLIC comctl32 gdi32 user32 advapi32 shell32 comdlg32 winspool)
 
 # The program's resources (images, icon, version, manifest). A static library would drop them,
 # so each executable that needs them lists this file among its sources.
@@ -63,3 +63,8 @@ target_link_libraries(gui_bench PRIVATE orvane_win32)
 # The program.
 add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})
 target_link_libraries(orvn2k PRIVATE orvane_win32)
+
+# Prints numbered lines from a rich-text box; scripts/print-check runs it against a real
+# printer queue (not one of the tests).
+add_executable(print_probe tests/win/print/print_probe.cpp)
+target_link_libraries(print_probe PRIVATE orvane_win32)
