@@ -77,22 +77,20 @@ void RichEdit::SetLines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> RichEdit::GetLines() const {
-  // The control keeps a paragraph end as a lone CR; accept CR LF and LF as well.
+  return SplitLines(GetText());
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
-  const std::string text = GetText();
   if (text.empty()) return lines;
-  std::string line;
+  size_t begin = 0;
   for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(line);
-      line.clear();
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      line += c;
-    }
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(begin, i - begin));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    begin = i + 1;
   }
-  lines.push_back(line);
+  lines.emplace_back(text.substr(begin));
   return lines;
 }
 

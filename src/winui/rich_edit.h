@@ -51,4 +51,8 @@ class RichEdit : public Control {
   void SetPointSize(int points);
 };
 
+// The lines of a text; a line ends at CR LF, or at a lone CR (as the control keeps a paragraph
+// end) or LF. An empty text has no lines; a text ending in a line end has an empty last line.
+std::vector<std::string> SplitLines(std::string_view text);
+
 }  // namespace orvane::winui
