@@ -74,3 +74,8 @@ target_link_libraries(log_bench PRIVATE orvane_win32)
 # The program.
 add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})
 target_link_libraries(orvn2k PRIVATE orvane_win32)
+
+# Prints numbered lines from a rich-text box; scripts/print-check runs it against a real
+# printer queue (not one of the tests).
+add_executable(print_probe tests/win/print/print_probe.cpp)
+target_link_libraries(print_probe PRIVATE orvane_win32)

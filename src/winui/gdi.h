@@ -45,6 +45,14 @@ inline Font MakeFont(const std::string& face, int height, bool bold = false) {
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str()));
 }
 
+// A fixed-pitch font in the ANSI character set, for text in columns; where the face is
+// missing the system picks another fixed-pitch one, so the columns still line up.
+inline Font MakeFixedFont(const std::string& face, int height) {
+  return Font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            FIXED_PITCH | FF_MODERN, face.c_str()));
+}
+
 // A bitmap resource of the executable.
 inline Bitmap LoadBitmapResource(int id) {
   return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
