@@ -82,6 +82,13 @@ void Settle(HWND window) {
   SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
+// Answers a common dialog with OK and waits until it has gone: while it is open its thread
+// answers sent messages at once, so only its closing tells that the answer was taken.
+void Close(HWND commonDialog) {
+  PostMessageA(commonDialog, WM_COMMAND, IDOK, 0);
+  PumpUntil([&] { return !IsWindow(commonDialog) || !IsWindowVisible(commonDialog); }, 15000);
+}
+
 bool SaveAndPrint(DWORD pid, HWND dialog, const std::string& path) {
   if (!Press(dialog, "Save To File")) return Fail("no Save To File button");
   HWND save = WaitWindow(pid, "Save As");
@@ -89,8 +96,7 @@ bool SaveAndPrint(DWORD pid, HWND dialog, const std::string& path) {
   // The file name box: a combo box in the Explorer-style dialog, an edit box in the old one.
   SetDlgItemTextA(save, 1148, path.c_str());
   SetDlgItemTextA(save, 1152, path.c_str());
-  PostMessageA(save, WM_COMMAND, IDOK, 0);
-  Settle(dialog);
+  Close(save);
   if (!PumpUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
                  10000))
     return Fail("the file was not saved");
@@ -98,8 +104,10 @@ bool SaveAndPrint(DWORD pid, HWND dialog, const std::string& path) {
   if (!Press(dialog, "Print")) return Fail("no Print button");
   HWND print = WaitWindow(pid, "Print");
   if (!print) return Fail("no print dialog");
-  PostMessageA(print, WM_COMMAND, IDOK, 0);
+  Close(print);
   Settle(dialog);
+  // The job reaches the queue after the handler: give it time before the program ends.
+  Sleep(3000);
   return true;
 }
 
