@@ -95,7 +95,7 @@ TEST_F(RichTextTest, TabAndEnterTypedInADialogGoIntoTheText) {
   for (WPARAM vk : {WPARAM(VK_TAB), WPARAM(VK_RETURN), WPARAM('A')}) {
     const LPARAM scan = LPARAM(::MapVirtualKeyA(UINT(vk), MAPVK_VK_TO_VSC)) << 16;
     for (UINT msg : {WM_KEYDOWN, WM_KEYUP}) {
-      MSG key{dialog.text, msg, vk, scan | (msg == WM_KEYUP ? 0xC0000001 : 1), 0, {}};
+      MSG key{dialog.text, msg, vk, scan | LPARAM(msg == WM_KEYUP ? 0xC0000001u : 1u), 0, {}};
       if (!DialogBase::PreTranslate(key)) {
         ::TranslateMessage(&key);
         ::DispatchMessageA(&key);
