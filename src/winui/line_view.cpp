@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "snapshot/error.h"
+#include "winui/gdi.h"
+#include "winui/printing.h"
 
 namespace orvane::winui {
 
@@ -309,8 +311,8 @@ void LineView::Paint(HDC dc, const RECT& dirty) {
 }
 
 void LineView::Print(HDC printer, const std::string& jobTitle) const {
-  if (printer == nullptr) throw Error("There is no printer to print on");
-  // The screen font at the same physical size on paper.
+  if (printer == nullptr) throw Error("Cannot print \"" + jobTitle + "\": no printer was given.");
+  // The view's font at the same physical size on paper.
   LOGFONTA face{};
   ::GetObjectA(font_, sizeof face, &face);
   HDC screen = ::GetDC(nullptr);
@@ -318,49 +320,8 @@ void LineView::Print(HDC printer, const std::string& jobTitle) const {
   ::ReleaseDC(nullptr, screen);
   face.lfHeight = ::MulDiv(face.lfHeight, ::GetDeviceCaps(printer, LOGPIXELSY), screenDpi);
   face.lfWidth = 0;
-  HFONT font = ::CreateFontIndirectA(&face);
-  HGDIOBJ oldFont = ::SelectObject(printer, font);
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(printer, &metrics);
-  const int lineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
-  const int pageHeight = ::GetDeviceCaps(printer, VERTRES);
-  const std::size_t perPage = static_cast<std::size_t>(std::max(1, pageHeight / lineHeight));
-
-  auto release = [&] {
-    ::SelectObject(printer, oldFont);
-    ::DeleteObject(font);
-  };
-  DOCINFOA doc{};
-  doc.cbSize = sizeof doc;
-  doc.lpszDocName = jobTitle.c_str();
-  if (::StartDocA(printer, &doc) <= 0) {
-    release();
-    throw Error("The printer did not accept the print job");
-  }
-  // An empty text still gives one (empty) page, as printing anything does.
-  for (std::size_t first = 0; first == 0 || first < lines_.size(); first += perPage) {
-    if (::StartPage(printer) <= 0) {
-      ::AbortDoc(printer);
-      release();
-      throw Error("The printer did not accept a page");
-    }
-    // StartPage resets the device context's objects on some drivers.
-    ::SelectObject(printer, font);
-    ::SetBkMode(printer, TRANSPARENT);
-    const std::size_t end = std::min(lines_.size(), first + perPage);
-    for (std::size_t i = first; i < end; ++i) {
-      const std::string& line = lines_[i];
-      ::TabbedTextOutA(printer, 0, static_cast<int>(i - first) * lineHeight, line.data(),
-                       static_cast<int>(std::min<std::size_t>(line.size(), 4096)), 0, nullptr, 0);
-    }
-    if (::EndPage(printer) <= 0) {
-      ::AbortDoc(printer);
-      release();
-      throw Error("The printer did not accept a page");
-    }
-  }
-  ::EndDoc(printer);
-  release();
+  const Font font(::CreateFontIndirectA(&face));
+  PrintLines(printer, jobTitle, lines_, font);
 }
 
 }  // namespace orvane::winui

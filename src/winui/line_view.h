@@ -30,7 +30,6 @@ class LineView : public WindowBase {
   void SetLines(std::vector<std::string> lines);
   const std::vector<std::string>& Lines() const { return lines_; }
   std::size_t LineCount() const { return lines_.size(); }
-  HFONT Font() const { return font_; }
 
   // The first line in view, and how many lines fit.
   std::size_t TopLine() const { return top_; }

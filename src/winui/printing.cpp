@@ -119,12 +119,37 @@ CHARFORMAT2A TextFormat(HWND richEdit) {
   return format;
 }
 
+// Draws the lines page after page, as many to a page as the printable area holds, from its
+// top-left corner; a line wider than the page is cut at its edge. tabStop 0: a tab stop at
+// every eighth character.
+void DrawLinePages(HDC printer, PrintJob& job, const std::vector<std::string>& lines, HFONT font,
+                   int tabStop) {
+  HGDIOBJ previous = ::SelectObject(printer, font);
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(printer, &metrics);
+  const int lineHeight =
+      std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
+  const size_t perPage =
+      static_cast<size_t>(std::max(1, ::GetDeviceCaps(printer, VERTRES) / lineHeight));
+  size_t next = 0;
+  do {
+    job.Page([&] {
+      ::SelectObject(printer, font);  // some drivers reset the context at each page
+      ::SetBkMode(printer, TRANSPARENT);
+      for (size_t row = 0; row < perPage && next < lines.size(); ++row, ++next) {
+        const std::string& line = lines[next];
+        ::TabbedTextOutA(printer, 0, static_cast<int>(row) * lineHeight, line.c_str(),
+                         static_cast<int>(line.size()), tabStop > 0 ? 1 : 0, &tabStop, 0);
+      }
+    });
+  } while (next < lines.size());
+  ::SelectObject(printer, previous);
+}
+
 // For a control that cannot format for a printer (Wine's rich edit does not implement
-// EM_FORMATRANGE): the lines as they are, in the text's font, size and tab stops, as many to
-// a page as the printable area holds; a line wider than the page is cut at its edge, as the
-// log and the report do not wrap.
+// EM_FORMATRANGE): the lines as they are, in the text's font, size and tab stops; the log and
+// the report do not wrap.
 void PrintLines(HWND richEdit, HDC printer, PrintJob& job) {
-  const std::vector<std::string> lines = SplitLines(Window(richEdit).GetText());
   const CHARFORMAT2A format = TextFormat(richEdit);
   const int dpiY = ::GetDeviceCaps(printer, LOGPIXELSY);
   const Font font(::CreateFontA(
@@ -133,27 +158,9 @@ void PrintLines(HWND richEdit, HDC printer, PrintJob& job) {
       (format.dwEffects & CFE_UNDERLINE) != 0, (format.dwEffects & CFE_STRIKEOUT) != 0,
       format.bCharSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
       format.bPitchAndFamily, format.szFaceName));
-  HGDIOBJ previous = ::SelectObject(printer, font);
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(printer, &metrics);
-  const int lineHeight =
-      std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
-  const size_t perPage =
-      static_cast<size_t>(std::max(1, ::GetDeviceCaps(printer, VERTRES) / lineHeight));
-  int tabStop = ::GetDeviceCaps(printer, LOGPIXELSX) / 2;  // the control's default, half an inch
-  ::SetBkMode(printer, TRANSPARENT);
-  size_t next = 0;
-  do {
-    job.Page([&] {
-      ::SelectObject(printer, font);  // some drivers reset the context at each page
-      for (size_t row = 0; row < perPage && next < lines.size(); ++row, ++next) {
-        const std::string& line = lines[next];
-        ::TabbedTextOutA(printer, 0, static_cast<int>(row) * lineHeight, line.c_str(),
-                         static_cast<int>(line.size()), 1, &tabStop, 0);
-      }
-    });
-  } while (next < lines.size());
-  ::SelectObject(printer, previous);
+  // The control's default tab stop: half an inch.
+  DrawLinePages(printer, job, SplitLines(Window(richEdit).GetText()), font,
+                ::GetDeviceCaps(printer, LOGPIXELSX) / 2);
 }
 
 }  // namespace
@@ -209,6 +216,14 @@ void PrintRichText(HWND richEdit, HDC printer, const std::string& jobTitle) {
     PrintFormatted(richEdit, range, length, job);
   else
     PrintLines(richEdit, printer, job);
+  job.Finish();
+}
+
+void PrintLines(HDC printer, const std::string& jobTitle, const std::vector<std::string>& lines,
+                HFONT font, int tabStop) {
+  if (!printer) throw Error("Cannot print \"" + jobTitle + "\": no printer was given.");
+  PrintJob job(printer, jobTitle);
+  DrawLinePages(printer, job, lines, font, tabStop);
   job.Finish();
 }
 

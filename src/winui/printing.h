@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace orvane::winui {
 
@@ -51,5 +52,11 @@ PrinterDc PrinterDcByName(const std::string& name);
 // printed. Throws orvane::Error when there is no printer or the printer refuses the job or a
 // page (the job is then aborted); the box's text is never changed.
 void PrintRichText(HWND richEdit, HDC printer, const std::string& jobTitle);
+
+// Prints the lines in font (made for the printer), as many to a page as the printer's printable
+// area holds, page after page; a line wider than the page is cut at its edge. tabStop in the
+// printer's pixels; 0 puts one at every eighth character. Throws as PrintRichText does.
+void PrintLines(HDC printer, const std::string& jobTitle, const std::vector<std::string>& lines,
+                HFONT font, int tabStop = 0);
 
 }  // namespace orvane::winui

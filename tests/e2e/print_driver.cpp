@@ -27,23 +27,24 @@ bool Fail(const char* what) {
   return false;
 }
 
+struct ChildSearch {
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<ChildSearch*>(lp);
+  char buffer[256] = {};
+  GetWindowTextA(hwnd, buffer, sizeof buffer);
+  if (std::strcmp(buffer, search->text) != 0) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 // The child of parent whose text is text, at any depth.
 HWND ChildByText(HWND parent, const char* text) {
-  struct Search {
-    const char* text;
-    HWND found;
-  } search{text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        char buffer[256] = {};
-        GetWindowTextA(hwnd, buffer, sizeof buffer);
-        if (std::strcmp(buffer, s->text) != 0) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ChildSearch search{text, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
