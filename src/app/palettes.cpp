@@ -29,7 +29,7 @@ constexpr std::array kComputerButtons{
     PaletteButton{"ToolComputer0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun,
                   false},
     PaletteButton{"ToolComputer0Restart", "Restart", "Autostart Program", kGlyphRestart,
-                  Command::kComputerRestart, false},
+                  Command::kComputerRestart, true},
 };
 
 constexpr std::array kWindowButtons{

@@ -65,7 +65,10 @@ class SnapshotSource {
   virtual void SetOwnPriorityClass(uint32_t priorityClass) = 0;
 };
 
-enum class RegistryRoot { kCurrentUser, kLocalMachine };
+// kLocalMachine32 is HKEY_LOCAL_MACHINE in the registry's 32-bit view, which 64-bit Windows
+// keeps apart (under WOW6432Node) and also starts programs from; elsewhere it is the same
+// registry as kLocalMachine.
+enum class RegistryRoot { kCurrentUser, kLocalMachine, kLocalMachine32 };
 
 // One value of a key as the enumeration gives it. Values of types other than REG_SZ and
 // REG_EXPAND_SZ are listed too, with isText false and empty text, so a caller that lists

@@ -51,6 +51,7 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
   searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
+  autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {

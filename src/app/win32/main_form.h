@@ -14,6 +14,7 @@
 #include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_window.h"
+#include "dialogs/autorun/win32/autorun_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
@@ -103,6 +104,7 @@ class MainForm : public winui::WindowBase {
   LogDlg& LogDialog() { return *logDlg_; }
   SearchDlg& SearchDialog() { return *searchDlg_; }
   PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
+  AutorunDlg& AutorunDialog() { return *autorunDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
   InfoThread& Worker() { return *infoThread_; }
@@ -264,6 +266,7 @@ class MainForm : public winui::WindowBase {
   std::unique_ptr<LogDlg> logDlg_;
   std::unique_ptr<SearchDlg> searchDlg_;
   std::unique_ptr<PrintReportDlg> printReportDlg_;
+  std::unique_ptr<AutorunDlg> autorunDlg_;
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

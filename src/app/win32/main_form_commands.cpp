@@ -173,6 +173,9 @@ void MainForm::RunCommand(Command command) {
     case Command::kGeneralLog:
       logDlg_->FormShow();
       return;
+    case Command::kComputerRestart:
+      autorunDlg_->FormShow();
+      return;
     default:
       commands_.Run(command);
   }

@@ -14,6 +14,10 @@ HKEY RootKey(RegistryRoot root) {
   return root == RegistryRoot::kCurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
+REGSAM ViewOf(RegistryRoot root) {
+  return root == RegistryRoot::kLocalMachine32 ? KEY_WOW64_32KEY : 0;
+}
+
 bool IsText(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ;
 }
@@ -23,7 +27,7 @@ class OpenKey {
  public:
   OpenKey(RegistryRoot root, std::string_view path, REGSAM access = KEY_READ) {
     const std::string p(path);
-    if (RegOpenKeyExA(RootKey(root), p.c_str(), 0, access, &key_) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(RootKey(root), p.c_str(), 0, access | ViewOf(root), &key_) != ERROR_SUCCESS) {
       key_ = nullptr;
     }
   }
