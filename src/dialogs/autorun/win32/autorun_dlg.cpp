@@ -72,8 +72,7 @@ void AutorunDlg::OnCreate() {
     ok_.Move(buttons, 4, 75, kButtonHeight);
     cancel_.Move(buttons + 79, 4, 75, kButtonHeight);
   };
-  const RECT client = ClientRect();
-  Place(client.right, client.bottom);
+  Relayout();
 }
 
 void AutorunDlg::OnSize(int width, int height) {
@@ -113,16 +112,22 @@ void AutorunDlg::ShowCommandPanel(const std::string& path) {
   commandEdit_.SetText(path);
   commandShown_ = true;
   commandPanel_.Show();
-  const RECT client = ClientRect();
-  Place(client.right, client.bottom);
+  Relayout();
   commandEdit_.Focus();
 }
 
 void AutorunDlg::HideCommandPanel() {
   commandShown_ = false;
   commandPanel_.Hide();
+  Relayout();
+}
+
+void AutorunDlg::Relayout() {
   const RECT client = ClientRect();
   Place(client.right, client.bottom);
+  // The buttons move in one go with the list; without this, the strip stays blank until the
+  // window is next painted whole.
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void AutorunDlg::OkClick() {

@@ -55,6 +55,7 @@ class AutorunDlg : public winui::DialogBase {
 
  private:
   void Place(int width, int height);
+  void Relayout();
   void InsertRow(const StartupEntry& entry);
   void HideCommandPanel();
 
