@@ -51,6 +51,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
   searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
+  cmdLineDlg_ = std::make_unique<CmdLineDlg>(
+      CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
@@ -91,6 +93,7 @@ void MainForm::Open(int showCommand) {
   Create(args);
   ShowWindow(*this, showCommand);
   UpdateWindow(*this);
+  if (OpensCommandLineDialog(arguments_)) cmdLineDlg_->FormShow(arguments_);
 }
 
 void MainForm::OnCreate() {

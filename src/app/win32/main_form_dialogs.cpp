@@ -7,6 +7,7 @@ void MainForm::CreateDialogs() {
   logDlg_->Create(*this);
   searchDlg_->Create(*this);
   printReportDlg_->Create(*this);
+  cmdLineDlg_->Create(*this);
 }
 
 void MainForm::Search::ClearList() {
