@@ -14,7 +14,7 @@ enum ControlId : int { kMsg = 100, kCancel };
 void CmdLineDlg::Create(HWND owner) {
   owner_ = owner;
   DialogBase::Create({.owner = owner,
-                      .caption = "CmdLineDlg",
+                      .caption = "",
                       .width = 346,
                       .height = 70,
                       .x = 363,
