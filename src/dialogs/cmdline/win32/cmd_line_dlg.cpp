@@ -25,7 +25,8 @@ void CmdLineDlg::Create(HWND owner) {
 
 void CmdLineDlg::OnCreate() {
   font_ = winui::MakeFont("MS Sans Serif", -13);
-  // The blanks keep the label's width for the longer messages that follow.
+  // The blanks keep the label's width for the longer messages that follow; one line, which
+  // a wrap at the blanks would push the message's end off.
   msg_.Create({.parent = *this,
                .id = kMsg,
                .x = 8,
@@ -33,6 +34,7 @@ void CmdLineDlg::OnCreate() {
                .width = 330,
                .height = 18,
                .text = std::string(kCmdLineFirstMessage) + std::string(40, ' '),
+               .style = SS_LEFTNOWORDWRAP,
                .font = font_});
   // Not IDCANCEL: the close box and Escape only hide the dialog, "Cancel" ends the program.
   cancel_.Create({.parent = *this,
