@@ -55,21 +55,21 @@ struct DialogSearch {
   HWND found;
 };
 
+BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (owner != search->pid || std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 // The program's visible dialog: with a command line, only the command-line dialog shows.
 HWND VisibleDialog(DWORD pid) {
   DialogSearch search{pid, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<DialogSearch*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        char cls[16] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        if (owner != s->pid || std::string(cls) != "#32770" || !IsWindowVisible(hwnd)) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
