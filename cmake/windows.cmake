@@ -41,11 +41,12 @@ if(ORVANE_RUN_TESTS)
 endif()
 
 # The built program started as separate processes: single instance and foreground.
-add_executable(e2e_tests tests/e2e/e2e_tests.cpp tests/win/support/test_process.cpp)
+add_executable(e2e_tests tests/e2e/e2e_tests.cpp tests/e2e/cmd_line_tests.cpp
+               tests/win/support/test_process.cpp)
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32)
-add_dependencies(e2e_tests orvn2k)
+target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32 advapi32)
+add_dependencies(e2e_tests orvn2k test_window)
 if(ORVANE_RUN_TESTS)
   add_test(NAME e2e_tests COMMAND e2e_tests)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 300)

@@ -242,8 +242,8 @@ int main(int argc, char** argv) {
   const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   winui::InitCommonControls();
   SyntheticSource source(kW1);
-  // Two arguments keep the single-instance rule out of the way of a running copy.
-  win32::MainForm form({"bench", "run"}, &source);
+  // A plain start: run it while no copy of the program is running, or it ends at once.
+  win32::MainForm form({}, &source);
   form.Open(SW_SHOWNORMAL);
   // The form's own one-second timer would start cycles behind the benchmark's back, and
   // while the synthetic computer is being changed; the benchmark ticks it itself.

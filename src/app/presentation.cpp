@@ -150,7 +150,8 @@ bool AppliesSingleInstanceRule(const std::vector<std::string>& arguments) {
 }
 
 bool OpensCommandLineDialog(const std::vector<std::string>& arguments) {
-  return arguments.size() >= 2 && arguments[0] == "notray";
+  // Not only "notray": the dialog also carries out "stop" and reports an unknown word.
+  return arguments.size() >= 2;
 }
 
 std::string DirectoryOf(std::string_view exePath) {

@@ -52,6 +52,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
   autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
+  cmdLineDlg_ = std::make_unique<CmdLineDlg>(
+      CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
@@ -92,6 +94,7 @@ void MainForm::Open(int showCommand) {
   Create(args);
   ShowWindow(*this, showCommand);
   UpdateWindow(*this);
+  if (OpensCommandLineDialog(arguments_)) cmdLineDlg_->FormShow(arguments_);
 }
 
 void MainForm::OnCreate() {

@@ -15,6 +15,7 @@
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_window.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
+#include "dialogs/cmdline/win32/cmd_line_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
@@ -69,7 +70,8 @@ class MainForm : public winui::WindowBase {
   explicit MainForm(std::vector<std::string> arguments, SnapshotSource* source = nullptr);
   ~MainForm() override;
 
-  // Creates the window and its components (FormCreate) and shows it (FormShow).
+  // Creates the window and its components (FormCreate) and shows it (FormShow), opening the
+  // command-line dialog for a command line.
   void Open(int showCommand = SW_SHOWNORMAL);
   // This is a second instance: the message loop is to end at its first turn.
   bool Terminating() const { return terminating_; }
@@ -105,6 +107,7 @@ class MainForm : public winui::WindowBase {
   SearchDlg& SearchDialog() { return *searchDlg_; }
   PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
   AutorunDlg& AutorunDialog() { return *autorunDlg_; }
+  CmdLineDlg& CmdLineDialog() { return *cmdLineDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
   InfoThread& Worker() { return *infoThread_; }
@@ -267,6 +270,7 @@ class MainForm : public winui::WindowBase {
   std::unique_ptr<SearchDlg> searchDlg_;
   std::unique_ptr<PrintReportDlg> printReportDlg_;
   std::unique_ptr<AutorunDlg> autorunDlg_;
+  std::unique_ptr<CmdLineDlg> cmdLineDlg_;
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

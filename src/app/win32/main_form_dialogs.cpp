@@ -8,6 +8,7 @@ void MainForm::CreateDialogs() {
   searchDlg_->Create(*this);
   printReportDlg_->Create(*this);
   autorunDlg_->Create(*this);
+  cmdLineDlg_->Create(*this);
 }
 
 void MainForm::Search::ClearList() {

@@ -139,8 +139,11 @@ TEST(Presentation, StartUpRulesAndLogoPlace) {
   EXPECT_FALSE(AppliesSingleInstanceRule({"stop", "notepad.exe"}));
   EXPECT_TRUE(OpensCommandLineDialog({"notray", "x"}));
   EXPECT_FALSE(OpensCommandLineDialog({"notray"}));
-  EXPECT_FALSE(OpensCommandLineDialog({"NOTRAY", "x"}));
-  EXPECT_FALSE(OpensCommandLineDialog({"stop", "x"}));
+  // Any first word with a second argument: the dialog carries out or reports it.
+  EXPECT_TRUE(OpensCommandLineDialog({"stop", "x"}));
+  EXPECT_TRUE(OpensCommandLineDialog({"NOTRAY", "x", "3"}));
+  EXPECT_FALSE(OpensCommandLineDialog({"stop"}));
+  EXPECT_FALSE(OpensCommandLineDialog({}));
 
   EXPECT_EQ(DirectoryOf("C:\\Program Files\\Orvane\\orvn2k.exe"), "C:\\Program Files\\Orvane\\");
   EXPECT_EQ(DirectoryOf("orvn2k.exe"), "");

@@ -21,7 +21,7 @@ using testing::TestProcess;
 class MainFormCommands : public ::testing::Test {
  protected:
   std::unique_ptr<win32::MainForm> form =
-      std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"});
+      std::make_unique<win32::MainForm>(std::vector<std::string>{});
 
   int RowOf(const std::string& caption) {
     winui::ListView& list = form->List();

@@ -182,6 +182,8 @@ TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChanges
        false,
        true,
        true},
+      // Captioned with the main window's title when it is shown.
+      {&form->CmdLineDialog(), "", {0, 0, 346, 70}, true, true, false},
   };
   for (const Expected& e : dialogs) {
     SCOPED_TRACE(e.caption);
@@ -197,6 +199,9 @@ TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChanges
     EXPECT_EQ((e.dialog->Style() & WS_THICKFRAME) != 0, e.sizeable);
   }
   EXPECT_EQ(form->SearchDialog().WindowRect().left, 233);
+  EXPECT_EQ(form->CmdLineDialog().WindowRect().left, 363);
+  EXPECT_EQ(form->CmdLineDialog().WindowRect().top, 365);
+  EXPECT_FALSE(form->CmdLineDialog().IsVisible()) << "a plain start shows no command line";
 
   win32::LogDlg& log = form->LogDialog();
   log.Disp().SetLines({"kept", ""});

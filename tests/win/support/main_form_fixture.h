@@ -17,9 +17,10 @@ class MainFormFixture : public ::testing::Test {
  protected:
   // source: the system's snapshots unless given (not owned).
   explicit MainFormFixture(SnapshotSource* source = nullptr)
-      : form(std::make_unique<win32::MainForm>(std::vector<std::string>{"test", "run"}, source)) {}
+      : form(std::make_unique<win32::MainForm>(std::vector<std::string>{}, source)) {}
 
-  // Two arguments: the single-instance rule stays out of the way of the tests.
+  // A plain start, without a command line: each test's window releases the instance mutex
+  // when it goes, so the next one starts as a first instance.
   std::unique_ptr<win32::MainForm> form;
 
   winui::ListView& list() { return form->List(); }
