@@ -68,6 +68,9 @@ class SnapshotSource {
 // kLocalMachine32 is HKEY_LOCAL_MACHINE in the registry's 32-bit view, which 64-bit Windows
 // keeps apart (under WOW6432Node) and also starts programs from; elsewhere it is the same
 // registry as kLocalMachine.
+// The key under each root whose string values name the programs Windows starts at log-on.
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
 enum class RegistryRoot { kCurrentUser, kLocalMachine, kLocalMachine32 };
 
 // One value of a key as the enumeration gives it. Values of types other than REG_SZ and

@@ -16,7 +16,6 @@
 
 namespace orvane {
 
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kServicesKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Services";
 constexpr char kRemovedFile[] = "removed.dat";
 constexpr char kIdenticalKeyText[] = "Identical key already in registry!";

@@ -18,7 +18,6 @@
 namespace orvane {
 
 // The per-machine Run key and the tray companion's value in it.
-constexpr std::string_view kMachineRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr std::string_view kTrayRunValue = "Orvane2000Tray";
 // What "notray" deletes, in this order; "workspace.dat" and "removed.dat" stay.
 constexpr std::array<std::string_view, 5> kCleanupFiles{"tray.dat", "news.dat", "oldn.dat",

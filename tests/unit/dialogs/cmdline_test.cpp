@@ -167,9 +167,9 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {
                            "removed.dat", "oldn.dat.bak"}) {
     rig.files.files[file] = "x";
   }
-  rig.registry.SetString(RegistryRoot::kLocalMachine, kMachineRunKey, "Orvane2000Tray", "tray.exe");
-  rig.registry.SetString(RegistryRoot::kLocalMachine, kMachineRunKey, "Other", "other.exe");
-  rig.registry.SetString(RegistryRoot::kCurrentUser, kMachineRunKey, "Orvane2000Tray", "tray.exe");
+  rig.registry.SetString(RegistryRoot::kLocalMachine, kRunKey, "Orvane2000Tray", "tray.exe");
+  rig.registry.SetString(RegistryRoot::kLocalMachine, kRunKey, "Other", "other.exe");
+  rig.registry.SetString(RegistryRoot::kCurrentUser, kRunKey, "Orvane2000Tray", "tray.exe");
   rig.tray.TrayWindowKey.Store({kKindWindow, 0, 0, 40, 41, 0x4242});
 
   rig.run.FormShow({"notray", "x", "1"});
@@ -180,12 +180,12 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {
 
   rig.run.Tick();
   EXPECT_TRUE(rig.control.actions.empty());
-  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kMachineRunKey, kTrayRunValue));
+  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue));
   rig.run.Tick();
   EXPECT_EQ(rig.control.actions, std::vector<std::string>{"post-close 0x4242"});
-  EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kMachineRunKey, kTrayRunValue));
-  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kMachineRunKey, "Other"));
-  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kCurrentUser, kMachineRunKey, kTrayRunValue));
+  EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue));
+  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, "Other"));
+  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue));
   EXPECT_EQ(rig.host.endRequests, 1);
 
   // No tray window seen and no Run key: nothing is closed or deleted, and the program ends.
