@@ -39,10 +39,12 @@ using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 
 // A font by face and height in pixels (negative: character height, as forms give it).
-inline Font MakeFont(const std::string& face, int height, bool bold = false) {
-  return Font(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str()));
+inline Font MakeFont(const std::string& face, int height, bool bold = false,
+                     bool underline = false) {
+  return Font(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+                            underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            face.c_str()));
 }
 
 // A fixed-pitch font in the ANSI character set, for text in columns; where the face is

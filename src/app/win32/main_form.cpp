@@ -51,6 +51,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
   searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
+  startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
+  aboutDlg_ = std::make_unique<AboutDlg>(starter_);
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
@@ -97,6 +99,7 @@ void MainForm::OnCreate() {
   CreateComponents();
   CreatePalettes();
   boxes_.SetOwner(*this);
+  starter_.SetOwner(*this);
   // No saved workspace yet: the default arrangement.
   MenuResetWorkspaceClick();
   // Before the first tick, so the log sees the first cycle.

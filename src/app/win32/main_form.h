@@ -14,9 +14,12 @@
 #include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_window.h"
+#include "app/win32/program_start.h"
+#include "dialogs/about/win32/about_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
+#include "dialogs/start/win32/start_dlg.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/record_sink.h"
@@ -103,6 +106,8 @@ class MainForm : public winui::WindowBase {
   LogDlg& LogDialog() { return *logDlg_; }
   SearchDlg& SearchDialog() { return *searchDlg_; }
   PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
+  StartDlg& StartDialog() { return *startDlg_; }
+  AboutDlg& AboutDialog() { return *aboutDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
   InfoThread& Worker() { return *infoThread_; }
@@ -259,11 +264,14 @@ class MainForm : public winui::WindowBase {
   // The tool dialogs, made in the constructor: the log dialog's listener comes after the
   // window's own.
   Win32Files files_;
+  Win32ProgramStarter starter_;
   Search search_{*this};
   Report report_{*this};
   std::unique_ptr<LogDlg> logDlg_;
   std::unique_ptr<SearchDlg> searchDlg_;
   std::unique_ptr<PrintReportDlg> printReportDlg_;
+  std::unique_ptr<StartDlg> startDlg_;
+  std::unique_ptr<AboutDlg> aboutDlg_;
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

@@ -7,6 +7,8 @@ void MainForm::CreateDialogs() {
   logDlg_->Create(*this);
   searchDlg_->Create(*this);
   printReportDlg_->Create(*this);
+  startDlg_->Create(*this);
+  aboutDlg_->Create(*this);
 }
 
 void MainForm::Search::ClearList() {

@@ -28,7 +28,7 @@ std::string PatchLabel(const std::array<uint32_t, 3>& numbers = kVersionNumbers)
 // The text of the strip along the bottom: the address and three blanks.
 std::string HomePageStripText(std::string_view address = kHomePageAddress);
 // What a click opens: the strip's text without its surrounding blanks, since the shell
-// finds nothing to open under a name that ends in blanks.
+// may find nothing to open under an address that ends in blanks.
 std::string HomePageTarget(std::string_view stripText);
 
 struct AboutPoint {
