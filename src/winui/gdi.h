@@ -55,6 +55,17 @@ inline Font MakeFixedFont(const std::string& face, int height) {
                             FIXED_PITCH | FF_MODERN, face.c_str()));
 }
 
+// The width in pixels of a line of text in the font, as the screen draws it.
+inline int TextWidth(HFONT font, const std::string& text) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  SIZE size{};
+  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return size.cx;
+}
+
 // A bitmap resource of the executable.
 inline Bitmap LoadBitmapResource(int id) {
   return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),

@@ -1,5 +1,7 @@
 #include "dialogs/about/win32/about_dlg.h"
 
+#include <algorithm>
+
 #include "app/win32/res/resource.h"
 #include "dialogs/about/about.h"
 
@@ -12,6 +14,7 @@ constexpr int kHeight = 271;
 constexpr int kStripHeight = 14;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kStripColour = RGB(179, 190, 225);
+constexpr char kFace[] = "Tahoma";
 enum ControlId : int { kBanner = 100, kProduct, kPatch, kVisit, kLink, kNotice, kHomePage };
 
 }  // namespace
@@ -32,9 +35,10 @@ void AboutDlg::OnCreate() {
   white_.Reset(::CreateSolidBrush(kWhite));
   bannerBitmap_ = winui::LoadBitmapResource(IDB_ABOUT_BANNER);
   banner_.Create({.parent = *this, .id = kBanner, .width = kWidth, .height = 79}, bannerBitmap_);
-  boldFont_ = winui::MakeFont("MS Sans Serif", -16, true);
-  linkFont_ = winui::MakeFont("MS Sans Serif", -11, false, true);
-  stripFont_ = winui::MakeFont("MS Sans Serif", -11, true);
+  textFont_ = winui::MakeFont(kFace, -11);
+  boldFont_ = winui::MakeFont(kFace, -13, true);
+  linkFont_ = winui::MakeFont(kFace, -11, false, true);
+  stripFont_ = winui::MakeFont(kFace, -11, true);
   product_.Create({.parent = *this,
                    .id = kProduct,
                    .x = 16,
@@ -42,20 +46,33 @@ void AboutDlg::OnCreate() {
                    .width = kWidth - 32,
                    .height = 20,
                    .font = boldFont_});
-  patch_.Create(
-      {.parent = *this, .id = kPatch, .x = 16, .y = 136, .width = kWidth - 32, .height = 16});
+  patch_.Create({.parent = *this,
+                 .id = kPatch,
+                 .x = 16,
+                 .y = 136,
+                 .width = kWidth - 32,
+                 .height = 16,
+                 .font = textFont_});
+  // The link follows its lead-in; where the font is wider than the form's, the line starts
+  // further left so that the whole address shows.
+  const std::string visit = "For more information visit ";
+  const int visitWidth = winui::TextWidth(textFont_, visit);
+  const int linkWidth = winui::TextWidth(linkFont_, kHomePageAddress) + 2;
+  const int visitLeft = std::max(8, std::min(56, kWidth - 8 - visitWidth - linkWidth));
+  const int linkLeft = std::max(visitLeft + visitWidth, std::min(192, kWidth - 8 - linkWidth));
   visit_.Create({.parent = *this,
                  .id = kVisit,
-                 .x = 56,
+                 .x = visitLeft,
                  .y = 208,
-                 .width = 136,
+                 .width = linkLeft - visitLeft,
                  .height = 16,
-                 .text = "For more information visit "});
+                 .text = visit,
+                 .font = textFont_});
   link_.Create({.parent = *this,
                 .id = kLink,
-                .x = 192,
+                .x = linkLeft,
                 .y = 208,
-                .width = kWidth - 192,
+                .width = linkWidth,
                 .height = 16,
                 .text = kHomePageAddress,
                 .font = linkFont_,
@@ -67,7 +84,8 @@ void AboutDlg::OnCreate() {
                   .y = 232,
                   .width = kWidth - 64,
                   .height = 16,
-                  .text = kMakerNotice});
+                  .text = kMakerNotice,
+                  .font = textFont_});
   homePage_.Create({.parent = *this,
                     .id = kHomePage,
                     .y = kHeight - kStripHeight,

@@ -39,6 +39,7 @@ class AboutDlg : public winui::DialogBase {
   HWND owner_ = nullptr;     // not owned
 
   winui::Bitmap bannerBitmap_;
+  winui::Font textFont_;
   winui::Font boldFont_;
   winui::Font linkFont_;
   winui::Font stripFont_;
