@@ -40,7 +40,9 @@ std::string CommandLineFor(std::string_view entry, Files& files) {
   const bool needsQuotes =
       entry.find(' ') != std::string_view::npos && !entry.starts_with('"') && files.Exists(entry);
   if (!needsQuotes) return std::string(entry);
-  return "\"" + std::string(entry) + "\"";
+  std::string quoted(1, '"');
+  quoted.append(entry).push_back('"');
+  return quoted;
 }
 
 }  // namespace orvane
