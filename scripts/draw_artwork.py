@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the tool
 palettes' glyph strips (24, 32 and 48 pixels), the application icon (16, 32, 48) and the
-233 x 59 logo.
+233 x 59 logo and the about box's 345 x 79 banner.
 
 Shapes are drawn with 4 x 4 supersampling in plain Python; strips are written as 24-bit BMP
 with magenta as the transparent key (semi-transparent edge pixels are blended onto white, the
@@ -627,6 +627,23 @@ def logo(path):
         "-type", "TrueColor", "BMP3:" + path], check=True)
 
 
+def about_banner(path):
+    """The about box's top: the product's name on a band of the bar colour fading to white."""
+    subprocess.run([
+        "convert", "-size", "345x79", "gradient:rgb(%d,%d,%d)-white" % BAR,
+        "-fill", "rgb(10,36,106)", "-draw", "rectangle 0,0 344,5",
+        "-fill", "rgba(255,255,255,0.35)", "-draw", "roundrectangle 10,14 334,70 10,10",
+        "-font", "DejaVu-Sans-Bold", "-pointsize", "30",
+        "-fill", "rgb(92,104,160)", "-annotate", "+22+50", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+20+48", "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", "+160+50", "2000",
+        "-fill", "white", "-annotate", "+158+48", "2000",
+        "-font", "DejaVu-Sans", "-pointsize", "9",
+        "-fill", "rgb(30,44,110)", "-annotate", "+22+63",
+        "P R O F E S S I O N A L   T A S K   M A N A G E R",
+        "-type", "TrueColor", "BMP3:" + path], check=True)
+
+
 def main():
     os.makedirs(RES, exist_ok=True)
     objects = strip(OBJECT_ICONS)
@@ -652,6 +669,7 @@ def main():
     logo(os.path.join(RES, "image_logo.bmp"))
     subprocess.run(["convert", os.path.join(RES, "image_logo.bmp"), "-scale", "300%",
                     os.path.join(RES, "image_logo_preview.png")], check=True)
+    about_banner(os.path.join(RES, "about_banner.bmp"))
     return 0
 
 

@@ -52,6 +52,8 @@ const char* CommandName(Command command) {
       return "ToolGeneral0PrintClick";
     case Command::kGeneralLog:
       return "ToolGeneral0LogClick";
+    case Command::kAbout1:
+      return "About1Click";
   }
   return "";
 }

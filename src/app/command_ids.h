@@ -33,6 +33,7 @@ enum class Command : int32_t {
   kGeneralSearch,    // ToolGeneral0SearchClick
   kGeneralPrint,     // ToolGeneral0PrintClick
   kGeneralLog,       // ToolGeneral0LogClick
+  kAbout1,           // About1Click (Help > About): the about box
 };
 
 // The handler's name, for tests and diagnostics.

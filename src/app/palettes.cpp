@@ -27,7 +27,7 @@ constexpr std::array kProcessButtons{
 
 constexpr std::array kComputerButtons{
     PaletteButton{"ToolComputer0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun,
-                  false},
+                  true},
     PaletteButton{"ToolComputer0Restart", "Restart", "Autostart Program", kGlyphRestart,
                   Command::kComputerRestart, true},
 };
@@ -59,8 +59,7 @@ constexpr std::array kGeneralButtons{
 
 // The Common palette repeats the most used buttons of the others, bound to their handlers.
 constexpr std::array kCommonButtons{
-    PaletteButton{"ToolCommon0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun,
-                  false},
+    PaletteButton{"ToolCommon0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun, true},
     PaletteButton{"ToolCommon0Stop", "Stop", "Terminate Process", kGlyphStop, Command::kProcessStop,
                   true},
     PaletteButton{"ToolCommon0Inc", "Inc", "Increase Process Priority", kGlyphInc,

@@ -39,10 +39,12 @@ using Brush = GdiObject<HBRUSH>;
 using Bitmap = GdiObject<HBITMAP>;
 
 // A font by face and height in pixels (negative: character height, as forms give it).
-inline Font MakeFont(const std::string& face, int height, bool bold = false) {
-  return Font(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str()));
+inline Font MakeFont(const std::string& face, int height, bool bold = false,
+                     bool underline = false) {
+  return Font(::CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+                            underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                            face.c_str()));
 }
 
 // A fixed-pitch font in the ANSI character set, for text in columns; where the face is
@@ -51,6 +53,17 @@ inline Font MakeFixedFont(const std::string& face, int height) {
   return Font(::CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             FIXED_PITCH | FF_MODERN, face.c_str()));
+}
+
+// The width in pixels of a line of text in the font, as the screen draws it.
+inline int TextWidth(HFONT font, const std::string& text) {
+  HDC dc = ::GetDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  SIZE size{};
+  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
+  return size.cx;
 }
 
 // A bitmap resource of the executable.

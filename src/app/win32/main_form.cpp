@@ -54,6 +54,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
   autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
   cmdLineDlg_ = std::make_unique<CmdLineDlg>(
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
+  startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
+  aboutDlg_ = std::make_unique<AboutDlg>(starter_);
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
@@ -101,6 +103,7 @@ void MainForm::OnCreate() {
   CreateComponents();
   CreatePalettes();
   boxes_.SetOwner(*this);
+  starter_.SetOwner(*this);
   // No saved workspace yet: the default arrangement.
   MenuResetWorkspaceClick();
   // Before the first tick, so the log sees the first cycle.

@@ -16,9 +16,12 @@
 #include "app/win32/palette_window.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
 #include "dialogs/cmdline/win32/cmd_line_dlg.h"
+#include "app/win32/program_start.h"
+#include "dialogs/about/win32/about_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
+#include "dialogs/start/win32/start_dlg.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/record_sink.h"
@@ -108,6 +111,8 @@ class MainForm : public winui::WindowBase {
   PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
   AutorunDlg& AutorunDialog() { return *autorunDlg_; }
   CmdLineDlg& CmdLineDialog() { return *cmdLineDlg_; }
+  StartDlg& StartDialog() { return *startDlg_; }
+  AboutDlg& AboutDialog() { return *aboutDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
   InfoThread& Worker() { return *infoThread_; }
@@ -264,6 +269,7 @@ class MainForm : public winui::WindowBase {
   // The tool dialogs, made in the constructor: the log dialog's listener comes after the
   // window's own.
   Win32Files files_;
+  Win32ProgramStarter starter_;
   Search search_{*this};
   Report report_{*this};
   std::unique_ptr<LogDlg> logDlg_;
@@ -271,6 +277,8 @@ class MainForm : public winui::WindowBase {
   std::unique_ptr<PrintReportDlg> printReportDlg_;
   std::unique_ptr<AutorunDlg> autorunDlg_;
   std::unique_ptr<CmdLineDlg> cmdLineDlg_;
+  std::unique_ptr<StartDlg> startDlg_;
+  std::unique_ptr<AboutDlg> aboutDlg_;
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

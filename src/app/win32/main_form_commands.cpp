@@ -61,6 +61,10 @@ HMENU MainForm::BuildMenu() {
               static_cast<UINT_PTR>(CommandId(Command::kAskBefore1)), "Ask before terminate");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(settings), "&Settings");
 
+  HMENU help = CreatePopupMenu();
+  AppendCommand(help, Command::kAbout1, "&About");
+  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
+
   const BYTE control = FVIRTKEY | FCONTROL;
   ACCEL keys[] = {
       {FVIRTKEY, VK_DELETE, static_cast<WORD>(CommandId(Command::kStop1))},
@@ -175,6 +179,12 @@ void MainForm::RunCommand(Command command) {
       return;
     case Command::kComputerRestart:
       autorunDlg_->FormShow();
+      return;
+    case Command::kComputerRun:
+      startDlg_->FormShow();
+      return;
+    case Command::kAbout1:
+      aboutDlg_->FormShow();
       return;
     default:
       commands_.Run(command);

@@ -9,6 +9,8 @@ void MainForm::CreateDialogs() {
   printReportDlg_->Create(*this);
   autorunDlg_->Create(*this);
   cmdLineDlg_->Create(*this);
+  startDlg_->Create(*this);
+  aboutDlg_->Create(*this);
 }
 
 void MainForm::Search::ClearList() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "winui/gdi.h"
+
 namespace orvane::win32 {
 
 void TreeViewControl::NodeAdded(TreeNode& node) {
@@ -64,14 +66,8 @@ void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
     std::string& shown = texts_[static_cast<std::size_t>(panel)];
     if (shown == value) return;
     shown = value;
-    HDC dc = GetDC(bar_);
-    HGDIOBJ old = SelectObject(dc, bar_.GetFont());
-    SIZE size{};
-    GetTextExtentPoint32A(dc, value.c_str(), static_cast<int>(value.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(bar_, dc);
     int& width = widths_[static_cast<std::size_t>(panel)];
-    const int needed = size.cx + 12;  // the panel's borders and margins
+    const int needed = winui::TextWidth(bar_.GetFont(), value) + 12;  // borders and margins
     if (needed > width) {
       width = needed;
       bar_.SetPanels(widths_);

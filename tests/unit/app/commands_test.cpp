@@ -263,8 +263,9 @@ TEST_F(Commands, ASelectedProcessThatHasEndedIsPassedOverSilently) {
 }
 
 TEST_F(Commands, RunLeavesRefreshAndTheDialogCommandsToTheWindow) {
-  for (Command c : {Command::kGeneralRefresh, Command::kComputerRun, Command::kComputerRestart,
-                    Command::kGeneralSearch, Command::kGeneralPrint, Command::kGeneralLog}) {
+  for (Command c :
+       {Command::kGeneralRefresh, Command::kComputerRun, Command::kComputerRestart,
+        Command::kGeneralSearch, Command::kGeneralPrint, Command::kGeneralLog, Command::kAbout1}) {
     EXPECT_FALSE(commands.Run(c)) << CommandName(c);
   }
   EXPECT_TRUE(commands.Run(Command::kAskBefore1));

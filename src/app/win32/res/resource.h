@@ -14,6 +14,8 @@
 #define IDB_VIEW_OBJECT_ICONS_PRIORITY 102
 // The logo of the main bar, 233 x 59, on the bar colour (red 165, green 178, blue 221).
 #define IDB_IMAGE_LOGO 103
+// The about box's banner, 345 x 79.
+#define IDB_ABOUT_BANNER 104
 
 // Counts of the strips, for the code that checks what it loaded.
 #define VIEW_OBJECT_ICONS_COUNT 7

@@ -1,0 +1,61 @@
+#include "winui/colour_label.h"
+
+namespace orvane::winui {
+
+void ColourLabel::Create(const ColourLabelArgs& args) {
+  args_ = args;
+  if (!args_.font)
+    args_.font = reinterpret_cast<HFONT>(::SendMessageA(args.parent, WM_GETFONT, 0, 0));
+  brush_.Reset(::CreateSolidBrush(args.background));
+  WindowArgs w;
+  w.className = "OrvaneColourLabel";
+  w.text = args.text;
+  w.style = WS_CHILD | WS_VISIBLE;
+  w.x = args.x;
+  w.y = args.y;
+  w.width = args.width;
+  w.height = args.height;
+  w.parent = args.parent;
+  w.id = args.id;
+  w.background = nullptr;  // painted here, in the label's own colour
+  WindowBase::Create(w);
+}
+
+void ColourLabel::SetCaption(const std::string& text) {
+  SetText(text);
+  Invalidate();
+}
+
+void ColourLabel::Click() {
+  if (onClick) onClick();
+}
+
+bool ColourLabel::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+  if (HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
+  switch (msg) {
+    case WM_SETCURSOR:
+      if (!onClick) return false;
+      ::SetCursor(::LoadCursor(nullptr, IDC_HAND));
+      result = TRUE;
+      return true;
+    case WM_LBUTTONUP:
+      Click();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ColourLabel::Paint(HDC dc) {
+  RECT r = ClientRect();
+  ::FillRect(dc, &r, brush_);
+  const std::string text = GetText();
+  HGDIOBJ old = args_.font ? ::SelectObject(dc, args_.font) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, args_.textColour);
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              (args_.alignRight ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (old) ::SelectObject(dc, old);
+}
+
+}  // namespace orvane::winui
