@@ -99,6 +99,7 @@ struct PalettePlacement {
   int32_t left;
   int32_t top;
   bool visible;
+  friend bool operator==(const PalettePlacement&, const PalettePlacement&) = default;
 };
 std::span<const PalettePlacement> DefaultArrangement();
 constexpr int32_t kDefaultTreeWidth = 200;
