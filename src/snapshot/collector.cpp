@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tray/tray_interface.h"
+
 namespace orvane {
 
 namespace {

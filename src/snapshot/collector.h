@@ -13,8 +13,6 @@
 
 namespace orvane {
 
-constexpr std::string_view kTrayExeName = "tray.exe";
-constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
 constexpr std::string_view kOwnExeName = "orvn2k.exe";
 
 // Where a cycle's records go.

@@ -13,14 +13,13 @@
 #include "snapshot/object_control.h"
 #include "snapshot/platform.h"
 #include "snapshot/records.h"
+#include "tray/tray_interface.h"
 #include "view/list_model.h"
 
 namespace orvane {
 
-// The per-machine Run key and the tray companion's value in it.
-constexpr std::string_view kTrayRunValue = "Orvane2000Tray";
 // What "notray" deletes, in this order; "workspace.dat" and "removed.dat" stay.
-constexpr std::array<std::string_view, 5> kCleanupFiles{"tray.dat", "news.dat", "oldn.dat",
+constexpr std::array<std::string_view, 5> kCleanupFiles{kTrayDataFile, "news.dat", "oldn.dat",
                                                         "nnws.dat", "start.dat"};
 
 constexpr char kCmdLineFirstMessage[] = "Using command line parameters.";
