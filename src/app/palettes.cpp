@@ -8,72 +8,64 @@ namespace {
 
 constexpr std::array kProcessButtons{
     PaletteButton{"ToolProcess0Stop", "Stop", "Terminate Process", kGlyphStop,
-                  Command::kProcessStop, true},
+                  Command::kProcessStop},
     PaletteButton{"ToolProcess0Inc", "Inc", "Increase Process Priority", kGlyphInc,
-                  Command::kProcessInc, true},
+                  Command::kProcessInc},
     PaletteButton{"ToolProcess0Dec", "Dec", "Decrease Process Priority", kGlyphDec,
-                  Command::kProcessDec, true},
+                  Command::kProcessDec},
     PaletteButton{"ToolProcess0Show", "Show", "Show Process MainWindow", kGlyphProcessShow,
-                  Command::kProcessShow, true},
+                  Command::kProcessShow},
     PaletteButton{"ToolProcess0Hide", "Hide", "Hide Process MainWindow", kGlyphProcessHide,
-                  Command::kProcessHide, true},
+                  Command::kProcessHide},
     PaletteButton{"ToolProcess0Max", "Max", "Maximize Process MainWindow", kGlyphProcessMax,
-                  Command::kProcessMax, true},
+                  Command::kProcessMax},
     PaletteButton{"ToolProcess0Min", "Min", "Minimize Process MainWindow", kGlyphProcessMin,
-                  Command::kProcessMin, true},
+                  Command::kProcessMin},
     PaletteButton{"ToolProcess0Norm", "Norm", "Normalize Process MainWindow", kGlyphProcessNorm,
-                  Command::kProcessNorm, true},
+                  Command::kProcessNorm},
 };
 
 constexpr std::array kComputerButtons{
-    PaletteButton{"ToolComputer0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun,
-                  true},
+    PaletteButton{"ToolComputer0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun},
     PaletteButton{"ToolComputer0Restart", "Restart", "Autostart Program", kGlyphRestart,
-                  Command::kComputerRestart, true},
+                  Command::kComputerRestart},
 };
 
 constexpr std::array kWindowButtons{
     PaletteButton{"ToolWindow0Close", "Close", "Close Window", kGlyphWindowClose,
-                  Command::kWindowClose, true},
-    PaletteButton{"ToolWindow0Show", "Show", "Show Window", kGlyphWindowShow, Command::kWindowShow,
-                  true},
-    PaletteButton{"ToolWindow0Hide", "Hide", "Hide Window", kGlyphWindowHide, Command::kWindowHide,
-                  true},
-    PaletteButton{"ToolWindow0Max", "Max", "Maximize Window", kGlyphWindowMax, Command::kWindowMax,
-                  true},
-    PaletteButton{"ToolWindow0Min", "Min", "Minimize Window", kGlyphWindowMin, Command::kWindowMin,
-                  true},
+                  Command::kWindowClose},
+    PaletteButton{"ToolWindow0Show", "Show", "Show Window", kGlyphWindowShow, Command::kWindowShow},
+    PaletteButton{"ToolWindow0Hide", "Hide", "Hide Window", kGlyphWindowHide, Command::kWindowHide},
+    PaletteButton{"ToolWindow0Max", "Max", "Maximize Window", kGlyphWindowMax, Command::kWindowMax},
+    PaletteButton{"ToolWindow0Min", "Min", "Minimize Window", kGlyphWindowMin, Command::kWindowMin},
     PaletteButton{"ToolWindow0Norm", "Norm", "Normalize Window", kGlyphWindowNorm,
-                  Command::kWindowNorm, true},
+                  Command::kWindowNorm},
 };
 
 constexpr std::array kGeneralButtons{
-    PaletteButton{"ToolGeneral0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch,
-                  true},
+    PaletteButton{"ToolGeneral0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch},
     PaletteButton{"ToolGeneral0Refresh", "Refresh", "Refresh View", kGlyphRefresh,
-                  Command::kGeneralRefresh, true},
-    PaletteButton{"ToolGeneral0Print", "Print", "Print View", kGlyphPrint, Command::kGeneralPrint,
-                  true},
-    PaletteButton{"ToolGeneral0Log", "Log", "Log Events", kGlyphLog, Command::kGeneralLog, true},
+                  Command::kGeneralRefresh},
+    PaletteButton{"ToolGeneral0Print", "Print", "Print View", kGlyphPrint, Command::kGeneralPrint},
+    PaletteButton{"ToolGeneral0Log", "Log", "Log Events", kGlyphLog, Command::kGeneralLog},
 };
 
 // The Common palette repeats the most used buttons of the others, bound to their handlers.
 constexpr std::array kCommonButtons{
-    PaletteButton{"ToolCommon0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun, true},
-    PaletteButton{"ToolCommon0Stop", "Stop", "Terminate Process", kGlyphStop, Command::kProcessStop,
-                  true},
+    PaletteButton{"ToolCommon0Run", "Run", "Start Program", kGlyphRun, Command::kComputerRun},
+    PaletteButton{"ToolCommon0Stop", "Stop", "Terminate Process", kGlyphStop,
+                  Command::kProcessStop},
     PaletteButton{"ToolCommon0Inc", "Inc", "Increase Process Priority", kGlyphInc,
-                  Command::kProcessInc, true},
+                  Command::kProcessInc},
     PaletteButton{"ToolCommon0Dec", "Dec", "Decrease Process Priority", kGlyphDec,
-                  Command::kProcessDec, true},
+                  Command::kProcessDec},
     PaletteButton{"ToolCommon0Show", "Show", "Show Process MainWindow", kGlyphProcessShow,
-                  Command::kProcessShow, true},
+                  Command::kProcessShow},
     PaletteButton{"ToolCommon0Hide", "Hide", "Hide Process MainWindow", kGlyphProcessHide,
-                  Command::kProcessHide, true},
-    PaletteButton{"ToolCommon0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch,
-                  true},
+                  Command::kProcessHide},
+    PaletteButton{"ToolCommon0Search", "Search", "Search", kGlyphSearch, Command::kGeneralSearch},
     PaletteButton{"ToolCommon0Refresh", "Refresh", "Refresh View", kGlyphRefresh,
-                  Command::kGeneralRefresh, true},
+                  Command::kGeneralRefresh},
 };
 
 constexpr std::array kPalettes{
@@ -94,7 +86,7 @@ constexpr std::array kDefaultArrangement{
     PalettePlacement{PaletteId::kProcess, DockSite::kDockBig, 0, 0, false},
     PalettePlacement{PaletteId::kWindow, DockSite::kDockBig, 0, 0, false},
     PalettePlacement{PaletteId::kGeneral, DockSite::kDockBig, 0, 0, false},
-    PalettePlacement{PaletteId::kCommon, DockSite::kDockBig, 0, 0, true},
+    PalettePlacement{PaletteId::kCommon, DockSite::kDockBig, 0, 0},
 };
 
 }  // namespace

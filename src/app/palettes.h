@@ -42,8 +42,6 @@ struct PaletteButton {
   std::string_view hint;     // the tooltip
   PaletteGlyph glyph;
   Command command;
-  // False for a button whose tool dialog does not exist yet: the window leaves it out.
-  bool available;
 };
 
 enum class PaletteId : int32_t { kComputer, kProcess, kWindow, kGeneral, kCommon };

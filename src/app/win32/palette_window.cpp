@@ -18,8 +18,6 @@ void PaletteWindow::Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24
   winui::Panel::Create({.parent = bar, .background = PaletteColour()});
   int id = 1;
   for (const PaletteButton& button : palette.buttons) {
-    // Buttons whose tool dialog is not there yet stay out of the palette.
-    if (!button.available) continue;
     shown_.push_back(&button);
     auto tool = std::make_unique<winui::ToolButton>();
     tool->Create({.parent = *this,

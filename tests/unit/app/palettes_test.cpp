@@ -34,12 +34,6 @@ TEST(Palettes, ButtonsFollowTheirNamesAndBindings) {
   EXPECT_EQ(PaletteById(PaletteId::kWindow).buttons.size(), 6u);
 }
 
-TEST(Palettes, EveryButtonHasItsHandler) {
-  for (const Palette& palette : Palettes()) {
-    for (const PaletteButton& b : palette.buttons) EXPECT_TRUE(b.available) << b.name;
-  }
-}
-
 TEST(Palettes, LayoutsAndTheDefaultArrangement) {
   EXPECT_EQ(LayoutFor(51, false), PaletteLayout::kLarge);  // DockBig
   EXPECT_EQ(LayoutFor(46, false), PaletteLayout::kLarge);
