@@ -86,7 +86,7 @@ constexpr std::array kDefaultArrangement{
     PalettePlacement{PaletteId::kProcess, DockSite::kDockBig, 0, 0, false},
     PalettePlacement{PaletteId::kWindow, DockSite::kDockBig, 0, 0, false},
     PalettePlacement{PaletteId::kGeneral, DockSite::kDockBig, 0, 0, false},
-    PalettePlacement{PaletteId::kCommon, DockSite::kDockBig, 0, 0},
+    PalettePlacement{PaletteId::kCommon, DockSite::kDockBig, 0, 0, true},
 };
 
 }  // namespace
