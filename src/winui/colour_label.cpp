@@ -47,15 +47,9 @@ bool ColourLabel::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
 }
 
 void ColourLabel::Paint(HDC dc) {
-  RECT r = ClientRect();
-  ::FillRect(dc, &r, brush_);
-  const std::string text = GetText();
-  HGDIOBJ old = args_.font ? ::SelectObject(dc, args_.font) : nullptr;
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, args_.textColour);
-  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              (args_.alignRight ? DT_RIGHT : DT_LEFT) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (old) ::SelectObject(dc, old);
+  const RECT r = ClientRect();
+  PaintTextLine(dc, r, brush_, GetText(), r, args_.font, args_.textColour,
+                args_.alignRight ? DT_RIGHT : DT_LEFT);
 }
 
 }  // namespace orvane::winui

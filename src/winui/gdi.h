@@ -66,6 +66,20 @@ inline int TextWidth(HFONT font, const std::string& text) {
   return size.cx;
 }
 
+// Fills area with background, then draws one line of text in it, clipped to textArea, in font
+// (the context's own when null) and colour; format: the DrawText alignment flags.
+inline void PaintTextLine(HDC dc, const RECT& area, HBRUSH background, const std::string& text,
+                          RECT textArea, HFONT font, COLORREF colour, UINT format) {
+  ::FillRect(dc, &area, background);
+  if (text.empty()) return;
+  HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, colour);
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textArea,
+              format | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (old) ::SelectObject(dc, old);
+}
+
 // A bitmap resource of the executable.
 inline Bitmap LoadBitmapResource(int id) {
   return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),

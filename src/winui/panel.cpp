@@ -76,17 +76,11 @@ bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 }
 
 void Panel::Paint(HDC dc) {
-  RECT r = ClientRect();
-  ::FillRect(dc, &r, brush_);
-  const std::string text = GetText();
-  if (text.empty()) return;
-  HGDIOBJ old = font_ ? ::SelectObject(dc, font_) : nullptr;
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  r.left += textIndent_;
-  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if (old) ::SelectObject(dc, old);
+  const RECT r = ClientRect();
+  RECT text = r;
+  text.left += textIndent_;
+  PaintTextLine(dc, r, brush_, GetText(), text, font_, ::GetSysColor(COLOR_BTNTEXT),
+                DT_LEFT | DT_END_ELLIPSIS);
 }
 
 }  // namespace orvane::winui

@@ -59,7 +59,6 @@ void PrintReportDlg::FormShow() {
 }
 
 void PrintReportDlg::BuildReport() {
-  report_.Clear();
   report_.SetLines(orvane::BuildReport(source_.Heading(), clock_.NowText(),
                                        source_.ColumnCaptions(), source_.Rows()));
   report_.SetPointSize(12);
