@@ -23,6 +23,10 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(test_window tests/win/helper/test_window.cpp)
 target_compile_definitions(test_window PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(test_window PRIVATE user32 gdi32)
+# The same helper under another file name: a different executable with the same window.
+add_executable(test_window_other tests/win/helper/test_window.cpp)
+target_compile_definitions(test_window_other PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(test_window_other PRIVATE user32 gdi32)
 
 # The wrapper layer's demo window with sample objects, for screenshots.
 add_executable(winui_demo WIN32 tests/win/winui/demo/winui_demo.cpp ${ORVANE_RESOURCES})
@@ -46,7 +50,7 @@ add_executable(e2e_tests tests/e2e/e2e_tests.cpp tests/e2e/cmd_line_tests.cpp
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32 advapi32)
-add_dependencies(e2e_tests orvn2k test_window)
+add_dependencies(e2e_tests orvn2k test_window test_window_other)
 if(ORVANE_RUN_TESTS)
   add_test(NAME e2e_tests COMMAND e2e_tests)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 300)

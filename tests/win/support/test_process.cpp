@@ -63,7 +63,8 @@ TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
   si.cb = sizeof si;
   if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &si, &info_)) {
-    throw std::runtime_error("cannot start " + program);
+    throw std::runtime_error("cannot start " + program + " (error " +
+                             std::to_string(GetLastError()) + ")");
   }
   WaitForInputIdle(info_.hProcess, 10000);
   // Under Wine the wait can return between the window's creation and its showing.
