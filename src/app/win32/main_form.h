@@ -60,6 +60,11 @@ enum MenuId : int {
   kMenuResetWorkspace,
   kMenuShowObjectInfo,
   kMenuShowNavigationTree,
+  kMenuAddTrayIcon,
+  kMenuTrapCtrlAltDel,
+  kMenuTrapCtrlAltShift,
+  kMenuTrapShiftShift,
+  kMenuHelp,
   kMenuShowPalette = 200,  // + PaletteId
   kMenuCommand = 1000,     // + Command
 };
@@ -91,6 +96,10 @@ class MainForm : public winui::WindowBase {
   void ShowObjectInfo1Click();
   void ShowNavigationTree1Click();
   void ShowPaletteClick(PaletteId id);
+  void Addtraybaricon1Click();
+  // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
+  void TrapCTRLALTDEL1Click(int item);
+  void Help1Click();
   // Runs the handler bound to a palette button, menu item or key.
   void RunCommand(Command command);
   bool MenuChecked(int id) const;

@@ -59,9 +59,14 @@ HMENU MainForm::BuildMenu() {
   HMENU settings = CreatePopupMenu();
   AppendMenuA(settings, MF_STRING | MF_CHECKED,
               static_cast<UINT_PTR>(CommandId(Command::kAskBefore1)), "Ask before terminate");
+  AppendMenuA(settings, MF_STRING | MF_CHECKED, kMenuAddTrayIcon, "Add traybar icon");
+  AppendMenuA(settings, MF_STRING, kMenuTrapCtrlAltDel, "Trap CTRL ALT DEL");
+  AppendMenuA(settings, MF_STRING, kMenuTrapCtrlAltShift, "Trap CTRL ALT SHIFT");
+  AppendMenuA(settings, MF_STRING, kMenuTrapShiftShift, "Trap LEFTSHIFT RIGHTSHIFT");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(settings), "&Settings");
 
   HMENU help = CreatePopupMenu();
+  AppendMenuA(help, MF_STRING, kMenuHelp, "&Help\tF1");
   AppendCommand(help, Command::kAbout1, "&About");
   AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
 
@@ -74,6 +79,7 @@ HMENU MainForm::BuildMenu() {
       {control, 'H', static_cast<WORD>(CommandId(Command::kHide1))},
       {FVIRTKEY, VK_F5, static_cast<WORD>(CommandId(Command::kGeneralRefresh))},
       {FVIRTKEY, VK_F3, static_cast<WORD>(CommandId(Command::kGeneralSearch))},
+      {FVIRTKEY, VK_F1, static_cast<WORD>(kMenuHelp)},
   };
   accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
   return bar;
@@ -157,6 +163,17 @@ bool MainForm::OnCommand(int id, int, HWND) {
       return true;
     case kMenuShowNavigationTree:
       ShowNavigationTree1Click();
+      return true;
+    case kMenuAddTrayIcon:
+      Addtraybaricon1Click();
+      return true;
+    case kMenuTrapCtrlAltDel:
+    case kMenuTrapCtrlAltShift:
+    case kMenuTrapShiftShift:
+      TrapCTRLALTDEL1Click(id);
+      return true;
+    case kMenuHelp:
+      Help1Click();
       return true;
     default:
       return false;
