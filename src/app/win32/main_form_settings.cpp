@@ -2,7 +2,7 @@
 
 #include "app/win32/main_form.h"
 
-namespace orvane {
+namespace orvane::win32 {
 
 void MainForm::Addtraybaricon1Click() {}
 
@@ -10,4 +10,4 @@ void MainForm::TrapCTRLALTDEL1Click(int) {}
 
 void MainForm::Help1Click() {}
 
-}  // namespace orvane
+}  // namespace orvane::win32
