@@ -57,7 +57,8 @@ if(ORVANE_RUN_TESTS)
 endif()
 
 # Prints the log and the report of the running program (scripts/print-check runs it).
-add_executable(print_driver tests/e2e/print_driver.cpp tests/win/support/test_process.cpp)
+add_executable(print_driver tests/e2e/print_driver.cpp tests/e2e/drive.cpp
+               tests/win/support/test_process.cpp)
 target_include_directories(print_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(print_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(print_driver PRIVATE user32)
@@ -84,3 +85,13 @@ target_link_libraries(orvn2k PRIVATE orvane_win32)
 # printer queue (not one of the tests).
 add_executable(print_probe tests/win/print/print_probe.cpp)
 target_link_libraries(print_probe PRIVATE orvane_win32)
+
+# The soak: a churn generator and the driver that runs the program against it (scripts/soak).
+add_executable(churn WIN32 tests/soak/churn.cpp)
+target_link_libraries(churn PRIVATE user32 gdi32)
+add_executable(soak_driver tests/soak/soak_driver.cpp tests/e2e/drive.cpp
+               tests/win/support/test_process.cpp)
+target_include_directories(soak_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(soak_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(soak_driver PRIVATE user32 psapi comctl32)
+add_dependencies(soak_driver orvn2k churn)

@@ -135,6 +135,9 @@ void Collector::SendProcess(const ProcessEntry& entry, RecordOutput& out, uint32
     main.score = 0;
   }
 
+  // Under Wine the snapshot can catch a process before its image is named. It is listed a cycle
+  // later, named, so that the log never records its creation without a name.
+  if (path.fileName.empty()) return;
   const std::string lowered = locale_.Lower(FieldText(process.fileName));
   if (lowered == kTrayExeName) {
     tray_.TrayRunning = 1;

@@ -12,9 +12,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
+#include "e2e/drive.h"
 #include "e2e/program.h"
 #include "win/support/test_process.h"
 
@@ -27,85 +27,13 @@ bool Fail(const char* what) {
   return false;
 }
 
-struct ChildSearch {
-  const char* text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<ChildSearch*>(lp);
-  char buffer[256] = {};
-  GetWindowTextA(hwnd, buffer, sizeof buffer);
-  if (std::strcmp(buffer, search->text) != 0) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
-// The child of parent whose text is text, at any depth.
-HWND ChildByText(HWND parent, const char* text) {
-  ChildSearch search{text, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A visible top-level window of the process with this caption.
-HWND WaitWindow(DWORD pid, const char* caption, DWORD timeoutMs = 15000) {
-  HWND found = nullptr;
-  PumpUntil(
-      [&] {
-        found = nullptr;
-        for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, caption); w && !found;
-             w = FindWindowExA(nullptr, w, nullptr, caption)) {
-          DWORD owner = 0;
-          GetWindowThreadProcessId(w, &owner);
-          if (owner == pid && IsWindowVisible(w)) found = w;
-        }
-        return found != nullptr;
-      },
-      timeoutMs);
-  return found;
-}
-
-// Presses a button without waiting for what it opens.
-bool Press(HWND dialog, const char* caption) {
-  HWND button = ChildByText(dialog, caption);
-  return button && PostMessageA(button, BM_CLICK, 0, 0);
-}
-
-void Tick(HWND dialog, const char* caption) {
-  if (HWND box = ChildByText(dialog, caption)) SendMessageA(box, BM_CLICK, 0, 0);
-}
-
-// Returns once the window's thread has handled everything sent before: the handler that a
-// button started has ended.
-void Settle(HWND window) {
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result);
-}
-
-// Answers a common dialog with OK and waits until it has gone: while it is open its thread
-// answers sent messages at once, so only its closing tells that the answer was taken.
-void Close(HWND commonDialog) {
-  PostMessageA(commonDialog, WM_COMMAND, IDOK, 0);
-  PumpUntil([&] { return !IsWindow(commonDialog) || !IsWindowVisible(commonDialog); }, 15000);
-}
-
 bool SaveAndPrint(DWORD pid, HWND dialog, const std::string& path) {
-  if (!Press(dialog, "Save To File")) return Fail("no Save To File button");
-  HWND save = WaitWindow(pid, "Save As");
-  if (!save) return Fail("no save dialog");
-  // The file name box: a combo box in the Explorer-style dialog, an edit box in the old one.
-  SetDlgItemTextA(save, 1148, path.c_str());
-  SetDlgItemTextA(save, 1152, path.c_str());
-  Close(save);
-  if (!PumpUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                 10000))
-    return Fail("the file was not saved");
+  if (!SaveThrough(pid, dialog, "Save To File", path)) return Fail("the file was not saved");
 
   if (!Press(dialog, "Print")) return Fail("no Print button");
   HWND print = WaitWindow(pid, "Print");
   if (!print) return Fail("no print dialog");
-  Close(print);
+  CloseCommonDialog(print);
   Settle(dialog);
   // The job reaches the queue after the handler: give it time before the program ends.
   Sleep(3000);

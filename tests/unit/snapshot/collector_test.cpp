@@ -251,17 +251,22 @@ TEST_F(CollectorTest, TrayCompanionIsRecognisedButNotSent) {
   EXPECT_EQ(tray.TrayWindowKey.Load().windowHandle, 0x701u);
 }
 
-TEST_F(CollectorTest, OwnProcessIsNeverSentButItsThreadsAndWindowsAre) {
+// A process caught while it starts has no executable name yet: it is listed, named, a cycle
+// later, so that its creation is never logged without a name.
+TEST_F(CollectorTest, OwnAndStartingProcessesAreNeverSentButTheirThreadsAndWindowsAre) {
   source.ownProcessId = 30;
-  source.processes = {
-      {30, "C:\\Tools\\renamed.exe"}, {31, "C:\\Other\\ORVN2K.EXE"}, {32, "notepad.exe"}};
-  source.threads = {{30, 300, 8}};
+  source.processes = {{30, "C:\\Tools\\renamed.exe"},
+                      {31, "C:\\Other\\ORVN2K.EXE"},
+                      {32, "notepad.exe"},
+                      {33, ""},
+                      {34, "C:\\Starting\\"}};
+  source.threads = {{30, 300, 8}, {33, 330, 8}};
   source.windows = {{0x800, 30, 300, "Orvane 2000 Professional"}};
   RecordingOutput out = Cycle();
   const auto processes = out.OfKind<ProcessRecord>(kKindProcess);
   ASSERT_EQ(processes.size(), 1u);
   EXPECT_EQ(processes[0].key.processId, 32u);
-  EXPECT_EQ(out.OfKind<ThreadRecord>(kKindThread).size(), 1u);
+  EXPECT_EQ(out.OfKind<ThreadRecord>(kKindThread).size(), 2u);
   EXPECT_EQ(out.OfKind<WindowRecord>(kKindWindow).size(), 1u);
 }
 
