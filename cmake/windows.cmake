@@ -28,6 +28,12 @@ add_executable(test_window_other tests/win/helper/test_window.cpp)
 target_compile_definitions(test_window_other PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(test_window_other PRIVATE user32 gdi32)
 
+# Two copies of a DLL that does nothing, planted beside the tests for the DLL search test.
+foreach(planted planted_before planted_after)
+  add_library(${planted} SHARED tests/win/helper/planted.cpp)
+  set_target_properties(${planted} PROPERTIES PREFIX "")
+endforeach()
+
 # The wrapper layer's demo window with sample objects, for screenshots.
 add_executable(winui_demo WIN32 tests/win/winui/demo/winui_demo.cpp ${ORVANE_RESOURCES})
 target_include_directories(winui_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -38,7 +44,7 @@ file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/w
 add_executable(win_tests ${WIN_TEST_SOURCES} ${ORVANE_RESOURCES})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(win_tests PRIVATE orvane_win32 gtest gtest_main)
-add_dependencies(win_tests test_window)
+add_dependencies(win_tests test_window planted_before planted_after)
 if(ORVANE_RUN_TESTS)
   add_test(NAME win_tests COMMAND win_tests)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 600)

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
+#include "winui/dll_search.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   using namespace orvane;
+  winui::RestrictDllSearch();
   winui::SetApplicationTitle(win32::kApplicationTitle);
   try {
     winui::InitCommonControls();
