@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "app/win32/files.h"
@@ -212,6 +214,18 @@ TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChanges
   EXPECT_EQ(log.Disp().Lines(), (std::vector<std::string>{"kept", ""}));
 }
 
+int TemporaryFilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found{};
+  int count = 0;
+  HANDLE find = FindFirstFileA((folder + "orv*.tmp").c_str(), &found);
+  if (find != INVALID_HANDLE_VALUE) {
+    do ++count;
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+  }
+  return count;
+}
+
 TEST(Files, AWriteReplacesTheFileWholeOrLeavesTheOldOneAsItWas) {
   win32::Win32Files files;
   const std::string path = TempPath("orvane-files-test.txt");
@@ -235,20 +249,48 @@ TEST(Files, AWriteReplacesTheFileWholeOrLeavesTheOldOneAsItWas) {
   }
   EXPECT_EQ(Slurp(path), "new\r\n");
   // Nothing left behind in the folder but the file itself.
-  WIN32_FIND_DATAA found{};
-  int count = 0;
-  HANDLE find = FindFirstFileA(TempPath("orv*.tmp").c_str(), &found);
-  if (find != INVALID_HANDLE_VALUE) {
-    do ++count;
-    while (FindNextFileA(find, &found));
-    FindClose(find);
-  }
-  EXPECT_EQ(count, 0);
+  EXPECT_EQ(TemporaryFilesIn(TempPath("")), 0);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(files.Delete(path));
   EXPECT_FALSE(files.Exists(path));
   EXPECT_FALSE(files.Delete(path));
   RemoveDirectoryA(folder.c_str());
+}
+
+// Another program holding the file open without sharing, and a disk that fills up during the
+// write: the file is not read, the write is refused, and the old file stays whole.
+TEST(Files, ALockedFileOrAFullDiskLeavesTheOldFileWhole) {
+  win32::Win32Files files;
+  const std::string locked = TempPath("orvane-locked.txt");
+  files.WriteAll(locked, "old\r\n");
+  HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(files.ReadAll(locked), std::nullopt);
+  EXPECT_THROW(files.WriteAll(locked, "new\r\n"), Error);
+  CloseHandle(holder);
+  EXPECT_EQ(Slurp(locked), "old\r\n");
+  files.Delete(locked);
+
+  // scripts/test mounts a small filesystem as this drive when it runs as root.
+  const char* drive = std::getenv("ORVANE_SMALL_DRIVE");
+  if (drive == nullptr) GTEST_SKIP() << "no small drive: the full-disk case needs root";
+  const std::string folder = std::string(drive) + "\\";
+  const std::string path = folder + "orvane-full.txt";
+  const std::string filler = folder + "filler.bin";
+  files.WriteAll(path, "old\r\n");
+  HANDLE fill = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(fill, INVALID_HANDLE_VALUE);
+  const std::string block(4096, 'f');
+  DWORD written = 0;
+  while (WriteFile(fill, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+         written == block.size()) {
+  }
+  CloseHandle(fill);
+  EXPECT_THROW(files.WriteAll(path, std::string(64 * 1024, 'x')), Error);
+  EXPECT_EQ(Slurp(path), "old\r\n");
+  EXPECT_EQ(TemporaryFilesIn(folder), 0);
+  DeleteFileA(filler.c_str());
+  DeleteFileA(path.c_str());
 }
 
 }  // namespace
