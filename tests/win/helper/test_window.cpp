@@ -1,6 +1,6 @@
 // A process with a known top-level window and a few idle threads, started by the Windows
-// tests. Arguments: [title] [extra threads] [hidden]. It ends when its window is closed
-// (WM_CLOSE), and its exit code is then 7 so a test can tell a close from a terminate.
+// tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows]. It ends when its window
+// is closed (WM_CLOSE), and its exit code is then 7 so a test can tell a close from a terminate.
 #include <windows.h>
 
 #include <cstdlib>
@@ -27,6 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const char* title = __argc > 1 ? __argv[1] : "Orvane test window";
   const int threads = __argc > 2 ? std::atoi(__argv[2]) : 2;
   const bool hidden = __argc > 3 && std::strcmp(__argv[3], "hidden") == 0;
+  const int extraWindows = __argc > 4 ? std::atoi(__argv[4]) : 0;
 
   for (int i = 0; i < threads; ++i)
     CloseHandle(CreateThread(nullptr, 0, Idle, nullptr, 0, nullptr));
@@ -41,6 +42,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   HWND hwnd = CreateWindowA("OrvaneTestWindow", title, WS_OVERLAPPEDWINDOW, 100, 120, 400, 300,
                             nullptr, nullptr, instance, nullptr);
   if (!hidden) ShowWindow(hwnd, SW_SHOWNORMAL);
+  for (int i = 0; i < extraWindows; ++i) {
+    CreateWindowA("OrvaneTestWindow", "extra", WS_OVERLAPPED, 10 + i % 200, 10, 120, 40, nullptr,
+                  nullptr, instance, nullptr);
+  }
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -1,0 +1,122 @@
+// Objects that push the snapshot to its limits, seen through the real services under Wine: a
+// path near MAX_PATH, a name outside the ANSI code page, a 1,000-character window title and
+// 2,000 windows in one process.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "snapshot/collector.h"
+#include "snapshot/win32/system_services.h"
+#include "snapshot/win32/toolhelp_source.h"
+#include "win/support/test_process.h"
+
+namespace orvane {
+namespace {
+
+using testing::PumpUntil;
+using testing::TestDirectory;
+
+std::wstring Wide(const std::string& text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+class RecordsOf : public RecordOutput {
+ public:
+  explicit RecordsOf(uint32_t pid) : pid_(pid) {}
+  std::vector<ProcessRecord> processes;
+  std::vector<WindowRecord> windows;
+  void Send(const void* record, int32_t) override {
+    ObjectKey key;
+    std::memcpy(&key, record, sizeof key);
+    if (key.processId != pid_) return;
+    if (key.kind == kKindProcess) processes.push_back(As<ProcessRecord>(record));
+    if (key.kind == kKindWindow) windows.push_back(As<WindowRecord>(record));
+  }
+
+ private:
+  template <typename T>
+  static T As(const void* record) {
+    T t;
+    std::memcpy(&t, record, sizeof t);
+    return t;
+  }
+  uint32_t pid_;
+};
+
+TEST(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTheirFields) {
+  // A folder chain that brings the executable's path to 250 characters, and a file name in
+  // Cyrillic, which the ANSI code page cannot hold.
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring folder = temp;
+  std::vector<std::wstring> made;
+  const std::wstring name = L"\x0436\x0443\x043a.exe";
+  while (folder.size() + 30 + name.size() < 250) {
+    folder += L"orvane-deep-folder-name-long\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    made.push_back(folder);
+  }
+  folder += std::wstring(250 - folder.size() - name.size() - 1, L'd') + L"\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  made.push_back(folder);
+  const std::wstring exe = folder + name;
+  ASSERT_EQ(exe.size(), 250u);
+  ASSERT_TRUE(CopyFileW(Wide(TestDirectory() + "test_window.exe").c_str(), exe.c_str(), FALSE));
+
+  const std::wstring title(1000, L'T');
+  std::wstring command = L"\"" + exe + L"\" \"" + title + L"\" 1 shown 2000";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION info{};
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &si, &info));
+  WaitForInputIdle(info.hProcess, 20000);
+  ASSERT_TRUE(PumpUntil(
+      [&] { return testing::FindTopWindow(info.dwProcessId, "OrvaneTestWindow") != nullptr; },
+      20000));
+
+  win32::ToolhelpSource source;
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Locale locale;
+  TrayShared tray;
+  Collector collector{source, registry, clock, locale, tray};
+  RecordsOf first(info.dwProcessId);
+  // Until the helper has made all its windows.
+  PumpUntil(
+      [&] {
+        first = RecordsOf(info.dwProcessId);
+        collector.Collect(first);
+        return first.windows.size() >= 2001;
+      },
+      30000);
+  RecordsOf second(info.dwProcessId);
+  collector.Collect(second);
+
+  ASSERT_EQ(second.processes.size(), 1u);
+  const ProcessRecord& process = second.processes[0];
+  EXPECT_FALSE(FieldText(process.fileName).empty());
+  EXPECT_LT(FieldText(process.directory).size(), sizeof process.directory);
+  EXPECT_GE(second.windows.size(), 2001u);
+  for (const WindowRecord& window : second.windows) {
+    ASSERT_LE(FieldText(window.title).size(), 62u);
+  }
+  const std::string_view caption = FieldText(process.caption);
+  EXPECT_TRUE(!caption.empty() && caption.find_first_not_of('T') == std::string_view::npos)
+      << "the main window's title, cut to the field: " << caption;
+
+  TerminateProcess(info.hProcess, 1);
+  WaitForSingleObject(info.hProcess, 10000);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  DeleteFileW(exe.c_str());
+  for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
+}
+
+}  // namespace
+}  // namespace orvane
