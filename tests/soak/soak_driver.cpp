@@ -55,41 +55,6 @@ struct Usage {
   double user = 0;
 };
 
-// The process's handles, from the system's handle table: Wine answers GetProcessHandleCount
-// for another process with 0.
-double HandleCount(DWORD pid) {
-  struct Entry {
-    USHORT pid;
-    USHORT creator;
-    UCHAR type;
-    UCHAR attributes;
-    USHORT value;
-    PVOID object;
-    ULONG access;
-  };
-  struct Table {
-    ULONG count;
-    Entry entries[1];
-  };
-  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-  static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-  constexpr ULONG kSystemHandleInformation = 16;
-  constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
-  std::vector<char> buffer(1 << 16);
-  ULONG length = 0;
-  LONG status = 0;
-  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
-                         &length)) == kLengthMismatch) {
-    buffer.resize(buffer.size() * 2);
-  }
-  if (status != 0) return 0;
-  const auto* table = reinterpret_cast<const Table*>(buffer.data());
-  double count = 0;
-  for (ULONG i = 0; i < table->count; ++i) count += table->entries[i].pid == pid ? 1 : 0;
-  return count;
-}
-
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lp) {
   auto* count = reinterpret_cast<std::pair<DWORD, double>*>(lp);
   DWORD owner = 0;
@@ -109,7 +74,7 @@ Usage Measure(HANDLE process, DWORD pid) {
     // Wine leaves PrivateUsage at 0 and gives the same figure as PagefileUsage.
     usage.privateBytes = static_cast<double>(std::max(memory.PrivateUsage, memory.PagefileUsage));
   }
-  usage.handles = HandleCount(pid);
+  usage.handles = HandleCountOf(pid);
   usage.gdi = GetGuiResources(process, GR_GDIOBJECTS);
   usage.user = GetGuiResources(process, GR_USEROBJECTS);
   if (usage.user == 0) {

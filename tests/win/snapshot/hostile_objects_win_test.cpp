@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "snapshot/collector.h"
+#include "snapshot/operations.h"
+#include "snapshot/win32/handles.h"
+#include "snapshot/win32/object_control.h"
 #include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 #include "win/support/test_process.h"
@@ -116,6 +119,47 @@ TEST(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinThei
   CloseHandle(info.hProcess);
   DeleteFileW(exe.c_str());
   for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW(it->c_str());
+}
+
+// Every path that opens something closes it: cycles, commands on a live process and on one
+// that has ended, and window commands on a destroyed window.
+TEST(HostileObjects, HandlesAreClosedOnEveryPath) {
+  testing::TestProcess helper("Orvane handle count", 2);
+  testing::TestProcess ended("Orvane ended", 1);
+  const DWORD endedPid = ended.pid();
+  const HWND endedWindow = ended.window();
+  TerminateProcess(ended.handle(), 1);
+  ASSERT_EQ(ended.WaitExit(), 1u);
+
+  win32::ToolhelpSource source;
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Locale locale;
+  TrayShared tray;
+  Collector collector{source, registry, clock, locale, tray};
+  win32::Win32ObjectControl control;
+  const ObjectKey live{kKindProcess, 0, 0, helper.pid(), 0, win32::HandleWord(helper.window())};
+  const ObjectKey gone{kKindProcess, 0, 0, endedPid, 0, win32::HandleWord(endedWindow)};
+  const ObjectKey goneWindow{kKindWindow, 0, 0, endedPid, 0, win32::HandleWord(endedWindow)};
+  const auto exercise = [&] {
+    RecordsOf cycle(helper.pid());
+    collector.Collect(cycle);
+    for (const ObjectKey* key : {&live, &gone}) {
+      ProcessInc(control, key);
+      ProcessDec(control, key);
+      ProcessHide(control, key);
+      ProcessShow(control, key);
+    }
+    ProcessStop(control, &gone);
+    WindowMin(control, &goneWindow);
+    WindowClose(control, &goneWindow);
+  };
+  exercise();
+  const int before = testing::HandleCountOf(GetCurrentProcessId());
+  ASSERT_GT(before, 0);
+  for (int i = 0; i < 3; ++i) exercise();
+  EXPECT_EQ(testing::HandleCountOf(GetCurrentProcessId()), before);
+  EXPECT_EQ(helper.WaitExit(0), STILL_ACTIVE);
 }
 
 }  // namespace

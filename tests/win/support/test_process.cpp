@@ -1,6 +1,7 @@
 #include "win/support/test_process.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace orvane::testing {
 
@@ -52,6 +53,39 @@ HWND FindTopWindow(DWORD pid, const char* className) {
   Search search{pid, className, nullptr};
   EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+int HandleCountOf(DWORD pid) {
+  struct Entry {
+    USHORT pid;
+    USHORT creator;
+    UCHAR type;
+    UCHAR attributes;
+    USHORT value;
+    PVOID object;
+    ULONG access;
+  };
+  struct Table {
+    ULONG count;
+    Entry entries[1];
+  };
+  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  static const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  constexpr ULONG kSystemHandleInformation = 16;
+  constexpr LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
+  std::vector<char> buffer(1 << 16);
+  ULONG length = 0;
+  LONG status = 0;
+  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()),
+                         &length)) == kLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return -1;
+  const auto* table = reinterpret_cast<const Table*>(buffer.data());
+  int count = 0;
+  for (ULONG i = 0; i < table->count; ++i) count += table->entries[i].pid == pid ? 1 : 0;
+  return count;
 }
 
 TestProcess::TestProcess(const std::string& title, int threads, bool hidden,

@@ -17,6 +17,10 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // The first top-level window of the process with this window class, or null.
 HWND FindTopWindow(DWORD pid, const char* className);
 
+// The process's open handles, from the system's handle table (Wine answers
+// GetProcessHandleCount with 0); -1 when the table cannot be read.
+int HandleCountOf(DWORD pid);
+
 class TestProcess {
  public:
   // exe: full path of a copy of the helper (default: test_window.exe beside the tests).
