@@ -39,7 +39,16 @@ struct ViewRig {
     sink.Deliver(copy.data(), size);
   }
 
-  void CheckConsistent() const {
+  // After a consistency error the models may hold objects that the listeners have let go.
+  void CheckConsistent(bool errorRaised = false) const {
+    if (!errorRaised) {
+      // Every tracked object has its node and its row; the root has neither.
+      std::size_t rows = 0;
+      for (const TrackedObject& object : listListener.Tracked())
+        rows += object.key.kind != kKindRoot;
+      FUZZ_CHECK(rows == list.RowCount());
+      FUZZ_CHECK(treeListener.TrackedCount() == tree.NodeCount());
+    }
     FUZZ_CHECK(treeControl.items.size() == tree.NodeCount());
     std::size_t nodes = 0;
     tree.ForEachNode([&](const TreeNode& node) {
@@ -54,8 +63,12 @@ struct ViewRig {
     });
     FUZZ_CHECK(nodes == tree.NodeCount());
     FUZZ_CHECK(listControl.rows.size() == list.RowCount());
-    for (std::size_t i = 0; i < list.RowCount(); ++i)
+    for (std::size_t i = 0; i < list.RowCount(); ++i) {
       FUZZ_CHECK(listControl.rows[i] == list.Row(i).cells);
+      FUZZ_CHECK(list.PositionOf(list.Row(i)) == i);
+      const ListRow* first = list.FindFirst(list.Row(i).key);
+      FUZZ_CHECK(first != nullptr && list.PositionOf(*first) <= i);
+    }
     int32_t processes = 0;
     for (const TrackedObject& object : status.Tracked())
       processes += object.key.kind == kKindProcess;
