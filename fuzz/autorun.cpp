@@ -88,6 +88,8 @@ void CheckRemove(StartupEntries& entries, int index, testing::FakeRegistry& regi
   lines.push_back(RemovedLine(row));
   FUZZ_CHECK(FileOf(files) == JoinCrLf(lines));
   FUZZ_CHECK(entries.RemovedLines() == lines);
+  // One line per removal, whatever the name and the command hold.
+  FUZZ_CHECK(SplitLines(*FileOf(files)).size() == lines.size());
 }
 
 void CheckAdd(StartupEntries& entries, const std::string& command,
