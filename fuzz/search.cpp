@@ -5,40 +5,13 @@
 
 #include "dialogs/search/search.h"
 #include "doubles/fake_platform.h"
+#include "doubles/fake_search_target.h"
 #include "fuzz_check.h"
 
 namespace orvane {
 namespace {
 
 constexpr std::string_view kTexts[] = {"", "notepad.exe", "NOTEPAD", "Note", "e", "\xC4\xE4"};
-
-struct Node {
-  std::string text;
-  ObjectKey key;
-};
-
-class Target : public SearchTarget {
- public:
-  std::vector<Node> nodes;
-  PinnedKeys pinned;
-  std::string heading;
-  std::vector<std::pair<std::string, int>> columns;
-  int clears = 0;
-
-  void ClearList() override { ++clears; }
-  PinnedKeys& Pinned() override { return pinned; }
-  void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override {
-    for (const Node& node : nodes) each(node.text, node.key);
-  }
-  void SetHeading(const std::string& text) override { heading = text; }
-  int ColumnCount() override { return static_cast<int>(columns.size()); }
-  void AddColumn(const std::string& caption, int width) override {
-    columns.emplace_back(caption, width);
-  }
-  void SetColumn(int index, const std::string& caption, int width) override {
-    columns.at(static_cast<std::size_t>(index)) = {caption, width};
-  }
-};
 
 }  // namespace
 }  // namespace orvane
@@ -49,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   SearchOptions options{in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool(), in.ConsumeBool(),
                         in.ConsumeBool()};
   const std::string text = fuzz::TextOrOneOf(in, kTexts);
-  Target target;
+  testing::FakeSearchTarget target;
   target.columns.resize(in.ConsumeIntegralInRange<std::size_t>(0, 8), {"old", 7});
   while (in.remaining_bytes() > 0 && target.nodes.size() < 64) {
     ObjectKey key{in.ConsumeIntegralInRange(-1, 6),
@@ -66,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const std::string searched = options.caseSensitive ? text : locale.Lower(text);
   std::vector<ObjectKey> found;
-  for (const Node& node : target.nodes) {
+  for (const testing::FakeSearchTarget::Node& node : target.nodes) {
     const std::string nodeText = options.caseSensitive ? node.text : locale.Lower(node.text);
     const bool textMatches =
         options.exact ? nodeText == searched
