@@ -7,8 +7,6 @@ namespace orvane {
 
 namespace {
 
-constexpr std::size_t kPalettesOffset = 16;
-
 class Writer {
  public:
   void Put(int32_t value) {

@@ -1,5 +1,6 @@
 #include "dialogs/autorun/autorun.h"
 
+#include <algorithm>
 #include <optional>
 #include <unordered_set>
 
@@ -36,7 +37,12 @@ std::vector<StartupEntry> BuildStartupList(Registry& registry, Locale& locale,
 }
 
 std::string RemovedLine(const StartupEntry& entry) {
-  return EditorPath(entry.rootKey, entry.keyPath) + "\\" + entry.valueName + " = " + entry.command;
+  std::string line =
+      EditorPath(entry.rootKey, entry.keyPath) + "\\" + entry.valueName + " = " + entry.command;
+  // Registry texts may hold line breaks; as blanks they leave the removal one line of the file.
+  std::replace_if(
+      line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return line;
 }
 
 std::string RemoveConfirmText(std::string_view command) {

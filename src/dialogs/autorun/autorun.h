@@ -50,7 +50,7 @@ std::vector<StartupEntry> BuildStartupList(Registry& registry, Locale& locale,
                                            const KnownPrograms& programs);
 
 // The line of "removed.dat" that records the entry's removal: the key as the registry editor
-// names it, the value's name, " = " and the command.
+// names it, the value's name, " = " and the command, with any line break in them as a blank.
 std::string RemovedLine(const StartupEntry& entry);
 std::string RemoveConfirmText(std::string_view command);
 // The error raised when a new value cannot be written.

@@ -75,6 +75,10 @@ TEST(Autorun, RemovedLineNamesTheKeyAsTheRegistryEditorShowsIt) {
   EXPECT_EQ(RemovedLine({"wow.exe", "Wow", kRunKey, kMachine32, 0}),
             "HKEY_LOCAL_MACHINE\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run\\"
             "Wow = wow.exe");
+  // Found by fuzzing: a line break in the registry's texts made one removal two lines.
+  EXPECT_EQ(
+      RemovedLine({"a.exe\r\n/b\rc\n", "T\no", kRunKey, kUser, 0}),
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\T o = a.exe  /b c ");
 }
 
 TEST_F(AutorunTest, RunStartsTheSelectedCommandOnly) {

@@ -12,17 +12,14 @@
 #include "doubles/fake_controls.h"
 #include "doubles/fake_files.h"
 #include "doubles/fake_platform.h"
+#include "doubles/fake_search_target.h"
 #include "snapshot/error.h"
 
 namespace orvane {
 namespace {
 
 using testing::FakeListControl;
-
-struct Node {
-  std::string text;
-  ObjectKey key;
-};
+using testing::FakeSearchTarget;
 
 ObjectKey Key(int32_t kind, uint32_t id) {
   return {kind,
@@ -33,38 +30,16 @@ ObjectKey Key(int32_t kind, uint32_t id) {
           kind == kKindWindow ? id : 0};
 }
 
-class FakeSearchTarget : public SearchTarget {
- public:
-  std::vector<Node> nodes;
-  PinnedKeys pinned;
-  std::string heading = "Processes running on the computer";
-  std::vector<std::pair<std::string, int>> columns;
-  int clears = 0;
-
-  void ClearList() override { ++clears; }
-  PinnedKeys& Pinned() override { return pinned; }
-  void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override {
-    for (const Node& n : nodes) each(n.text, n.key);
-  }
-  void SetHeading(const std::string& text) override { heading = text; }
-  int ColumnCount() override { return static_cast<int>(columns.size()); }
-  void AddColumn(const std::string& caption, int width) override {
-    columns.emplace_back(caption, width);
-  }
-  void SetColumn(int index, const std::string& caption, int width) override {
-    columns.at(static_cast<std::size_t>(index)) = {caption, width};
-  }
-
-  // The found keys' ids after the placeholder.
-  std::vector<uint32_t> Found() const {
-    std::vector<uint32_t> ids;
-    EXPECT_FALSE(pinned.empty());
-    if (pinned.empty()) return ids;
-    EXPECT_TRUE(KeyEquals(pinned.keys().front(), kSearchPlaceholderKey));
-    for (std::size_t i = 1; i < pinned.size(); ++i) ids.push_back(pinned.keys()[i].processId);
-    return ids;
-  }
-};
+// The found keys' ids after the placeholder.
+std::vector<uint32_t> Found(const FakeSearchTarget& target) {
+  std::vector<uint32_t> ids;
+  EXPECT_FALSE(target.pinned.empty());
+  if (target.pinned.empty()) return ids;
+  EXPECT_TRUE(KeyEquals(target.pinned.keys().front(), kSearchPlaceholderKey));
+  for (std::size_t i = 1; i < target.pinned.size(); ++i)
+    ids.push_back(target.pinned.keys()[i].processId);
+  return ids;
+}
 
 TEST(Search, MatchesByCaseExactnessKindAndNeverTheComputer) {
   testing::FakeLocale locale;
@@ -95,7 +70,7 @@ TEST(Search, MatchesByCaseExactnessKindAndNeverTheComputer) {
     SCOPED_TRACE(c.text);
     target.pinned.push_back(Key(kKindProcess, 99));  // a previous search is replaced
     RunSearch(target, locale, c.text, c.options);
-    EXPECT_EQ(target.Found(), c.found);
+    EXPECT_EQ(Found(target), c.found);
   }
   EXPECT_EQ(target.clears, static_cast<int>(std::size(cases)));
 }
