@@ -47,6 +47,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 
 !define MUI_COMPONENTSPAGE_TEXT_TOP "Orvane 2000 and its settings will be removed. Tick the box below to delete the list of the startup entries you removed as well."
+!define MUI_COMPONENTSPAGE_NODESC
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -123,7 +124,7 @@ Section "un.${PRODUCT}" UnSecProgram
 SectionEnd
 
 ; Off by default, and so kept by a silent uninstall: the user's record of what was removed.
-Section /o "un.The list of removed startup entries (removed.dat)" UnSecRemoved
+Section /o "un.Removed startup entries (removed.dat)" UnSecRemoved
   Delete "$INSTDIR\removed.dat"
 SectionEnd
 
