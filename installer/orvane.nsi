@@ -1,6 +1,6 @@
 ; The Orvane 2000 installer. scripts/package builds it:
 ;   makensis -DVERSION=3.10.1 -DARCH=x64 -DSTAGE=<folder> -DOUTFILE=<setup.exe> orvane.nsi
-; STAGE holds exactly what is installed (orvn2k.exe, tray.exe, help\).
+; with absolute paths; STAGE holds exactly what is installed (orvn2k.exe, tray.exe, help\).
 ;
 ; A per-user install by default, into the user's own programs folder: the program keeps its
 ; state files beside itself, and a standard user cannot write under Program Files.
@@ -13,7 +13,6 @@
 
 !include MUI2.nsh
 !include FileFunc.nsh
-!include LogicLib.nsh
 !include WinMessages.nsh
 
 !define PRODUCT "Orvane 2000"
