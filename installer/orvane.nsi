@@ -22,6 +22,7 @@
 !define MAIN_CLASS "TMainForm"
 !define MAIN_TITLE "Orvane 2000 Professional"
 !define TRAY_TITLE "ORVANE2000TRAYWINDOW"
+!define SYNCHRONIZE 0x00100000
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -52,20 +53,19 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "English"
 
 ; Asks every running copy of a window ($R0 class, $R1 title; empty matches any) to close, as
-; the user would, so that its files can be replaced or deleted; waits up to 5 seconds for each.
+; the user would, and waits up to 5 seconds for its process to end, so that its files can be
+; replaced or deleted. A window that stays open ends the search.
 !macro CLOSE_WINDOWS_FUNCTION UN
   Function ${UN}CloseWindows
     next:
       FindWindow $0 $R0 $R1
       StrCmp $0 0 done
+      System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r2) i'
+      System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r2) p .r3'
       SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
-      StrCpy $1 0
-    wait:
-      IsWindow $0 0 next
-      IntOp $1 $1 + 1
-      IntCmp $1 50 done
-      Sleep 100
-      Goto wait
+      System::Call 'kernel32::WaitForSingleObject(p r3, i 5000) i'
+      System::Call 'kernel32::CloseHandle(p r3) i'
+      IsWindow $0 done next
     done:
   FunctionEnd
 !macroend
