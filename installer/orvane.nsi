@@ -77,6 +77,9 @@ Section "${PRODUCT}" SecProgram
   StrCpy $R0 "${MAIN_CLASS}"
   StrCpy $R1 "${MAIN_TITLE}"
   Call CloseWindows
+  StrCpy $R0 ""
+  StrCpy $R1 "${TRAY_TITLE}"
+  Call CloseWindows
   SetOutPath "$INSTDIR"
   File /r "${STAGE}/*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
