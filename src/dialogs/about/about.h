@@ -7,11 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "version.h"
+
 namespace orvane {
 
-// The numbers the patch label is made of; the second and third are the major and minor
-// version.
-constexpr std::array<uint32_t, 3> kVersionNumbers{1, 3, 10};
+// The numbers the patch label is made of: the patch level, then the major and minor version.
+constexpr std::array<uint32_t, 3> kVersionNumbers{ORVANE_VERSION_PATCH, ORVANE_VERSION_MAJOR,
+                                                  ORVANE_VERSION_MINOR};
 
 constexpr char kHomePageAddress[] = "http://www.orvane.example/";
 constexpr char kMakerNotice[] = "Copyright (C) 2000 Orvane. All rights reserved.";

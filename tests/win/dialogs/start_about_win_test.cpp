@@ -181,8 +181,10 @@ UINT AboutItem(HMENU bar) {
     GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
     if (std::string(text) != "&Help") continue;
     HMENU help = GetSubMenu(bar, i);
-    GetMenuStringA(help, 0, text, sizeof text, MF_BYPOSITION);
-    if (std::string(text) == "&About") return GetMenuItemID(help, 0);
+    for (int j = 0; j < GetMenuItemCount(help); ++j) {
+      GetMenuStringA(help, static_cast<UINT>(j), text, sizeof text, MF_BYPOSITION);
+      if (std::string(text) == "&About") return GetMenuItemID(help, j);
+    }
   }
   return 0;
 }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 #include "app/win32/res/resource.h"
+#include "dialogs/about/about.h"
 #include "winui/gdi.h"
 #include "winui/image_list.h"
 #include "winui/message_loop.h"
@@ -72,6 +74,16 @@ TEST(ResourcesTest, VersionAndManifestAreThere) {
   std::string product;
   for (char c : std::string("Orvane 2000")) product += {c, '\0'};
   EXPECT_NE(version.find(product), std::string::npos);
+  // The fixed part carries the same numbers as the about box: major, minor, patch.
+  const std::size_t fixed = version.find("\xBD\x04\xEF\xFE");
+  ASSERT_NE(fixed, std::string::npos);
+  VS_FIXEDFILEINFO info{};
+  ASSERT_LE(fixed + sizeof info, version.size());
+  std::memcpy(&info, version.data() + fixed, sizeof info);
+  EXPECT_EQ(info.dwFileVersionMS, kVersionNumbers[1] << 16 | kVersionNumbers[2]);
+  EXPECT_EQ(info.dwFileVersionLS, kVersionNumbers[0] << 16);
+  EXPECT_EQ(info.dwProductVersionMS, info.dwFileVersionMS);
+  EXPECT_EQ(info.dwProductVersionLS, info.dwFileVersionLS);
   const std::string manifest = Resource(MAKEINTRESOURCEA(1), RT_MANIFEST);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
