@@ -125,7 +125,13 @@ void MainForm::ApplyRestoreStep(const RestoreStep& step) {
 
 void MainForm::SaveWorkspace() {
   Workspace workspace;
-  const RECT window = WindowRect();
+  // Closed from the taskbar while minimised, the window is off the screen; its restored place
+  // is the one to keep.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  const RECT window = IsIconic(*this) && GetWindowPlacement(*this, &placement)
+                          ? placement.rcNormalPosition
+                          : WindowRect();
   workspace.window = {window.left, window.top, window.right - window.left,
                       window.bottom - window.top};
   for (const Palette& palette : Palettes()) {

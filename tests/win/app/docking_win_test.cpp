@@ -153,6 +153,14 @@ TEST_F(Docking, PalettesDraggedOntoTheThinBarsGoSmallGrowTheBarsAndComeBackAfter
   DragGrip(PaletteId::kCommon, {list.left + 40, list.top + 60});
   EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
   EXPECT_EQ(SizeOf(form->DockBottom()).cy, 34);
+
+  // Reset Workspace brings Common back into DockBig, large, and hides and unchecks the others.
+  form->MenuResetWorkspaceClick();
+  EXPECT_EQ(GetParent(Palette(PaletteId::kCommon)), static_cast<HWND>(form->DockBig()));
+  EXPECT_FALSE(IsWindowVisible(form->FloatingHostOf(PaletteId::kCommon)));
+  EXPECT_EQ(SizeOf(*Palette(PaletteId::kCommon).Button("ToolCommon0Run")).cx, 48);
+  EXPECT_FALSE(Palette(PaletteId::kProcess).IsVisible());
+  EXPECT_FALSE(Checked(PaletteId::kProcess));
 }
 
 TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
