@@ -81,11 +81,13 @@ constexpr std::array kPalettes{
             kCommonButtons},
 };
 
+// The hidden palettes float, staggered over the main window's first place, so that showing one
+// from the View menu brings it up where it can be seen and dragged to a bar.
 constexpr std::array kDefaultArrangement{
-    PalettePlacement{PaletteId::kComputer, DockSite::kDockBig, 0, 0, false},
-    PalettePlacement{PaletteId::kProcess, DockSite::kDockBig, 0, 0, false},
-    PalettePlacement{PaletteId::kWindow, DockSite::kDockBig, 0, 0, false},
-    PalettePlacement{PaletteId::kGeneral, DockSite::kDockBig, 0, 0, false},
+    PalettePlacement{PaletteId::kComputer, DockSite::kFloating, 340, 260, false},
+    PalettePlacement{PaletteId::kProcess, DockSite::kFloating, 370, 300, false},
+    PalettePlacement{PaletteId::kWindow, DockSite::kFloating, 400, 340, false},
+    PalettePlacement{PaletteId::kGeneral, DockSite::kFloating, 430, 380, false},
     PalettePlacement{PaletteId::kCommon, DockSite::kDockBig, 0, 0, true},
 };
 

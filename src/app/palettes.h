@@ -90,7 +90,8 @@ enum class DockSite : int32_t { kFloating = 0, kDockBig = 1, kDockTop = 2, kDock
 constexpr int32_t kDockBarEmptyHeight = 4;
 constexpr int32_t kDockBarHeight = 34;
 
-// The default arrangement ("Reset Workspace"): only Common shown, in DockBig at 0, 0, large.
+// The arrangement of a first start: only Common shown, in DockBig at 0, 0, large; the others
+// hidden and floating.
 struct PalettePlacement {
   PaletteId id;
   DockSite site;

@@ -104,8 +104,7 @@ void MainForm::OnCreate() {
   CreatePalettes();
   boxes_.SetOwner(*this);
   starter_.SetOwner(*this);
-  // No saved workspace yet: the default arrangement.
-  MenuResetWorkspaceClick();
+  RestoreWorkspace();
   // Before the first tick, so the log sees the first cycle.
   CreateDialogs();
   SetTimer(kUpdateTimer, kUpdateInterval);
@@ -216,7 +215,8 @@ bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
 }
 
 bool MainForm::OnClose() {
-  // The collector is neither stopped nor waited for: the process ends with it.
+  // FormClose. The collector is neither stopped nor waited for: the process ends with it.
+  if (!terminating_) SaveWorkspace();
   return false;
 }
 

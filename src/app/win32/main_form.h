@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "app/docking.h"
 #include "app/palettes.h"
 #include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
+#include "app/win32/palette_dock.h"
 #include "app/win32/palette_window.h"
 #include "app/win32/program_start.h"
 #include "dialogs/about/win32/about_dlg.h"
@@ -69,6 +71,14 @@ enum MenuId : int {
   kMenuCommand = 1000,     // + Command
 };
 
+inline int CommandId(Command command) {
+  return kMenuCommand + static_cast<int>(command);
+}
+
+inline int PaletteMenuId(PaletteId id) {
+  return kMenuShowPalette + static_cast<int>(id);
+}
+
 class MainForm : public winui::WindowBase {
  public:
   // Construction: the executable's directory becomes the current directory, the
@@ -96,6 +106,9 @@ class MainForm : public winui::WindowBase {
   void ShowObjectInfo1Click();
   void ShowNavigationTree1Click();
   void ShowPaletteClick(PaletteId id);
+  // Lays out the palette's buttons for the place the arrangement gives it, docked in its bar or
+  // floating in its tool window, and shows or hides it.
+  void ToolEndDock(PaletteId id);
   void Addtraybaricon1Click();
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
   void TrapCTRLALTDEL1Click(int item);
@@ -112,6 +125,10 @@ class MainForm : public winui::WindowBase {
   PaletteWindow& PaletteOf(PaletteId id) { return palettes_[static_cast<std::size_t>(id)]; }
   winui::Panel& DockBig() { return dockBig_; }
   winui::Panel& DockTop() { return dockTop_; }
+  winui::Panel& DockBottom() { return dockBottom_; }
+  winui::Panel& DockCenter() { return dockCenter_; }
+  FloatingHost& FloatingHostOf(PaletteId id) { return hosts_[static_cast<std::size_t>(id)]; }
+  const PaletteArrangement& Arrangement() const { return arrangement_; }
   ObjectCommands& Commands() { return commands_; }
   Win32MessageBoxes& Boxes() { return boxes_; }
   winui::Panel& Bar() { return mainBar_; }
@@ -197,11 +214,16 @@ class MainForm : public winui::WindowBase {
   void CreatePalettes();
   HMENU BuildMenu();
   void SetMenuChecked(int id, bool checked);
-  // Lines up a bar's visible palettes from the left; a top or bottom bar is 34 high while it
-  // shows one and 4 while it shows none.
-  void ArrangeBar(DockSite site);
-  void ArrangeBars();
   winui::Panel& BarOf(DockSite site);
+  // The bars' heights and every palette's place, from the arrangement.
+  void ApplyArrangement();
+  void PaletteDrag(PaletteId id, DragPhase phase, POINT cursor);
+  Landing LandingFor(PaletteId id, POINT cursor);
+  // FormCreate's restore of "workspace.dat", or the default workspace without a whole file.
+  void RestoreWorkspace();
+  void ApplyRestoreStep(const RestoreStep& step);
+  // FormClose's save; a file that cannot be written keeps its old content.
+  void SaveWorkspace();
   void MainBarResize(int width);
   // Runs f with the tree's drawing held back and the list's new row count given once at the
   // end.
@@ -253,8 +275,11 @@ class MainForm : public winui::WindowBase {
   winui::ImageList glyphs24_;
   winui::ImageList glyphs32_;
   std::array<PaletteWindow, 5> palettes_;  // by PaletteId
-  std::array<DockSite, 5> sites_{};        // by PaletteId
-  HMENU menu_ = nullptr;                   // owned by the window
+  std::array<FloatingHost, 5> hosts_;      // by PaletteId: where each floats
+  PaletteArrangement arrangement_;         // where the palettes are, read by all that shows them
+  DropIndicator dropIndicator_;
+  POINT dragGrab_{};      // the cursor's offset from the dragged palette's top left
+  HMENU menu_ = nullptr;  // owned by the window
 
   // The view models and their listeners, served by the sink in this order: tree, list
   // filter, status.

@@ -8,14 +8,6 @@ namespace orvane::win32 {
 
 namespace {
 
-int CommandId(Command command) {
-  return kMenuCommand + static_cast<int>(command);
-}
-
-int PaletteMenuId(PaletteId id) {
-  return kMenuShowPalette + static_cast<int>(id);
-}
-
 void AppendCommand(HMENU menu, Command command, const char* caption) {
   AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(CommandId(command)), caption);
 }
@@ -83,55 +75,6 @@ HMENU MainForm::BuildMenu() {
   };
   accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
   return bar;
-}
-
-void MainForm::CreatePalettes() {
-  glyphs24_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_24, 24);
-  glyphs32_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_32, 32);
-  for (const Palette& palette : Palettes()) {
-    const auto index = static_cast<std::size_t>(palette.id);
-    // Until palettes can be dragged, the Common palette lives in the big bar and the others
-    // appear in the top bar when the View menu shows them.
-    sites_[index] = palette.id == PaletteId::kCommon ? DockSite::kDockBig : DockSite::kDockTop;
-    palettes_[index].Create(BarOf(sites_[index]), palette, glyphs24_, glyphs32_,
-                            [this](Command command) { RunCommand(command); });
-  }
-}
-
-winui::Panel& MainForm::BarOf(DockSite site) {
-  switch (site) {
-    case DockSite::kDockTop:
-      return dockTop_;
-    case DockSite::kDockBottom:
-      return dockBottom_;
-    default:
-      return dockBig_;
-  }
-}
-
-void MainForm::ArrangeBar(DockSite site) {
-  winui::Panel& bar = BarOf(site);
-  bool any = false;
-  int left = 0;
-  for (std::size_t i = 0; i < palettes_.size(); ++i) {
-    if (sites_[i] != site || !palettes_[i].IsVisible()) continue;
-    any = true;
-    const int32_t height = site == DockSite::kDockBig ? 51 : kDockBarHeight;
-    palettes_[i].LayOut(LayoutFor(height, false));
-    const RECT r = palettes_[i].RectInParent();
-    palettes_[i].Move(left, 0, r.right - r.left, r.bottom - r.top);
-    left += r.right - r.left;
-  }
-  if (site != DockSite::kDockBig) {
-    layout_.SetSize(bar, any ? kDockBarHeight : kDockBarEmptyHeight);
-    layout_.Apply();
-  }
-}
-
-void MainForm::ArrangeBars() {
-  ArrangeBar(DockSite::kDockBig);
-  ArrangeBar(DockSite::kDockTop);
-  ArrangeBar(DockSite::kDockBottom);
 }
 
 bool MainForm::MenuChecked(int id) const {
@@ -222,30 +165,6 @@ void MainForm::ShowNavigationTree1Click() {
   viewObjectTreeTV_.Show(show);
   splitter2_.Show(show);
   dockCenter_.Layout().Apply();
-}
-
-void MainForm::ShowPaletteClick(PaletteId id) {
-  const int item = PaletteMenuId(id);
-  const bool show = !MenuChecked(item);
-  SetMenuChecked(item, show);
-  PaletteOf(id).Show(show);
-  ArrangeBar(sites_[static_cast<std::size_t>(id)]);
-}
-
-void MainForm::MenuResetWorkspaceClick() {
-  // Only the Common palette, in the big bar with large buttons; the four others hidden and
-  // their View items unchecked so that every check mark matches its palette.
-  for (PaletteId id :
-       {PaletteId::kGeneral, PaletteId::kProcess, PaletteId::kWindow, PaletteId::kComputer}) {
-    PaletteOf(id).Show(false);
-    SetMenuChecked(PaletteMenuId(id), false);
-  }
-  ArrangeBars();
-  if (!MenuChecked(kMenuShowObjectInfo)) ShowObjectInfo1Click();
-  dockCenter_.Layout().SetSize(viewObjectTreeTV_, kDefaultTreeWidth);
-  dockCenter_.Layout().Apply();
-  rightCenter_.Layout().SetSize(viewObjectInfoRE_, kDefaultInfoHeight);
-  rightCenter_.Layout().Apply();
 }
 
 bool MainForm::Host::NavigationTreeFocused() {

@@ -1,5 +1,9 @@
 #include "app/win32/palette_window.h"
 
+#include <windowsx.h>
+
+#include "app/docking.h"
+
 namespace orvane::win32 {
 
 namespace {
@@ -15,6 +19,7 @@ void PaletteWindow::Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24
   palette_ = &palette;
   glyphs24_ = glyphs24;
   glyphs32_ = glyphs32;
+  brush_.Reset(::CreateSolidBrush(PaletteColour()));
   winui::Panel::Create({.parent = bar, .background = PaletteColour()});
   int id = 1;
   for (const PaletteButton& button : palette.buttons) {
@@ -30,21 +35,24 @@ void PaletteWindow::Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24
     tool->onClick = [onCommand, command] { onCommand(command); };
     buttons_.push_back(std::move(tool));
   }
-  LayOut(PaletteLayout::kLarge);
+  LayOut(PaletteLayout::kLarge, true);
 }
 
-void PaletteWindow::LayOut(PaletteLayout layout) {
+void PaletteWindow::LayOut(PaletteLayout layout, bool docked) {
   layout_ = layout;
+  docked_ = docked;
+  const int grip = docked ? kGripWidth : 0;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const ButtonPlace place = PlaceButton(*shown_[i], static_cast<int32_t>(i), layout);
     winui::ToolButton& button = *buttons_[i];
     button.SetImage(layout == PaletteLayout::kLarge ? glyphs32_ : glyphs24_, shown_[i]->glyph);
     button.SetCaption(std::string(place.caption));
-    button.Move(place.left, place.top, place.size, place.size);
+    button.Move(grip + place.left, place.top, place.size, place.size);
   }
   const int32_t size = ButtonSize(layout);
   Move(RectInParent().left, RectInParent().top,
-       PaletteWidth(static_cast<int32_t>(buttons_.size()), layout), size);
+       grip + PaletteWidth(static_cast<int32_t>(buttons_.size()), layout), size);
+  Invalidate();
 }
 
 winui::ToolButton* PaletteWindow::Button(std::string_view name) {
@@ -52,6 +60,43 @@ winui::ToolButton* PaletteWindow::Button(std::string_view name) {
     if (shown_[i]->name == name) return buttons_[i].get();
   }
   return nullptr;
+}
+
+bool PaletteWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (docked_ && msg == WM_LBUTTONDOWN && GET_X_LPARAM(lp) < kGripWidth) {
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    ::ClientToScreen(*this, &at);
+    drag.Begin(*this, at);
+    result = 0;
+    return true;
+  }
+  if (drag.Handle(*this, msg, lp)) {
+    result = 0;
+    return true;
+  }
+  if (msg == WM_SETCURSOR && docked_ && LOWORD(lp) == HTCLIENT) {
+    POINT at;
+    ::GetCursorPos(&at);
+    ::ScreenToClient(*this, &at);
+    if (at.x < kGripWidth) {
+      ::SetCursor(::LoadCursor(nullptr, IDC_SIZEALL));
+      result = TRUE;
+      return true;
+    }
+  }
+  if (winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
+  return winui::Panel::OnMessage(msg, wp, lp, result);
+}
+
+void PaletteWindow::Paint(HDC dc) {
+  const RECT r = ClientRect();
+  ::FillRect(dc, &r, brush_);
+  if (!docked_) return;
+  // Two raised ridges, as docking toolbars mark the handle they are dragged by.
+  for (int x : {2, 5}) {
+    RECT ridge{x, 2, x + 3, r.bottom - 2};
+    ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
+  }
 }
 
 }  // namespace orvane::win32

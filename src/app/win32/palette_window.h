@@ -1,12 +1,14 @@
 #pragma once
 // A tool palette: a panel of flat buttons, glyph above caption in the large layout and glyph
-// alone in the small one, sized to its buttons.
+// alone in the small one, sized to its buttons. Docked, a grip strip at its left drags it.
 
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/palettes.h"
+#include "app/win32/palette_dock.h"
+#include "winui/gdi.h"
 #include "winui/panel.h"
 #include "winui/tool_button.h"
 
@@ -18,21 +20,31 @@ class PaletteWindow : public winui::Panel {
   void Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24, HIMAGELIST glyphs32,
               std::function<void(Command)> onCommand);
 
-  // Places the buttons for the layout and sizes the palette to them.
-  void LayOut(PaletteLayout layout);
+  // Places the buttons for the layout, after the grip when docked, and sizes the palette to
+  // them.
+  void LayOut(PaletteLayout layout, bool docked);
   PaletteLayout CurrentLayout() const { return layout_; }
   const Palette& Definition() const { return *palette_; }
   // The button with this component name, or nullptr (buttons not built yet are absent).
   winui::ToolButton* Button(std::string_view name);
   std::size_t ButtonCount() const { return buttons_.size(); }
 
+  DragTracker drag;  // grip drags
+
+ protected:
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
  private:
+  void Paint(HDC dc);
+
   const Palette* palette_ = nullptr;  // not owned: static data
   HIMAGELIST glyphs24_ = nullptr;     // not owned
   HIMAGELIST glyphs32_ = nullptr;     // not owned
   std::vector<const PaletteButton*> shown_;
   std::vector<std::unique_ptr<winui::ToolButton>> buttons_;  // owned, in the order of shown_
   PaletteLayout layout_ = PaletteLayout::kLarge;
+  bool docked_ = true;
+  winui::Brush brush_;  // owned: the background
 };
 
 }  // namespace orvane::win32

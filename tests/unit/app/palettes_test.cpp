@@ -54,7 +54,11 @@ TEST(Palettes, LayoutsAndTheDefaultArrangement) {
 
   int shown = 0;
   for (const PalettePlacement& p : DefaultArrangement()) {
-    if (!p.visible) continue;
+    // Hidden ones float, to come up where they can be seen when the View menu shows them.
+    if (!p.visible) {
+      EXPECT_EQ(p.site, DockSite::kFloating);
+      continue;
+    }
     ++shown;
     EXPECT_EQ(p.id, PaletteId::kCommon);
     EXPECT_EQ(p.site, DockSite::kDockBig);

@@ -73,12 +73,13 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   EXPECT_EQ(SizeOf(form->Tree()).cx, 200);
   EXPECT_EQ(SizeOf(form->Info()).cy, 100);
 
-  // Shown from the View menu, a palette lands in the thin top bar with small buttons.
+  // Shown from the View menu, a palette first floats with small buttons; the bars stay thin.
   SendMessageA(*form, WM_COMMAND, win32::kMenuShowPalette + static_cast<int>(PaletteId::kProcess),
                0);
   win32::PaletteWindow& process = form->PaletteOf(PaletteId::kProcess);
   EXPECT_TRUE(process.IsVisible());
-  EXPECT_EQ(SizeOf(form->DockTop()).cy, 34);
+  EXPECT_EQ(GetParent(process), static_cast<HWND>(form->FloatingHostOf(PaletteId::kProcess)));
+  EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
   winui::ToolButton* inc = process.Button("ToolProcess0Inc");
   ASSERT_NE(inc, nullptr);
   EXPECT_EQ(inc->Caption(), "");
@@ -86,7 +87,7 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   EXPECT_EQ(SizeOf(process).cx, static_cast<LONG>(32 * process.ButtonCount()));
   form->ShowPaletteClick(PaletteId::kProcess);
   EXPECT_FALSE(process.IsVisible());
-  EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
+  EXPECT_FALSE(IsWindowVisible(form->FloatingHostOf(PaletteId::kProcess)));
 
   // The views: the information box goes and comes back; Reset Workspace brings it back too.
   form->ShowObjectInfo1Click();

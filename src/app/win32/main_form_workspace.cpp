@@ -1,0 +1,165 @@
+// "workspace.dat": restored when the main window is created, written when it closes.
+#include <vector>
+
+#include "app/win32/main_form.h"
+#include "snapshot/error.h"
+
+namespace orvane::win32 {
+
+namespace {
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& r = info.rcWork;
+    reinterpret_cast<std::vector<Rect>*>(data)->push_back(
+        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
+}
+
+int SettingMenuId(SettingItem item) {
+  switch (item) {
+    case SettingItem::kAskBeforeTerminate:
+      return CommandId(Command::kAskBefore1);
+    case SettingItem::kShowNavigationTree:
+      return kMenuShowNavigationTree;
+    case SettingItem::kShowObjectInfo:
+      return kMenuShowObjectInfo;
+    case SettingItem::kTrapCtrlAltDel:
+      return kMenuTrapCtrlAltDel;
+    case SettingItem::kTrapCtrlAltShift:
+      return kMenuTrapCtrlAltShift;
+    case SettingItem::kTrapLeftShiftRightShift:
+      return kMenuTrapShiftShift;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void MainForm::RestoreWorkspace() {
+  const std::optional<Workspace> read = ReadWorkspace(files_);
+  if (!read) {
+    MenuResetWorkspaceClick();
+    return;
+  }
+  // The monitors may have changed since the file was written: what would show on none of them
+  // comes onto the nearest.
+  std::vector<Rect> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&monitors));
+  ScreenFacts screen{.monitors = monitors,
+                     .minWindowWidth = GetSystemMetrics(SM_CXMINTRACK),
+                     .minWindowHeight = GetSystemMetrics(SM_CYMINTRACK)};
+  for (const Palette& palette : Palettes()) {
+    const SIZE outer = FloatingHost::OuterSize(PaletteWidthAt(palette.id, DockSite::kFloating),
+                                               PaletteHeightAt(DockSite::kFloating));
+    screen.floatingWidths[static_cast<std::size_t>(palette.id)] = outer.cx;
+    screen.floatingHeights[static_cast<std::size_t>(palette.id)] = outer.cy;
+  }
+  // Every palette shows at start, as its View item is checked; the file hides those it records
+  // hidden.
+  for (const Palette& palette : Palettes()) arrangement_.SetVisible(palette.id, true);
+  for (const RestoreStep& step : RestoreSteps(KeepReachable(*read, screen))) ApplyRestoreStep(step);
+}
+
+void MainForm::ApplyRestoreStep(const RestoreStep& step) {
+  const PalettePlacement& place = arrangement_.Of(step.palette);
+  switch (step.action) {
+    case RestoreAction::kSetWindowRect:
+      Move(step.rect.left, step.rect.top, step.rect.width, step.rect.height);
+      return;
+    case RestoreAction::kHideDockBars:
+    case RestoreAction::kShowDockBars: {
+      const bool show = step.action == RestoreAction::kShowDockBars;
+      for (HWND bar : {dockBig_.Handle(), dockTop_.Handle(), dockBottom_.Handle()})
+        ShowWindow(bar, show ? SW_SHOW : SW_HIDE);
+      if (show) ApplyArrangement();
+      return;
+    }
+    case RestoreAction::kFloat:
+      arrangement_.Float(step.palette, place.left, place.top);
+      return;
+    case RestoreAction::kDock:
+      arrangement_.Dock(step.palette, step.site, place.left, place.top);
+      return;
+    case RestoreAction::kLayOutButtons:
+      ToolEndDock(step.palette);
+      return;
+    case RestoreAction::kHidePalette:
+      arrangement_.SetVisible(step.palette, false);
+      SetMenuChecked(PaletteMenuId(step.palette), false);
+      ToolEndDock(step.palette);
+      return;
+    case RestoreAction::kSetDockedPosition:
+    case RestoreAction::kSetFloatingPosition:
+      arrangement_.SetPosition(step.palette, step.rect.left, step.rect.top);
+      ToolEndDock(step.palette);
+      return;
+    case RestoreAction::kSetTreeWidth:
+      dockCenter_.Layout().SetSize(viewObjectTreeTV_, step.value);
+      dockCenter_.Layout().Apply();
+      return;
+    case RestoreAction::kSetInfoHeight:
+      rightCenter_.Layout().SetSize(viewObjectInfoRE_, step.value);
+      rightCenter_.Layout().Apply();
+      return;
+    case RestoreAction::kSetCheck: {
+      const int item = SettingMenuId(step.item);
+      // The view items show or hide their view with the check mark, as their clicks do.
+      if (step.item == SettingItem::kShowNavigationTree) {
+        if (MenuChecked(item) != step.checked) ShowNavigationTree1Click();
+      } else if (step.item == SettingItem::kShowObjectInfo) {
+        if (MenuChecked(item) != step.checked) ShowObjectInfo1Click();
+      } else {
+        SetMenuChecked(item, step.checked);
+      }
+      return;
+    }
+    case RestoreAction::kApplyTraps:
+      TrapCTRLALTDEL1Click(0);
+      return;
+  }
+}
+
+void MainForm::SaveWorkspace() {
+  Workspace workspace;
+  // Closed from the taskbar while minimised, the window is off the screen; its restored place
+  // is the one to keep.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  const RECT window = IsIconic(*this) && GetWindowPlacement(*this, &placement)
+                          ? placement.rcNormalPosition
+                          : WindowRect();
+  workspace.window = {window.left, window.top, window.right - window.left,
+                      window.bottom - window.top};
+  for (const Palette& palette : Palettes()) {
+    const auto index = static_cast<std::size_t>(palette.id);
+    PalettePlacement place = arrangement_.Of(palette.id);
+    // The system menu's Move can take a floating window elsewhere than a drag left it.
+    if (place.site == DockSite::kFloating) {
+      const RECT host = hosts_[index].WindowRect();
+      place.left = host.left;
+      place.top = host.top;
+    }
+    workspace.palettes[index] = place;
+  }
+  WorkspaceSettings& s = workspace.settings;
+  s.treeWidth = dockCenter_.Layout().GetSize(viewObjectTreeTV_);
+  s.infoHeight = rightCenter_.Layout().GetSize(viewObjectInfoRE_);
+  s.askBeforeTerminate = MenuChecked(CommandId(Command::kAskBefore1));
+  s.showNavigationTree = MenuChecked(kMenuShowNavigationTree);
+  s.showObjectInfo = MenuChecked(kMenuShowObjectInfo);
+  s.addTrayIcon = MenuChecked(kMenuAddTrayIcon);
+  s.trapCtrlAltDel = MenuChecked(kMenuTrapCtrlAltDel);
+  s.trapCtrlAltShift = MenuChecked(kMenuTrapCtrlAltShift);
+  s.trapLeftShiftRightShift = MenuChecked(kMenuTrapShiftShift);
+  try {
+    WriteWorkspace(files_, workspace);
+  } catch (const Error&) {
+    // The program closes all the same; the whole-file replace left the old file as it was.
+  }
+}
+
+}  // namespace orvane::win32
