@@ -134,7 +134,8 @@ bool NtQuerySource::Query() {
 }
 
 void NtQuerySource::EnumProcesses(const std::function<void(const ProcessEntry&)>& each) {
-  if (!Query()) {
+  threadsPending_ = Query();
+  if (!threadsPending_) {
     ToolhelpSource::EnumProcesses(each);
     return;
   }
@@ -145,7 +146,9 @@ void NtQuerySource::EnumProcesses(const std::function<void(const ProcessEntry&)>
 }
 
 void NtQuerySource::EnumThreads(const std::function<void(const ThreadEntry&)>& each) {
-  if (!Query()) {
+  const bool pending = threadsPending_;
+  threadsPending_ = false;
+  if (!pending && !Query()) {
     ToolhelpSource::EnumThreads(each);
     return;
   }

@@ -1,7 +1,7 @@
 #pragma once
-// The snapshot source the program uses: processes and threads from one system query each
-// (NtQuerySystemInformation), which costs a fraction of the tool-help snapshots' per-entry
-// calls; the rest, and the fallback when the query fails, is the tool-help source.
+// The snapshot source the program uses: processes and threads from one system query per
+// cycle (NtQuerySystemInformation), which costs a fraction of the tool-help snapshots'
+// per-entry calls; the rest, and the fallback when the query fails, is the tool-help source.
 
 #include <cstdint>
 #include <vector>
@@ -19,7 +19,10 @@ class NtQuerySource : public ToolhelpSource {
   // toolhelpOnly: every pass through the tool-help snapshots.
   explicit NtQuerySource(bool toolhelpOnly = ToolhelpRequested());
 
-  // The same entries, fields and order as the tool-help snapshots of the same moment.
+  // The same entries, fields and order as the tool-help snapshots of the same moment. One
+  // query serves a process pass and the thread pass right after it: the system gives both at
+  // once, and under Wine a query costs time in proportion to the threads. A thread pass on
+  // its own queries afresh.
   void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) override;
   void EnumThreads(const std::function<void(const ThreadEntry&)>& each) override;
 
@@ -30,6 +33,7 @@ class NtQuerySource : public ToolhelpSource {
   using QueryFunction = long(__stdcall*)(int, void*, unsigned long, unsigned long*);
   QueryFunction query_ = nullptr;  // null: tool-help only
   std::vector<uint64_t> buffer_;   // kept between passes; 8-byte aligned for the records
+  bool threadsPending_ = false;    // buffer_ holds a process pass's answer for the thread pass
 };
 
 }  // namespace orvane::win32
