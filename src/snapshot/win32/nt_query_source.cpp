@@ -92,9 +92,8 @@ void Walk(const std::vector<uint64_t>& buffer, Each&& each) {
   for (;;) {
     if (size - at < sizeof(ProcessInformation)) return;
     const auto* process = reinterpret_cast<const ProcessInformation*>(base + at);
-    const std::size_t threadBytes =
-        static_cast<std::size_t>(process->threadCount) * sizeof(ThreadInformation);
-    if (size - at - sizeof(ProcessInformation) < threadBytes) return;
+    const std::size_t room = (size - at - sizeof(ProcessInformation)) / sizeof(ThreadInformation);
+    if (process->threadCount > room) return;
     each(*process, reinterpret_cast<const ThreadInformation*>(process + 1));
     const std::size_t next = process->nextEntryOffset;
     if (next == 0 || next > size - at) return;
