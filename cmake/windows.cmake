@@ -79,6 +79,11 @@ target_link_libraries(cycle_bench PRIVATE orvane_win32)
 add_executable(gui_bench bench/win/gui_bench.cpp ${ORVANE_RESOURCES})
 target_link_libraries(gui_bench PRIVATE orvane_win32)
 
+# Starts the helper load and steers the running program for scripts/load.
+add_executable(load_control bench/win/load_control.cpp)
+target_link_libraries(load_control PRIVATE orvane_win32)
+add_dependencies(load_control test_window)
+
 # The event log's cost per cycle on the GUI thread (run by hand under Wine and Xvfb).
 add_executable(log_bench bench/win/log_bench.cpp)
 target_link_libraries(log_bench PRIVATE orvane_win32)

@@ -81,6 +81,11 @@ class TreeView : public Control {
   }
 
   HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
+  // The rows in view: the first, the one below a row, how many fit whole, their height.
+  HTREEITEM FirstVisible() const { return Next(nullptr, TVGN_FIRSTVISIBLE); }
+  HTREEITEM NextVisible(HTREEITEM item) const { return Next(item, TVGN_NEXTVISIBLE); }
+  int VisibleCount() const { return static_cast<int>(SendMessage(TVM_GETVISIBLECOUNT)); }
+  int ItemHeight() const { return static_cast<int>(SendMessage(TVM_GETITEMHEIGHT)); }
   void Select(HTREEITEM item) {
     SendMessage(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
   }

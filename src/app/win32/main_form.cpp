@@ -32,7 +32,7 @@ std::string ExecutablePath() {
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
-    : arguments_(std::move(arguments)), source_(source ? *source : toolhelp_) {
+    : arguments_(std::move(arguments)), source_(source ? *source : systemSource_) {
   appDirectory_ = DirectoryOf(ExecutablePath());
   SetCurrentDirectoryA(appDirectory_.c_str());
 

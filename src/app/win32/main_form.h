@@ -27,9 +27,9 @@
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/record_sink.h"
+#include "snapshot/win32/nt_query_source.h"
 #include "snapshot/win32/object_control.h"
 #include "snapshot/win32/system_services.h"
-#include "snapshot/win32/toolhelp_source.h"
 #include "snapshot/win32/window_dispatcher.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
@@ -246,7 +246,7 @@ class MainForm : public winui::WindowBase {
   Win32Locale locale_;
   Win32Clock clock_;
   Win32Registry registry_;
-  ToolhelpSource toolhelp_;
+  NtQuerySource systemSource_;
   SnapshotSource& source_;  // not owned
   TrayShared tray_;
   KnownPrograms programs_{locale_};

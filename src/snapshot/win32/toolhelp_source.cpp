@@ -79,9 +79,13 @@ void ToolhelpSource::EnumWindows(const std::function<void(const WindowEntry&)>& 
     entry.top = rect.top;
     entry.right = rect.right;
     entry.bottom = rect.bottom;
-    entry.visible = IsWindowVisible(hwnd) != FALSE;
-    entry.iconic = IsIconic(hwnd) != FALSE;
-    entry.zoomed = IsZoomed(hwnd) != FALSE;
+    // One style read stands for IsWindowVisible, IsIconic and IsZoomed: for a top-level window
+    // they test exactly these bits (its parent, the desktop, is always visible), and each is a
+    // call to the window server under Wine. A vanished window reads 0, as the three would.
+    const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    entry.visible = (style & WS_VISIBLE) != 0;
+    entry.iconic = (style & WS_MINIMIZE) != 0;
+    entry.zoomed = (style & WS_MAXIMIZE) != 0;
     each(entry);
   }
 }

@@ -26,8 +26,7 @@ void TreeViewControl::NodeRemoved(TreeNode& node) {
 void TreeViewControl::ReleaseRedraw() {
   if (holds_ == 0 || --holds_ > 0 || !quiet_) return;
   quiet_ = false;
-  tree_.SetRedraw(true);
-  tree_.Invalidate();
+  RepaintChangedRows();
 }
 
 void TreeViewControl::QuietFor(const TreeNode* parent) {
@@ -36,7 +35,52 @@ void TreeViewControl::QuietFor(const TreeNode* parent) {
     if (!tree_.IsExpanded(ItemOf(*at))) return;
   }
   quiet_ = true;
+  shown_ = ShownRows();
+  refilled_.clear();
   tree_.SetRedraw(false);
+}
+
+std::vector<TreeRowShape> TreeViewControl::ShownRows() const {
+  std::vector<TreeRowShape> rows;
+  const HTREEITEM selected = tree_.Selected();
+  // The last row may show in part.
+  const int count = tree_.VisibleCount() + 1;
+  for (HTREEITEM item = tree_.FirstVisible(); item && static_cast<int>(rows.size()) < count;
+       item = tree_.NextVisible(item)) {
+    TreeRowShape row{reinterpret_cast<uintptr_t>(item), 0};
+    if (tree_.FirstChild(item)) row.lines |= 1;
+    if (tree_.IsExpanded(item)) row.lines |= 2;
+    if (item == selected) row.lines |= 4;
+    int bit = 3;
+    for (HTREEITEM at = item; at && bit < 32; at = tree_.ParentOf(at), ++bit) {
+      if (tree_.NextSibling(at)) row.lines |= 1u << bit;
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+void TreeViewControl::RepaintChangedRows() {
+  // Drawing on makes the control invalidate all of itself. What was invalid before (uncovered,
+  // or a row repainted) is kept, the rest dropped, and the changed rows added.
+  HRGN pending = CreateRectRgn(0, 0, 0, 0);
+  const bool hadPending = GetUpdateRgn(tree_, pending, FALSE) > NULLREGION;
+  tree_.SetRedraw(true);
+  ValidateRect(tree_, nullptr);
+  if (hadPending) InvalidateRgn(tree_, pending, TRUE);
+  DeleteObject(pending);
+  const std::vector<int> rows = RowsToRepaint(shown_, ShownRows(), refilled_);
+  if (!rows.empty()) {
+    const int height = tree_.ItemHeight();
+    RECT client{};
+    GetClientRect(tree_, &client);
+    for (int row : rows) {
+      const RECT r{client.left, row * height, client.right, (row + 1) * height};
+      InvalidateRect(tree_, &r, TRUE);
+    }
+  }
+  shown_.clear();
+  refilled_.clear();
 }
 
 void TreeViewControl::NodeRefilled(TreeNode& node) {
@@ -47,7 +91,13 @@ void TreeViewControl::NodeRefilled(TreeNode& node) {
   if (tree_.GetStateImage(item) != node.content.stateImage) {
     tree_.SetStateImage(item, node.content.stateImage);
   }
-  tree_.RedrawItem(item);
+  // While the tree does not draw, its item positions are not kept up: the row is found when
+  // drawing resumes.
+  if (quiet_) {
+    refilled_.push_back(reinterpret_cast<uintptr_t>(item));
+  } else {
+    tree_.RedrawItem(item);
+  }
 }
 
 std::string_view TreeViewControl::ItemText(LPARAM param) const {

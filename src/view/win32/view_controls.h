@@ -10,6 +10,7 @@
 #include "view/list_model.h"
 #include "view/status_listener.h"
 #include "view/tree_model.h"
+#include "view/tree_rows.h"
 #include "winui/list_view.h"
 #include "winui/status_bar.h"
 #include "winui/tree_view.h"
@@ -32,9 +33,9 @@ class TreeViewControl : public TreeControl, public winui::TreeItemSource {
   std::string_view ItemText(LPARAM param) const override;
 
   // Between the two, the tree view stops drawing at the first node added or removed under
-  // unfolded nodes, and draws again, all of it, at the last release: while drawing, it
-  // repaints all of itself for each such node. Changes under folded nodes leave it drawing.
-  // Nested pairs count once.
+  // unfolded nodes, and draws again at the last release: while drawing, it repaints all of
+  // itself for each such node. At the release only the rows in view that changed are
+  // repainted. Changes under folded nodes leave it drawing. Nested pairs count once.
   void HoldRedraw() { ++holds_; }
   void ReleaseRedraw();
 
@@ -48,10 +49,15 @@ class TreeViewControl : public TreeControl, public winui::TreeItemSource {
   // While held, stops the drawing for a change among parent's children (null: the top level)
   // if they are shown.
   void QuietFor(const TreeNode* parent);
+  // The rows in view, top to bottom, with what the control draws beside their texts.
+  std::vector<TreeRowShape> ShownRows() const;
+  void RepaintChangedRows();
 
   winui::TreeView& tree_;  // not owned
   int holds_ = 0;
-  bool quiet_ = false;  // drawing is off until the last release
+  bool quiet_ = false;               // drawing is off until the last release
+  std::vector<TreeRowShape> shown_;  // the rows in view when drawing went off
+  std::vector<uintptr_t> refilled_;  // items whose text or image changed meanwhile
 };
 
 // Serves an owner-data list view from the model: the list view keeps only the row count and

@@ -261,5 +261,37 @@ TEST(LocaleWin, LowerCasesWithTheAnsiCodePageAndTheClockRendersDateAndTime) {
   EXPECT_GT(now.size(), 8u);
 }
 
+TEST(SnapshotWindowsWin, ShowStatesReadFromTheStyleAgreeWithTheWindowQueries) {
+  struct Case {
+    const char* title;
+    int show;
+  } cases[] = {{"Orvane state normal", SW_SHOWNORMAL},
+               {"Orvane state hidden", SW_HIDE},
+               {"Orvane state minimised", SW_SHOWMINIMIZED},
+               {"Orvane state maximised", SW_SHOWMAXIMIZED},
+               {"Orvane state hidden minimised", SW_MINIMIZE}};
+  std::vector<HWND> windows;
+  for (const Case& c : cases) {
+    HWND w = CreateWindowA("STATIC", c.title, WS_OVERLAPPEDWINDOW, 60, 60, 300, 200, nullptr,
+                           nullptr, nullptr, nullptr);
+    ShowWindow(w, c.show);
+    if (c.show == SW_MINIMIZE) ShowWindow(w, SW_HIDE);
+    windows.push_back(w);
+  }
+  int seen = 0;
+  win32::ToolhelpSource source;
+  source.EnumWindows([&](const WindowEntry& e) {
+    for (HWND w : windows) {
+      if (e.handle != win32::HandleWord(w)) continue;
+      ++seen;
+      EXPECT_EQ(e.visible, IsWindowVisible(w) != FALSE) << e.title;
+      EXPECT_EQ(e.iconic, IsIconic(w) != FALSE) << e.title;
+      EXPECT_EQ(e.zoomed, IsZoomed(w) != FALSE) << e.title;
+    }
+  });
+  EXPECT_EQ(seen, 5);
+  for (HWND w : windows) DestroyWindow(w);
+}
+
 }  // namespace
 }  // namespace orvane
