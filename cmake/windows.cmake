@@ -84,3 +84,14 @@ target_link_libraries(orvn2k PRIVATE orvane_win32)
 # printer queue (not one of the tests).
 add_executable(print_probe tests/win/print/print_probe.cpp)
 target_link_libraries(print_probe PRIVATE orvane_win32)
+
+# The tray companion, shipped beside the program.
+add_executable(tray WIN32 src/tray/companion/tray_main.cpp src/tray/companion/tray.rc)
+target_link_libraries(tray PRIVATE orvane_win32)
+
+# The help document and its pictures, beside the program as "help\index.html".
+add_custom_target(help_files ALL
+                  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help
+                          ${CMAKE_BINARY_DIR}/help)
+add_dependencies(orvn2k tray help_files)
+add_dependencies(win_tests tray help_files)

@@ -16,6 +16,10 @@ class Registry;
 constexpr std::string_view kTrayExeName = "tray.exe";
 // The title of the companion's top-level window; WM_CLOSE to it ends the companion.
 constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
+// The window class of the program's main window, which the companion brings to the front.
+constexpr std::string_view kMainWindowClass = "TMainForm";
+// The program's executable, beside the companion.
+constexpr std::string_view kProgramExeName = "orvn2k.exe";
 // The companion's settings file, beside both programs.
 constexpr std::string_view kTrayDataFile = "tray.dat";
 // The companion's value in the Run key: the program's directory followed by kTrayExeName.

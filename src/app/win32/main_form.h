@@ -11,6 +11,7 @@
 
 #include "app/commands.h"
 #include "app/palettes.h"
+#include "app/tray_settings.h"
 #include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_window.h"
@@ -197,6 +198,8 @@ class MainForm : public winui::WindowBase {
   void CreatePalettes();
   HMENU BuildMenu();
   void SetMenuChecked(int id, bool checked);
+  TrayMenuChecks TrayChecks() const;
+  void SetTrayChecks(const TrayMenuChecks& checks);
   // Lines up a bar's visible palettes from the left; a top or bottom bar is 34 high while it
   // shows one and 4 while it shows none.
   void ArrangeBar(DockSite site);
@@ -288,6 +291,7 @@ class MainForm : public winui::WindowBase {
   std::unique_ptr<CmdLineDlg> cmdLineDlg_;
   std::unique_ptr<StartDlg> startDlg_;
   std::unique_ptr<AboutDlg> aboutDlg_;
+  std::unique_ptr<TraySettings> traySettings_;  // made once the program's directory is known
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;
