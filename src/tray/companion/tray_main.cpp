@@ -25,6 +25,7 @@ constexpr UINT kIconMessage = WM_APP + 1;
 // Posted by the keyboard hook, which must return at once.
 constexpr UINT kBringUpMessage = WM_APP + 2;
 constexpr UINT kIconId = 1;
+constexpr DWORD kTakeOverWaitMs = 10000;
 constexpr UINT kMenuOpen = 1;
 constexpr UINT kMenuExit = 2;
 
@@ -36,8 +37,9 @@ struct Companion {
   TrapMask traps = kNoTraps;
   KeyChords chords{kNoTraps};
   UINT taskbarCreated = 0;
-  HHOOK hook = nullptr;  // owned
-  HICON icon = nullptr;  // shared resource, not destroyed
+  HHOOK hook = nullptr;    // owned
+  HICON icon = nullptr;    // shared resource, not destroyed
+  HANDLE mutex = nullptr;  // owned
 };
 
 // The hook procedure has no context of its own; the companion lives as long as its thread.
@@ -199,19 +201,31 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
   }
   if (msg == WM_DESTROY) {
-    NotifyIcon(NIM_DELETE);
-    ApplyDebugger(false);
+    // The window goes first, as the sign to a companion started in its place that this one is
+    // closing; removing the icon can take the shell a while.
     PostQuitMessage(0);
     return 0;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-int Run(HINSTANCE instance) {
-  HANDLE mutex = CreateMutexA(nullptr, TRUE, kCompanionMutex);
-  if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+// Another companion holds the mutex. One whose window is there is running: this one ends at
+// once. One whose window has gone is closing, as when the program restarts it with new traps
+// half a second after asking it to close: this one waits for it to finish.
+bool TakeOverFromClosing(HANDLE mutex) {
+  if (FindWindowA(kWindowClass, kTrayWindowTitle.data())) return false;
+  const DWORD waited = WaitForSingleObject(mutex, kTakeOverWaitMs);
+  return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
 
+int Run(HINSTANCE instance) {
   Companion companion;
+  companion.mutex = CreateMutexA(nullptr, TRUE, kCompanionMutex);
+  if (companion.mutex && GetLastError() == ERROR_ALREADY_EXISTS &&
+      !TakeOverFromClosing(companion.mutex)) {
+    CloseHandle(companion.mutex);
+    return 0;
+  }
   companion.directory = DirectoryOf(ModulePath());
   win32::Win32Files files;
   companion.traps = ReadTrapMask(files, companion.directory + std::string(kTrayDataFile));
@@ -243,8 +257,11 @@ int Run(HINSTANCE instance) {
     DispatchMessageA(&msg);
   }
   if (companion.hook) UnhookWindowsHookEx(companion.hook);
+  NotifyIcon(NIM_DELETE);
+  ApplyDebugger(false);
+  ReleaseMutex(companion.mutex);
   g_companion = nullptr;
-  if (mutex) CloseHandle(mutex);
+  if (companion.mutex) CloseHandle(companion.mutex);
   return 0;
 }
 
