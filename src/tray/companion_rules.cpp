@@ -16,8 +16,11 @@ bool SameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::string DebuggerCommandFor(std::string_view programPath) {
-  return "\"" + std::string(programPath) + "\"";
+std::string QuotedPath(std::string_view programPath) {
+  std::string command(1, '"');
+  command.append(programPath);
+  command.push_back('"');
+  return command;
 }
 
 DebuggerChange DebuggerChangeFor(bool trapped, const std::optional<std::string>& current,

@@ -18,8 +18,9 @@ constexpr char kTaskManagerOptionsKey[] =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\taskmgr.exe";
 constexpr char kDebuggerValue[] = "Debugger";
 
-// The value the companion writes: the program's full path in double quotes.
-std::string DebuggerCommandFor(std::string_view programPath);
+// A path in double quotes, as a command line names a program: the value the companion
+// writes is the program's full path so quoted.
+std::string QuotedPath(std::string_view programPath);
 
 enum class DebuggerChange { kNone, kWrite, kRemove };
 

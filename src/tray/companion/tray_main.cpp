@@ -83,7 +83,7 @@ std::optional<std::string> ReadDebugger() {
 // Without the right to change the key, nothing changes and nothing is reported: the trap
 // simply does not work for this user.
 void ApplyDebugger(bool trapped) {
-  const std::string ours = DebuggerCommandFor(ProgramPath());
+  const std::string ours = QuotedPath(ProgramPath());
   const DebuggerChange change = DebuggerChangeFor(trapped, ReadDebugger(), ours);
   if (change == DebuggerChange::kNone) return;
   HKEY key = nullptr;
@@ -112,7 +112,7 @@ void BringUpProgram() {
     return;
   }
   const std::string exe = ProgramPath();
-  std::string command = "\"" + exe + "\"";
+  std::string command = QuotedPath(exe);
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION info{};

@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 TEST(CompanionRulesTest, ReplacesTheTaskManagerOnlyWhereNoOtherProgramDoes) {
-  const std::string ours = DebuggerCommandFor("C:\\Program Files\\Orvane\\orvn2k.exe");
+  const std::string ours = QuotedPath("C:\\Program Files\\Orvane\\orvn2k.exe");
   EXPECT_EQ(ours, "\"C:\\Program Files\\Orvane\\orvn2k.exe\"");
   struct Case {
     bool trapped;

@@ -45,16 +45,16 @@ HWND CompanionWindow() {
   return FindWindowA(nullptr, kTrayWindowTitle.data());
 }
 
+BOOL CALLBACK CountCompanionWindow(HWND hwnd, LPARAM param) {
+  char title[64] = {};
+  GetWindowTextA(hwnd, title, sizeof title);
+  if (title == kTrayWindowTitle) ++*reinterpret_cast<int*>(param);
+  return TRUE;
+}
+
 int CompanionWindows() {
   int count = 0;
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        char title[64] = {};
-        GetWindowTextA(hwnd, title, sizeof title);
-        if (title == kTrayWindowTitle) ++*reinterpret_cast<int*>(param);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  EnumWindows(CountCompanionWindow, reinterpret_cast<LPARAM>(&count));
   return count;
 }
 
@@ -266,7 +266,7 @@ TEST_F(TrayWinTest, HookBringsTheMainWindowUpAndASecondCompanionEnds) {
 
 TEST_F(TrayWinTest, TrapCtrlAltDelReplacesTheTaskManagerOnlyWhileItsOwnValueIsThere) {
   RemoveTaskManagerKey();
-  const std::string ours = DebuggerCommandFor(TestDirectory() + "orvn2k.exe");
+  const std::string ours = QuotedPath(TestDirectory() + "orvn2k.exe");
   struct Case {
     const char* name;
     std::optional<std::string> before;
