@@ -17,18 +17,6 @@ constexpr int kLogoHeight = 59;
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
-std::string ExecutablePath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)

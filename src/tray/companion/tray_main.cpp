@@ -46,18 +46,6 @@ struct Companion {
 Companion* g_companion = nullptr;
 HWND g_window = nullptr;
 
-std::string ModulePath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 std::string ProgramPath() {
   return g_companion->directory + std::string(kProgramExeName);
 }
@@ -226,7 +214,7 @@ int Run(HINSTANCE instance) {
     CloseHandle(companion.mutex);
     return 0;
   }
-  companion.directory = DirectoryOf(ModulePath());
+  companion.directory = DirectoryOf(win32::ExecutablePath());
   win32::Win32Files files;
   companion.traps = ReadTrapMask(files, companion.directory + std::string(kTrayDataFile));
   companion.chords = KeyChords(companion.traps);
