@@ -106,3 +106,14 @@ target_include_directories(soak_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(soak_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(soak_driver PRIVATE user32 psapi comctl32)
 add_dependencies(soak_driver orvn2k churn)
+
+# The tray companion, shipped beside the program.
+add_executable(tray WIN32 src/tray/companion/tray_main.cpp src/tray/companion/tray.rc)
+target_link_libraries(tray PRIVATE orvane_win32)
+
+# The help document and its pictures, beside the program as "help\index.html".
+add_custom_target(help_files ALL
+                  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/help
+                          ${CMAKE_BINARY_DIR}/help)
+add_dependencies(orvn2k tray help_files)
+add_dependencies(win_tests tray help_files)

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/files.h"
+#include "snapshot/platform.h"
 
 namespace orvane {
 
@@ -30,6 +31,21 @@ TrapMask DecodeTrapMask(std::string_view bytes) {
     bits |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
   const auto mask = static_cast<TrapMask>(bits);
   return (mask & ~kAllTraps) == 0 ? mask : kNoTraps;
+}
+
+std::string FailedToSetDataText() {
+  return "Failed to set data for '" + std::string(kTrayRunValue) + "'";
+}
+
+bool RegisterTrayAtLogon(Registry& registry, std::string_view appDirectory) {
+  const std::string command = std::string(appDirectory) + std::string(kTrayExeName);
+  return registry.WriteString(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue, command) ||
+         registry.WriteString(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue, command);
+}
+
+void UnregisterTrayAtLogon(Registry& registry) {
+  registry.DeleteValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue);
+  registry.DeleteValue(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue);
 }
 
 void WriteTrapMask(Files& files, std::string_view path, TrapMask mask) {

@@ -10,11 +10,16 @@
 namespace orvane {
 
 class Files;
+class Registry;
 
 // A process with this executable file name is the companion.
 constexpr std::string_view kTrayExeName = "tray.exe";
 // The title of the companion's top-level window; WM_CLOSE to it ends the companion.
 constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
+// The window class of the program's main window, which the companion brings to the front.
+constexpr std::string_view kMainWindowClass = "TMainForm";
+// The program's executable, beside the companion.
+constexpr std::string_view kProgramExeName = "orvn2k.exe";
 // The companion's settings file, beside both programs.
 constexpr std::string_view kTrayDataFile = "tray.dat";
 // The companion's value in the Run key: the program's directory followed by kTrayExeName.
@@ -45,6 +50,15 @@ std::string EncodeTrapMask(TrapMask mask);
 // The mask in exactly four bytes. Anything else, or a value with a bit other than the three
 // traps, is a damaged file and means no traps.
 TrapMask DecodeTrapMask(std::string_view bytes);
+
+// The text of the error raised when the Run value cannot be written.
+std::string FailedToSetDataText();
+// Writes the Run value, appDirectory followed by kTrayExeName, under HKEY_LOCAL_MACHINE; where
+// that is refused (a standard user may not change that key) under HKEY_CURRENT_USER, which
+// Windows also starts at logon. False only when both are refused.
+bool RegisterTrayAtLogon(Registry& registry, std::string_view appDirectory);
+// Removes the Run value from both keys, wherever an earlier registration put it. Silent.
+void UnregisterTrayAtLogon(Registry& registry);
 
 // Replaces the file with the encoded mask; raises orvane::Error as Files::WriteAll does.
 void WriteTrapMask(Files& files, std::string_view path, TrapMask mask);

@@ -92,9 +92,9 @@ std::string Message(HWND dialog) {
   return text;
 }
 
-bool HasTrayValue() {
+bool HasTrayValue(HKEY root = HKEY_LOCAL_MACHINE) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(root, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
     return false;
   }
   const bool found =
@@ -103,10 +103,9 @@ bool HasTrayValue() {
   return found;
 }
 
-void SetTrayValue() {
+void SetTrayValue(HKEY root = HKEY_LOCAL_MACHINE) {
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                            &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExA(root, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   const char data[] = "tray.exe";
   RegSetValueExA(key, kTrayValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data), sizeof data);
@@ -150,6 +149,7 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndTheRunValueAtTheFirstTick) {
   for (const std::string& name : deleted) std::ofstream(dir + name) << "x";
   for (const std::string& name : kept) std::ofstream(dir + name) << "kept";
   SetTrayValue();
+  SetTrayValue(HKEY_CURRENT_USER);
   ASSERT_TRUE(HasTrayValue());
 
   Program program("notray x 0");
@@ -165,6 +165,7 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndTheRunValueAtTheFirstTick) {
 
   EXPECT_EQ(program.WaitExit(20000), 0u);
   EXPECT_FALSE(HasTrayValue());
+  EXPECT_FALSE(HasTrayValue(HKEY_CURRENT_USER));
   for (const std::string& name : kept) {
     std::ifstream in(dir + name);
     std::string content;

@@ -28,7 +28,8 @@ TEST(SingleInstance, ASecondPlainStartEndsAtOnceAndLeavesTheFirstAlone) {
   const HWND window = first.WaitMainWindow();
   ASSERT_NE(window, nullptr);
 
-  for (const char* arguments : {"", "notray"}) {
+  // The system's task manager path is what a start in its place gets.
+  for (const char* arguments : {"", "notray", "C:\\windows\\system32\\taskmgr.exe"}) {
     SCOPED_TRACE(std::string("arguments \"") + arguments + "\"");
     Program second(arguments);
     ASSERT_TRUE(second.Started());
@@ -39,6 +40,16 @@ TEST(SingleInstance, ASecondPlainStartEndsAtOnceAndLeavesTheFirstAlone) {
     EXPECT_EQ(OwnerOf(window), first.Pid());
     EXPECT_EQ(first.WaitMainWindow(1000), window);
   }
+}
+
+TEST(SingleInstance, StartedInPlaceOfTheTaskManagerItRunsAsAPlainStart) {
+  Program program("C:\\windows\\system32\\taskmgr.exe");
+  ASSERT_TRUE(program.Started());
+  const HWND window = program.WaitMainWindow();
+  ASSERT_NE(window, nullptr);
+  PumpUntil([] { return false; }, 1500);
+  EXPECT_TRUE(program.Running());
+  EXPECT_TRUE(IsWindowVisible(window));
 }
 
 TEST(SingleInstance, TwoArgumentsRunBesideARunningInstance) {

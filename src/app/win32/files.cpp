@@ -37,6 +37,18 @@ bool WriteTemporary(const std::string& temporary, std::string_view bytes) {
 
 }  // namespace
 
+std::string ExecutablePath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
 bool Win32Files::Exists(std::string_view path) {
   const DWORD attributes = ::GetFileAttributesA(std::string(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

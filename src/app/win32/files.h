@@ -1,9 +1,14 @@
 #pragma once
 // The files seam over the Win32 file functions.
 
+#include <string>
+
 #include "app/files.h"
 
 namespace orvane::win32 {
+
+// The full path of the running program's executable.
+std::string ExecutablePath();
 
 class Win32Files : public Files {
  public:

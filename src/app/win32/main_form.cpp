@@ -17,18 +17,6 @@ constexpr int kLogoHeight = 59;
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
-std::string ExecutablePath() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
@@ -56,6 +44,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
   startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
   aboutDlg_ = std::make_unique<AboutDlg>(starter_);
+  traySettings_ = std::make_unique<TraySettings>(TraySettingsServices{
+      registry_, starter_, files_, objectControl_, clock_, tray_, appDirectory_});
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
   infoThread_->SetCycleEndStep([this] {
@@ -82,7 +72,7 @@ MainForm::~MainForm() {
 void MainForm::Open(int showCommand) {
   winui::InitCommonControls();
   winui::WindowArgs args;
-  args.className = "TMainForm";
+  args.className = kMainWindowClass.data();
   args.text = kMainCaption;
   args.x = 286;
   args.y = 82;
@@ -105,6 +95,8 @@ void MainForm::OnCreate() {
   boxes_.SetOwner(*this);
   starter_.SetOwner(*this);
   RestoreWorkspace();
+  // Reported, not fatal: the window is made all the same, and the next start tries again.
+  winui::Guarded([this] { traySettings_->InstallOnFirstRun(TrayChecks().traps); });
   // Before the first tick, so the log sees the first cycle.
   CreateDialogs();
   SetTimer(kUpdateTimer, kUpdateInterval);
@@ -230,6 +222,7 @@ void MainForm::MenuExitClick() {
 }
 
 void MainForm::UpdateTimer() {
+  SetMenuChecked(kMenuAddTrayIcon, traySettings_->TrayIconChecked());
   infoThread_->Wake();
   if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
     Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });

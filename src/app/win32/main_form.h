@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/docking.h"
 #include "app/palettes.h"
+#include "app/tray_settings.h"
 #include "app/win32/files.h"
 #include "app/win32/message_boxes.h"
 #include "app/win32/palette_dock.h"
@@ -214,6 +215,8 @@ class MainForm : public winui::WindowBase {
   void CreatePalettes();
   HMENU BuildMenu();
   void SetMenuChecked(int id, bool checked);
+  TrayMenuChecks TrayChecks() const;
+  void SetTrayChecks(const TrayMenuChecks& checks);
   winui::Panel& BarOf(DockSite site);
   // The bars' heights and every palette's place, from the arrangement.
   void ApplyArrangement();
@@ -313,6 +316,7 @@ class MainForm : public winui::WindowBase {
   std::unique_ptr<CmdLineDlg> cmdLineDlg_;
   std::unique_ptr<StartDlg> startDlg_;
   std::unique_ptr<AboutDlg> aboutDlg_;
+  std::unique_ptr<TraySettings> traySettings_;  // made once the program's directory is known
 
   orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
   WindowDispatcher dispatcher_;

@@ -4,10 +4,56 @@
 
 namespace orvane::win32 {
 
-void MainForm::Addtraybaricon1Click() {}
+namespace {
 
-void MainForm::TrapCTRLALTDEL1Click(int) {}
+TrapMask TrapOfItem(int item) {
+  switch (item) {
+    case kMenuTrapCtrlAltDel:
+      return kTrapCtrlAltDel;
+    case kMenuTrapCtrlAltShift:
+      return kTrapCtrlAltShift;
+    case kMenuTrapShiftShift:
+      return kTrapShiftShift;
+    default:
+      return kNoTraps;
+  }
+}
 
-void MainForm::Help1Click() {}
+}  // namespace
+
+TrayMenuChecks MainForm::TrayChecks() const {
+  return {MenuChecked(kMenuAddTrayIcon),
+          {MenuChecked(kMenuTrapCtrlAltDel), MenuChecked(kMenuTrapCtrlAltShift),
+           MenuChecked(kMenuTrapShiftShift)}};
+}
+
+void MainForm::SetTrayChecks(const TrayMenuChecks& checks) {
+  SetMenuChecked(kMenuAddTrayIcon, checks.trayIcon);
+  SetMenuChecked(kMenuTrapCtrlAltDel, checks.traps.ctrlAltDel);
+  SetMenuChecked(kMenuTrapCtrlAltShift, checks.traps.ctrlAltShift);
+  SetMenuChecked(kMenuTrapShiftShift, checks.traps.shiftShift);
+}
+
+void MainForm::Addtraybaricon1Click() {
+  TrayMenuChecks checks = TrayChecks();
+  traySettings_->AddTrayIconClick(checks);
+  SetTrayChecks(checks);
+}
+
+void MainForm::TrapCTRLALTDEL1Click(int item) {
+  TrayMenuChecks checks = TrayChecks();
+  // The inverted mark stays even when "tray.dat" cannot be written.
+  try {
+    traySettings_->TrapClick(checks, TrapOfItem(item));
+  } catch (...) {
+    SetTrayChecks(checks);
+    throw;
+  }
+  SetTrayChecks(checks);
+}
+
+void MainForm::Help1Click() {
+  traySettings_->OpenHelp();
+}
 
 }  // namespace orvane::win32

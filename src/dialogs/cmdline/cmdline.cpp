@@ -68,7 +68,7 @@ void CmdLineRun::Stop() {
 void CmdLineRun::NoTray() {
   const ObjectKey trayWindow = services_.tray.TrayWindowKey.Load();
   WindowClose(services_.control, &trayWindow);
-  services_.registry.DeleteValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue);
+  UnregisterTrayAtLogon(services_.registry);
 }
 
 }  // namespace orvane

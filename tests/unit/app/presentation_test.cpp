@@ -144,6 +144,9 @@ TEST(Presentation, StartUpRulesAndLogoPlace) {
   EXPECT_TRUE(OpensCommandLineDialog({"NOTRAY", "x", "3"}));
   EXPECT_FALSE(OpensCommandLineDialog({"stop"}));
   EXPECT_FALSE(OpensCommandLineDialog({}));
+  // Started in place of the system's task manager: its path is the one argument.
+  EXPECT_TRUE(AppliesSingleInstanceRule({"C:\\Windows\\system32\\taskmgr.exe"}));
+  EXPECT_FALSE(OpensCommandLineDialog({"C:\\Windows\\system32\\taskmgr.exe"}));
 
   EXPECT_EQ(DirectoryOf("C:\\Program Files\\Orvane\\orvn2k.exe"), "C:\\Program Files\\Orvane\\");
   EXPECT_EQ(DirectoryOf("orvn2k.exe"), "");

@@ -185,7 +185,8 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {
   EXPECT_EQ(rig.control.actions, std::vector<std::string>{"post-close 0x4242"});
   EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue));
   EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, "Other"));
-  EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue));
+  // The per-user registration, written where the per-machine one was refused, goes too.
+  EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue));
   EXPECT_EQ(rig.host.endRequests, 1);
 
   // No tray window seen and no Run key: nothing is closed or deleted, and the program ends.

@@ -129,7 +129,10 @@ TEST_F(SnapshotWin, OwnProcessIsNotSentButItsThreadsAndWindowsAre) {
 }
 
 TEST_F(SnapshotWin, TheTrayCompanionSetsTheSharedValues) {
-  const std::string trayExe = TestDirectory() + "tray.exe";
+  // The helper under the companion's name, in a folder of its own beside the real companion.
+  const std::string folder = TestDirectory() + "fake_tray";
+  const std::string trayExe = folder + "\\tray.exe";
+  CreateDirectoryA(folder.c_str(), nullptr);
   ASSERT_TRUE(CopyFileA((TestDirectory() + "test_window.exe").c_str(), trayExe.c_str(), FALSE));
   {
     TestProcess trayProcess("ORVANE2000TRAYWINDOW", 1, false, trayExe);
@@ -147,6 +150,7 @@ TEST_F(SnapshotWin, TheTrayCompanionSetsTheSharedValues) {
   EXPECT_EQ(tray.TrayRunning, 0);
   EXPECT_EQ(tray.TrayWindowKey.Load().kind, kKindWindow) << "the key is never cleared";
   DeleteFileA(trayExe.c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(SnapshotWin, InfoThreadDeliversWholeCyclesToTheGuiThreadAndDropsWakesDuringOne) {

@@ -19,6 +19,13 @@ class MainFormFixture : public ::testing::Test {
   explicit MainFormFixture(SnapshotSource* source = nullptr)
       : form(std::make_unique<win32::MainForm>(std::vector<std::string>{}, source)) {}
 
+  // Each test starts from the default workspace: a program closed in the tests' folder (the
+  // end-to-end runs) leaves its "workspace.dat" there.
+  static bool ForgetWorkspace() {
+    DeleteFileA((TestDirectory() + "workspace.dat").c_str());
+    return true;
+  }
+  const bool workspaceForgotten_ = ForgetWorkspace();
   // A plain start, without a command line: each test's window releases the instance mutex
   // when it goes, so the next one starts as a first instance.
   std::unique_ptr<win32::MainForm> form;

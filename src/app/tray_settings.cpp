@@ -1,0 +1,54 @@
+#include "app/tray_settings.h"
+
+#include "snapshot/error.h"
+#include "snapshot/operations.h"
+
+namespace orvane {
+
+void TraySettings::InstallOnFirstRun(const TrapChecks& traps) {
+  if (s_.files.Exists(kTrayDataFile)) return;
+  StartTray();
+  Register();
+  WriteTrapMask(s_.files, kTrayDataFile, TrapMaskOf(traps));
+}
+
+void TraySettings::AddTrayIconClick(TrayMenuChecks& checks) {
+  const bool running = TrayIconChecked();
+  if (!checks.trayIcon && !running) {
+    StartTray();
+    Register();
+  } else if (checks.trayIcon && running) {
+    CloseRunningTray();
+    UnregisterTrayAtLogon(s_.registry);
+    checks.traps = {};
+  }
+}
+
+void TraySettings::TrapClick(TrayMenuChecks& checks, TrapMask invokedItem) {
+  checks.traps = TrapChecksOf(TrapMaskOf(checks.traps) ^ (invokedItem & kAllTraps));
+  const TrapMask mask = TrapMaskOf(checks.traps);
+  const bool toRun = mask != kNoTraps || checks.trayIcon;
+  if (TrayIconChecked()) CloseRunningTray();
+  WriteTrapMask(s_.files, kTrayDataFile, mask);
+  s_.clock.Sleep(kTrayRestartWaitMs);
+  if (toRun) StartTray();
+}
+
+void TraySettings::OpenHelp() {
+  s_.starter.OpenDocument(kHelpDocument, "", "", ShowCommand::kShowNormal);
+}
+
+void TraySettings::StartTray() {
+  s_.starter.StartCommand(kTrayExeName, ShowCommand::kShowNormal);
+}
+
+void TraySettings::Register() {
+  if (!RegisterTrayAtLogon(s_.registry, s_.appDirectory)) throw Error(FailedToSetDataText());
+}
+
+void TraySettings::CloseRunningTray() {
+  const ObjectKey window = s_.tray.TrayWindowKey.Load();
+  WindowClose(s_.control, &window);
+}
+
+}  // namespace orvane

@@ -1,0 +1,67 @@
+#pragma once
+// The Settings menu's companion items and the Help menu's help document: what each handler
+// does to the companion, its Run value and "tray.dat", and the first-run installation.
+// The window reads its check marks into TrayMenuChecks, calls here and shows the result.
+
+#include <string>
+
+#include "app/files.h"
+#include "app/program_start.h"
+#include "snapshot/object_control.h"
+#include "snapshot/platform.h"
+#include "snapshot/records.h"
+#include "tray/tray_interface.h"
+
+namespace orvane {
+
+// The help document, relative to the program's directory.
+constexpr char kHelpDocument[] = "help\\index.html";
+// How long the trap handler waits for a closing companion before starting the next one.
+constexpr uint32_t kTrayRestartWaitMs = 500;
+
+struct TraySettingsServices {
+  Registry& registry;
+  ProgramStarter& starter;
+  Files& files;
+  ObjectControl& control;
+  Clock& clock;
+  const TrayShared& tray;
+  std::string appDirectory;  // ends in a backslash
+};
+
+// The check marks of "Add traybar icon" and the three traps.
+struct TrayMenuChecks {
+  bool trayIcon = false;
+  TrapChecks traps;
+  bool operator==(const TrayMenuChecks&) const = default;
+};
+
+// Each handler raises orvane::Error with FailedToSetDataText() when the Run value can be
+// written under neither Run key, and then does nothing more.
+class TraySettings {
+ public:
+  explicit TraySettings(TraySettingsServices services) : s_(std::move(services)) {}
+
+  // At window creation: starts the companion, registers it and creates "tray.dat", unless
+  // "tray.dat" shows that this was done before.
+  void InstallOnFirstRun(const TrapChecks& traps);
+  // "Add traybar icon": starts and registers a companion that is not running while the item
+  // is unchecked, or closes and unregisters a running one while it is checked and unchecks the
+  // traps. The item's own check mark follows at the next tick.
+  void AddTrayIconClick(TrayMenuChecks& checks);
+  // The trap items: inverts the invoking trap (none for kNoTraps), writes "tray.dat" and
+  // restarts the companion with it.
+  void TrapClick(TrayMenuChecks& checks, TrapMask invokedItem);
+  // The check mark of "Add traybar icon" at every tick.
+  bool TrayIconChecked() const { return s_.tray.TrayRunning.load() != 0; }
+  void OpenHelp();
+
+ private:
+  void StartTray();
+  void Register();
+  void CloseRunningTray();
+
+  TraySettingsServices s_;
+};
+
+}  // namespace orvane

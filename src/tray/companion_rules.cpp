@@ -1,0 +1,48 @@
+#include "tray/companion_rules.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orvane {
+
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+}  // namespace
+
+std::string QuotedPath(std::string_view programPath) {
+  std::string command(1, '"');
+  command.append(programPath);
+  command.push_back('"');
+  return command;
+}
+
+DebuggerChange DebuggerChangeFor(bool trapped, const std::optional<std::string>& current,
+                                 std::string_view ours) {
+  const bool isOurs = current && SameText(*current, ours);
+  if (trapped) return current ? DebuggerChange::kNone : DebuggerChange::kWrite;
+  return isOurs ? DebuggerChange::kRemove : DebuggerChange::kNone;
+}
+
+bool KeyChords::OnKey(ChordKey key, bool down) {
+  const TrapMask before = Complete();
+  down_ = down ? down_ | Bit(key) : down_ & ~Bit(key);
+  return (Complete() & ~before & traps_) != 0;
+}
+
+TrapMask KeyChords::Complete() const {
+  using enum ChordKey;
+  const bool shift = Down(kLeftShift) || Down(kRightShift);
+  const bool control = Down(kLeftControl) || Down(kRightControl);
+  const bool alt = Down(kLeftAlt) || Down(kRightAlt);
+  return (control && alt && shift ? kTrapCtrlAltShift : 0) |
+         (Down(kLeftShift) && Down(kRightShift) ? kTrapShiftShift : 0);
+}
+
+}  // namespace orvane
