@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "e2e/program.h"
@@ -11,6 +12,20 @@
 
 namespace orvane {
 namespace {
+
+// The program starts the tray companion when "tray.dat" is missing (and "notray" deletes it).
+// A companion left running would keep this run's output open, and the test runner with it.
+class CompanionEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    const std::string path = testing::TestDirectory() + "tray.dat";
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+      std::ofstream(path, std::ios::binary).write("\0\0\0\0", 4);
+    }
+  }
+  void TearDown() override { testing::CloseCompanion(); }
+};
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new CompanionEnvironment);
 
 using testing::FindTopWindow;
 using testing::Program;

@@ -22,6 +22,8 @@
 namespace orvane {
 namespace {
 
+using testing::CloseCompanion;
+using testing::CompanionWindow;
 using testing::PumpUntil;
 using testing::TestDirectory;
 using testing::TestProcess;
@@ -41,8 +43,10 @@ void WriteTrayData(TrapMask mask) {
   std::ofstream(TrayDataPath(), std::ios::binary) << EncodeTrapMask(mask);
 }
 
-HWND CompanionWindow() {
-  return FindWindowA(nullptr, kTrayWindowTitle.data());
+DWORD ProcessOf(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  return pid;
 }
 
 BOOL CALLBACK CountCompanionWindow(HWND hwnd, LPARAM param) {
@@ -56,24 +60,6 @@ int CompanionWindows() {
   int count = 0;
   EnumWindows(CountCompanionWindow, reinterpret_cast<LPARAM>(&count));
   return count;
-}
-
-DWORD ProcessOf(HWND window) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  return pid;
-}
-
-// Asks a running companion to close, as the program does, and waits until it has ended.
-void CloseCompanion() {
-  while (HWND window = CompanionWindow()) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(window));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    if (process) {
-      PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, 10000);
-      CloseHandle(process);
-    }
-  }
 }
 
 // Starts tray.exe from the test folder as the program does: by its bare name.

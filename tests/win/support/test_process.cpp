@@ -88,6 +88,23 @@ int HandleCountOf(DWORD pid) {
   return count;
 }
 
+HWND CompanionWindow() {
+  return FindWindowA(nullptr, "ORVANE2000TRAYWINDOW");
+}
+
+void CloseCompanion() {
+  while (HWND window = CompanionWindow()) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (process) {
+      PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, 10000);
+      CloseHandle(process);
+    }
+  }
+}
+
 TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
                          const std::string& exe) {
   const std::string program = exe.empty() ? TestDirectory() + "test_window.exe" : exe;

@@ -21,6 +21,11 @@ HWND FindTopWindow(DWORD pid, const char* className);
 // GetProcessHandleCount with 0); -1 when the table cannot be read.
 int HandleCountOf(DWORD pid);
 
+// The tray companion's window, or null.
+HWND CompanionWindow();
+// Asks every running companion to close, as the program does, and waits until each has ended.
+void CloseCompanion();
+
 class TestProcess {
  public:
   // exe: full path of a copy of the helper (default: test_window.exe beside the tests).
