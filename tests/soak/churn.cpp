@@ -125,11 +125,15 @@ int RunChild(DWORD lifetimeMs, unsigned seed) {
 
 // ---- the generator ----
 
+// Longer than two of the program's cycles: the program sees a name's life end before the next.
+constexpr DWORD kNameRestMs = 3000;
+
 struct Slot {
   std::string exe;
   std::string name;  // the file name, as the log shows it
   HANDLE process = nullptr;
   DWORD pid = 0;
+  DWORD restUntil = 0;  // a name rests after a life, so that two lives never meet in a cycle
 };
 
 std::string FileName(const std::string& path) {
@@ -150,6 +154,7 @@ int RunGenerator(DWORD seconds, const char* journalPath, std::vector<Slot> slots
         std::fflush(journal);
         CloseHandle(slot.process);
         slot.process = nullptr;
+        slot.restUntil = now() + kNameRestMs;
       }
     }
   };
@@ -159,7 +164,7 @@ int RunGenerator(DWORD seconds, const char* journalPath, std::vector<Slot> slots
     // The next free name, taken in turn so that each name rests between its lives.
     for (std::size_t tried = 0; tried < slots.size(); ++tried, next = (next + 1) % slots.size()) {
       Slot& slot = slots[next];
-      if (slot.process) continue;
+      if (slot.process || now() < slot.restUntil) continue;
       const DWORD lifetime = 2000 + random() % 18000;
       std::string command =
           "\"" + slot.exe + "\" child " + std::to_string(lifetime) + " " + std::to_string(random());

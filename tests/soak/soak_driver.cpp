@@ -254,7 +254,10 @@ int main(int argc, char** argv) {
           SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
       slowest = std::max(slowest, GetTickCount() - before);
       ++asked;
-      if (!answered) Fail("the main window did not answer WM_NULL within 1 s");
+      if (!answered) {
+        Fail("the main window did not answer WM_NULL within 1 s, at " +
+             std::to_string(elapsed / 1000) + " s, round " + std::to_string(round % 40));
+      }
       // Only while the generator is still starting processes: the same load throughout.
       if (elapsed >= warmUp && elapsed < seconds * 1000) {
         samples.push_back(Measure(process, program.Pid()));
