@@ -13,6 +13,7 @@
 #include "app/win32/res/resource.h"
 #include "tray/companion_rules.h"
 #include "tray/tray_interface.h"
+#include "winui/dll_search.h"
 
 namespace orvane::tray {
 
@@ -258,5 +259,6 @@ int Run(HINSTANCE instance) {
 }  // namespace orvane::tray
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  orvane::winui::RestrictDllSearch();
   return orvane::tray::Run(instance);
 }
