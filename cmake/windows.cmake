@@ -80,7 +80,9 @@ add_executable(gui_bench bench/win/gui_bench.cpp ${ORVANE_RESOURCES})
 target_link_libraries(gui_bench PRIVATE orvane_win32)
 
 # Starts the helper load and steers the running program for scripts/load.
-add_executable(load_control bench/win/load_control.cpp)
+add_executable(load_control bench/win/load_control.cpp tests/e2e/drive.cpp
+               tests/win/support/test_process.cpp)
+target_include_directories(load_control PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(load_control PRIVATE orvane_win32)
 add_dependencies(load_control test_window)
 

@@ -10,12 +10,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/command_ids.h"
 #include "app/win32/main_form.h"
+#include "e2e/drive.h"
+#include "win/support/test_process.h"
 
 namespace {
 
@@ -28,28 +29,8 @@ HWND WaitWindow(const char* caption) {
   return nullptr;
 }
 
-struct ChildSearch {
-  const char* text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<ChildSearch*>(lp);
-  char buffer[64] = {};
-  GetWindowTextA(hwnd, buffer, sizeof buffer);
-  if (std::strcmp(buffer, search->text) != 0) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
 int Start(int count, int threads) {
-  const std::string dir = [] {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string p(path);
-    return p.substr(0, p.rfind('\\') + 1);
-  }();
-  const std::string exe = dir + "test_window.exe";
+  const std::string exe = orvane::testing::TestDirectory() + "test_window.exe";
   std::vector<std::string> titles;
   for (int i = 0; i < count; ++i) {
     titles.push_back("Orvane load " + std::to_string(i + 1));
@@ -92,11 +73,10 @@ int Steer(const std::string& what) {
     if (!log) return std::fprintf(stderr, "load_control: no log window\n"), 1;
     for (const char* box : {"Process Add/Remove", "Thread Add/Remove", "Window Add/Remove",
                             "Process Change", "Thread Change", "Window Change"}) {
-      ChildSearch search{box, nullptr};
-      EnumChildWindows(log, MatchChild, reinterpret_cast<LPARAM>(&search));
-      if (!search.found) return std::fprintf(stderr, "load_control: no box %s\n", box), 1;
-      if (SendMessageA(search.found, BM_GETCHECK, 0, 0) != BST_CHECKED)
-        SendMessageA(search.found, BM_CLICK, 0, 0);
+      HWND found = orvane::testing::ChildByText(log, box);
+      if (!found) return std::fprintf(stderr, "load_control: no box %s\n", box), 1;
+      if (SendMessageA(found, BM_GETCHECK, 0, 0) != BST_CHECKED)
+        SendMessageA(found, BM_CLICK, 0, 0);
     }
   } else {
     return std::fprintf(stderr, "load_control: unknown command %s\n", what.c_str()), 2;

@@ -51,7 +51,18 @@ class RecordsOf : public RecordOutput {
   uint32_t pid_;
 };
 
-TEST(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTheirFields) {
+// The collector over the system's own snapshots.
+class HostileObjects : public ::testing::Test {
+ protected:
+  win32::ToolhelpSource source;
+  win32::Win32Registry registry;
+  win32::Win32Clock clock;
+  win32::Win32Locale locale;
+  TrayShared tray;
+  Collector collector{source, registry, clock, locale, tray};
+};
+
+TEST_F(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTheirFields) {
   // A folder chain that brings the executable's path to 250 characters, and a file name in
   // Cyrillic, which the ANSI code page cannot hold.
   wchar_t temp[MAX_PATH] = {};
@@ -83,12 +94,6 @@ TEST(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinThei
       [&] { return testing::FindTopWindow(info.dwProcessId, "OrvaneTestWindow") != nullptr; },
       20000));
 
-  win32::ToolhelpSource source;
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  TrayShared tray;
-  Collector collector{source, registry, clock, locale, tray};
   RecordsOf first(info.dwProcessId);
   // Until the helper has made all its windows.
   PumpUntil(
@@ -123,7 +128,7 @@ TEST(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinThei
 
 // Every path that opens something closes it: cycles, commands on a live process and on one
 // that has ended, and window commands on a destroyed window.
-TEST(HostileObjects, HandlesAreClosedOnEveryPath) {
+TEST_F(HostileObjects, HandlesAreClosedOnEveryPath) {
   testing::TestProcess helper("Orvane handle count", 2);
   testing::TestProcess ended("Orvane ended", 1);
   const DWORD endedPid = ended.pid();
@@ -131,12 +136,6 @@ TEST(HostileObjects, HandlesAreClosedOnEveryPath) {
   TerminateProcess(ended.handle(), 1);
   ASSERT_EQ(ended.WaitExit(), 1u);
 
-  win32::ToolhelpSource source;
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  TrayShared tray;
-  Collector collector{source, registry, clock, locale, tray};
   win32::Win32ObjectControl control;
   const ObjectKey live{kKindProcess, 0, 0, helper.pid(), 0, win32::HandleWord(helper.window())};
   const ObjectKey gone{kKindProcess, 0, 0, endedPid, 0, win32::HandleWord(endedWindow)};
