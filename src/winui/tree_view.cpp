@@ -1,9 +1,9 @@
 #include "winui/tree_view.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "snapshot/error.h"
-#include "winui/text_buffer.h"
 
 namespace orvane::winui {
 
@@ -20,12 +20,118 @@ SelectedBy SelectedByAction(UINT action) {
   }
 }
 
+ScrollBarValues ReadScrollBars(HWND hwnd) {
+  ScrollBarValues bars;
+  for (SCROLLINFO* info : {&bars.vertical, &bars.horizontal}) {
+    info->cbSize = sizeof *info;
+    info->fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  }
+  // A bar never shown has no values: the zeroes stand.
+  ::GetScrollInfo(hwnd, SB_VERT, &bars.vertical);
+  ::GetScrollInfo(hwnd, SB_HORZ, &bars.horizontal);
+  bars.style = ::GetWindowLongA(hwnd, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL);
+  return bars;
+}
+
+bool SameValues(const SCROLLINFO& a, const SCROLLINFO& b) {
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+// Draws the bars whose values changed since before; a bar shown or hidden redraws the frame.
+void DrawChangedScrollBars(HWND hwnd, const ScrollBarValues& before) {
+  ScrollBarValues now = ReadScrollBars(hwnd);
+  if (now.style != before.style) {
+    ::RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
+    return;
+  }
+  if ((now.style & WS_VSCROLL) && !SameValues(now.vertical, before.vertical)) {
+    ::SetScrollInfo(hwnd, SB_VERT, &now.vertical, TRUE);
+  }
+  if ((now.style & WS_HSCROLL) && !SameValues(now.horizontal, before.horizontal)) {
+    ::SetScrollInfo(hwnd, SB_HORZ, &now.horizontal, TRUE);
+  }
+}
+
+// The tree view class's own procedure, the same for every tree: kept here rather than in a
+// window property, which costs a round trip to the window server per message under Wine.
+WNDPROC treeClassProc = nullptr;
+
+// The tree paints into a bitmap while its window is not drawable, so that its scroll bars
+// are not redrawn at every paint; the bitmap is copied where the window was invalid.
+void PaintWithoutScrollBars(HWND hwnd, WNDPROC inner) {
+  PAINTSTRUCT ps{};
+  HDC dc = ::BeginPaint(hwnd, &ps);
+  RECT client{};
+  ::GetClientRect(hwnd, &client);
+  HDC memory = ::CreateCompatibleDC(dc);
+  HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
+                                                     std::max<LONG>(client.bottom, 1))
+                          : nullptr;
+  if (bitmap) {
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::IntersectClipRect(memory, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right,
+                        ps.rcPaint.bottom);
+    const ScrollBarValues before = ReadScrollBars(hwnd);
+    ::DefWindowProcA(hwnd, WM_SETREDRAW, FALSE, 0);
+    ::CallWindowProcA(inner, hwnd, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+    ::DefWindowProcA(hwnd, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(hwnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    ::BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+             ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    DrawChangedScrollBars(hwnd, before);
+  } else {
+    // Out of GDI objects: the tree paints itself, bars and all.
+    ::CallWindowProcA(inner, hwnd, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+  }
+  if (memory) ::DeleteDC(memory);
+  ::EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK TreeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT && wParam == 0 && ::IsWindowVisible(hwnd)) {
+    PaintWithoutScrollBars(hwnd, treeClassProc);
+    return 0;
+  }
+  return ::CallWindowProcA(treeClassProc, hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 void TreeView::Create(const ControlArgs& args) {
   CreateControl(WC_TREEVIEWA, args,
                 WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
                 WS_EX_CLIENTEDGE);
+  const auto classProc = reinterpret_cast<WNDPROC>(
+      ::SetWindowLongPtrA(*this, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TreeProc)));
+  if (!treeClassProc) treeClassProc = classProc;
+}
+
+void TreeView::StopDrawing() {
+  pendingPaint_ = ::CreateRectRgn(0, 0, 0, 0);
+  if (pendingPaint_ && ::GetUpdateRgn(*this, pendingPaint_, FALSE) <= NULLREGION) {
+    ::DeleteObject(pendingPaint_);
+    pendingPaint_ = nullptr;
+  }
+  barsBefore_ = ReadScrollBars(*this);
+  drawable_ = ::IsWindowVisible(*this) != FALSE;
+  // The tree's own switch spares it the layout work per change; the default one makes the
+  // window not drawable (and valid) without hiding it.
+  SendMessage(WM_SETREDRAW, FALSE);
+  if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, FALSE, 0);
+}
+
+void TreeView::ResumeDrawing() {
+  SendMessage(WM_SETREDRAW, TRUE);  // lays itself out and invalidates all of itself
+  if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, TRUE, 0);
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+  if (pendingPaint_) {
+    ::InvalidateRgn(*this, pendingPaint_, TRUE);
+    ::DeleteObject(pendingPaint_);
+    pendingPaint_ = nullptr;
+  }
+  if (drawable_) DrawChangedScrollBars(*this, barsBefore_);
 }
 
 HTREEITEM TreeView::Insert(const TreeItemArgs& item) {
@@ -33,9 +139,7 @@ HTREEITEM TreeView::Insert(const TreeItemArgs& item) {
   insert.hParent = item.parent;
   insert.hInsertAfter = item.after;
   insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_STATE;
-  // A source's texts are asked for as they are shown: setting a text later would cost a full
-  // recount of the tree's extent under Wine (about 5 ms) for every item in view.
-  insert.item.pszText = source_ ? LPSTR_TEXTCALLBACKA : const_cast<char*>(item.text.c_str());
+  insert.item.pszText = const_cast<char*>(item.text.c_str());
   insert.item.lParam = item.param;
   insert.item.state = INDEXTOSTATEIMAGEMASK(static_cast<UINT>(item.stateImage));
   insert.item.stateMask = TVIS_STATEIMAGEMASK;
@@ -87,14 +191,6 @@ LPARAM TreeView::GetParam(HTREEITEM item) const {
   return tv.lParam;
 }
 
-void TreeView::RedrawItem(HTREEITEM item) {
-  RECT r{};
-  std::memcpy(&r, &item, sizeof item);  // the message takes the item in the rectangle
-  if (SendMessage(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&r))) {
-    ::InvalidateRect(*this, &r, TRUE);
-  }
-}
-
 HTREEITEM TreeView::NextInOrder(HTREEITEM item) const {
   if (HTREEITEM child = FirstChild(item)) return child;
   for (HTREEITEM at = item; at; at = ParentOf(at))
@@ -127,20 +223,6 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       if (!onClick) return false;
       onClick(ItemAtMessagePos());
       return true;
-    case TVN_GETDISPINFOA:
-    case TVN_GETDISPINFOW: {
-      if (source_ == nullptr) return false;
-      // Both forms: the item's text goes into the tree's own buffer.
-      auto& item = reinterpret_cast<NMTVDISPINFOA&>(header).item;
-      if (!(item.mask & TVIF_TEXT)) return true;
-      const std::string_view text = source_->ItemText(item.lParam);
-      if (header.code == TVN_GETDISPINFOA) {
-        FillTextBuffer(text, item.pszText, item.cchTextMax);
-      } else {
-        FillTextBuffer(text, reinterpret_cast<wchar_t*>(item.pszText), item.cchTextMax);
-      }
-      return true;
-    }
     default:
       return false;
   }

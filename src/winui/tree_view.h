@@ -1,10 +1,6 @@
 #pragma once
 // A tree view: items with text, a state image and a pointer-sized value, and the owner's
 // typed events (selection changed, click).
-//
-// With a TreeItemSource the tree keeps no texts: it asks the source for an item's text, by the
-// item's value, whenever it paints or is asked for it, and a changed text needs only
-// RedrawItem.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -12,7 +8,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "winui/control.h"
 
@@ -32,11 +27,11 @@ struct TreeItemArgs {
 // deletion).
 enum class SelectedBy { kProgram, kMouse, kKeyboard };
 
-// Where a tree reads its items' texts, by each item's value.
-class TreeItemSource {
- public:
-  virtual ~TreeItemSource() = default;
-  virtual std::string_view ItemText(LPARAM param) const = 0;
+// What a window's scroll bars show.
+struct ScrollBarValues {
+  SCROLLINFO vertical{};
+  SCROLLINFO horizontal{};
+  LONG style = 0;  // WS_VSCROLL and WS_HSCROLL: which are shown
 };
 
 class TreeView : public Control {
@@ -49,12 +44,13 @@ class TreeView : public Control {
   }
   void SetIndent(int pixels) { SendMessage(TVM_SETINDENT, static_cast<WPARAM>(pixels)); }
 
-  // source: not owned; must outlive the tree's window. Items inserted from then on take their
-  // text from it (TreeItemArgs::text is not used).
-  void SetItemSource(const TreeItemSource* source) { source_ = source; }
-  // Marks an item for repainting, as after its text changed at the source; nothing when the
-  // item is out of view.
-  void RedrawItem(HTREEITEM item);
+  // Drawing off for a batch of changes, then on again. Wine's tree redraws its scroll bars at
+  // every change in view and every paint, changed or not, at several milliseconds each: while
+  // off the window is not drawable, and on again only bars whose values changed are drawn.
+  // What was invalid when drawing stopped stays invalid; what the tree invalidated meanwhile
+  // is dropped, so the caller repaints what changed. Not nested.
+  void StopDrawing();
+  void ResumeDrawing();
 
   HTREEITEM Insert(const TreeItemArgs& item);
   void Delete(HTREEITEM item) { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)); }
@@ -109,7 +105,9 @@ class TreeView : public Control {
         SendMessage(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
   }
 
-  const TreeItemSource* source_ = nullptr;  // not owned
+  HRGN pendingPaint_ = nullptr;  // owned while drawing is off
+  bool drawable_ = false;        // visible when drawing stopped
+  ScrollBarValues barsBefore_{};
 };
 
 }  // namespace orvane::winui

@@ -133,7 +133,6 @@ void MainForm::CreateComponents() {
   layout_.Add(dockCenter_, winui::Align::Client);
 
   viewObjectTreeTV_.Create({.parent = dockCenter_, .id = 8});
-  viewObjectTreeTV_.SetItemSource(&treeControl_);
   viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
   viewObjectTreeTV_.SetIndent(19);
   dockCenter_.Layout().Add(viewObjectTreeTV_, winui::Align::Left, 272);

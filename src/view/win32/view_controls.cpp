@@ -9,6 +9,7 @@ namespace orvane::win32 {
 void TreeViewControl::NodeAdded(TreeNode& node) {
   winui::TreeItemArgs item;
   item.parent = node.parent ? ItemOf(*node.parent) : TVI_ROOT;
+  item.text = node.content.text;
   item.stateImage = node.content.stateImage;
   item.param = reinterpret_cast<LPARAM>(&node);
   QuietFor(node.parent);
@@ -37,7 +38,7 @@ void TreeViewControl::QuietFor(const TreeNode* parent) {
   quiet_ = true;
   shown_ = ShownRows();
   refilled_.clear();
-  tree_.SetRedraw(false);
+  tree_.StopDrawing();
 }
 
 std::vector<TreeRowShape> TreeViewControl::ShownRows() const {
@@ -61,14 +62,7 @@ std::vector<TreeRowShape> TreeViewControl::ShownRows() const {
 }
 
 void TreeViewControl::RepaintChangedRows() {
-  // Drawing on makes the control invalidate all of itself. What was invalid before (uncovered,
-  // or a row repainted) is kept, the rest dropped, and the changed rows added.
-  HRGN pending = CreateRectRgn(0, 0, 0, 0);
-  const bool hadPending = GetUpdateRgn(tree_, pending, FALSE) > NULLREGION;
-  tree_.SetRedraw(true);
-  ValidateRect(tree_, nullptr);
-  if (hadPending) InvalidateRgn(tree_, pending, TRUE);
-  DeleteObject(pending);
+  tree_.ResumeDrawing();
   const std::vector<int> rows = RowsToRepaint(shown_, ShownRows(), refilled_);
   if (!rows.empty()) {
     const int height = tree_.ItemHeight();
@@ -84,25 +78,18 @@ void TreeViewControl::RepaintChangedRows() {
 }
 
 void TreeViewControl::NodeRefilled(TreeNode& node) {
-  // The model reports real changes only. A new text needs a repaint of the item; a state
-  // image is written, which under Wine costs milliseconds for an item in view, so only when it
-  // changed.
+  // The model reports real changes only: a new text, a new state image, or both. Either, written
+  // to an item in view, has the tree redraw its scroll bars, which costs milliseconds under
+  // Wine, so only what changed is written, and with the drawing off if the row shows.
   const HTREEITEM item = ItemOf(node);
-  if (tree_.GetStateImage(item) != node.content.stateImage) {
-    tree_.SetStateImage(item, node.content.stateImage);
-  }
+  const bool newText = tree_.GetText(item) != node.content.text;
+  const bool newImage = tree_.GetStateImage(item) != node.content.stateImage;
+  if (newText || newImage) QuietFor(node.parent);
+  if (newText) tree_.SetText(item, node.content.text);
+  if (newImage) tree_.SetStateImage(item, node.content.stateImage);
   // While the tree does not draw, its item positions are not kept up: the row is found when
   // drawing resumes.
-  if (quiet_) {
-    refilled_.push_back(reinterpret_cast<uintptr_t>(item));
-  } else {
-    tree_.RedrawItem(item);
-  }
-}
-
-std::string_view TreeViewControl::ItemText(LPARAM param) const {
-  const auto* node = reinterpret_cast<const TreeNode*>(param);
-  return node ? std::string_view(node->content.text) : std::string_view();
+  if (quiet_) refilled_.push_back(reinterpret_cast<uintptr_t>(item));
 }
 
 TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {

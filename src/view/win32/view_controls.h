@@ -17,25 +17,21 @@
 
 namespace orvane::win32 {
 
-// The tree view's items follow the model's nodes; the tree view reads their texts from the
-// nodes as it shows them.
-class TreeViewControl : public TreeControl, public winui::TreeItemSource {
+// The tree view's items follow the model's nodes.
+class TreeViewControl : public TreeControl {
  public:
-  // tree: not owned, with this control as its item source; its window may be created later,
-  // before the first node arrives.
+  // tree: not owned; its window may be created later, before the first node arrives.
   explicit TreeViewControl(winui::TreeView& tree) : tree_(tree) {}
 
   void NodeAdded(TreeNode& node) override;
   void NodeRemoved(TreeNode& node) override;
   void NodeRefilled(TreeNode& node) override;
 
-  // param: an item's value, the node it stands for.
-  std::string_view ItemText(LPARAM param) const override;
-
-  // Between the two, the tree view stops drawing at the first node added or removed under
-  // unfolded nodes, and draws again at the last release: while drawing, it repaints all of
-  // itself for each such node. At the release only the rows in view that changed are
-  // repainted. Changes under folded nodes leave it drawing. Nested pairs count once.
+  // Between the two, the tree view stops drawing at the first node added, removed or renamed
+  // under unfolded nodes, and draws again at the last release: while drawing, it repaints all
+  // of itself and its scroll bars for each such node. At the release only the rows in view
+  // that changed are repainted. Changes under folded nodes leave it drawing. Nested pairs
+  // count once.
   void HoldRedraw() { ++holds_; }
   void ReleaseRedraw();
 
