@@ -88,7 +88,7 @@ add_dependencies(load_control test_window)
 
 # The event log's cost per cycle on the GUI thread (run by hand under Wine and Xvfb).
 add_executable(log_bench bench/win/log_bench.cpp)
-target_link_libraries(log_bench PRIVATE orvane_win32)
+target_link_libraries(log_bench PRIVATE orvane_win32 psapi)
 
 # The program.
 add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})

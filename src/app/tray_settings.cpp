@@ -39,7 +39,11 @@ void TraySettings::OpenHelp() {
 }
 
 void TraySettings::StartTray() {
-  s_.starter.StartCommand(kTrayExeName, ShowCommand::kShowNormal);
+  // By its full path, quoted for the spaces of a per-user install: from the program's own
+  // folder, never from a current folder that happens to hold a tray.exe.
+  const std::string path = s_.appDirectory + std::string(kTrayExeName);
+  s_.starter.StartCommand(s_.appDirectory.empty() ? path : "\"" + path + "\"",
+                          ShowCommand::kShowNormal);
 }
 
 void TraySettings::Register() {

@@ -56,6 +56,13 @@ void DrawChangedScrollBars(HWND hwnd, const ScrollBarValues& before) {
 // window property, which costs a round trip to the window server per message under Wine.
 WNDPROC treeClassProc = nullptr;
 
+// The tree being painted into a bitmap, and the part of it that was invalid: given a bitmap,
+// the tree draws every row in view, and those outside that part are skipped (custom draw).
+struct Painting {
+  HWND tree = nullptr;
+  RECT invalid{};
+} painting;
+
 // The tree paints into a bitmap while its window is not drawable, so that its scroll bars
 // are not redrawn at every paint; the bitmap is copied where the window was invalid.
 void PaintWithoutScrollBars(HWND hwnd, WNDPROC inner) {
@@ -73,7 +80,10 @@ void PaintWithoutScrollBars(HWND hwnd, WNDPROC inner) {
                         ps.rcPaint.bottom);
     const ScrollBarValues before = ReadScrollBars(hwnd);
     ::DefWindowProcA(hwnd, WM_SETREDRAW, FALSE, 0);
+    const Painting outer = painting;  // a tree inside a tree's paint: none here, but kept whole
+    painting = {hwnd, ps.rcPaint};
     ::CallWindowProcA(inner, hwnd, WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+    painting = outer;
     ::DefWindowProcA(hwnd, WM_SETREDRAW, TRUE, 0);
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
     ::BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
@@ -219,6 +229,18 @@ bool TreeView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
         onSelChanged(change.itemNew.hItem, SelectedByAction(change.action));
       }
       return true;
+    case NM_CUSTOMDRAW: {
+      if (header.hwndFrom != painting.tree) return false;
+      const auto& draw = reinterpret_cast<NMTVCUSTOMDRAW&>(header).nmcd;
+      if (draw.dwDrawStage == CDDS_PREPAINT) {
+        result = CDRF_NOTIFYITEMDRAW;
+      } else if (draw.dwDrawStage == CDDS_ITEMPREPAINT) {
+        RECT overlap{};
+        result = ::IntersectRect(&overlap, &draw.rc, &painting.invalid) ? CDRF_DODEFAULT
+                                                                        : CDRF_SKIPDEFAULT;
+      }
+      return true;
+    }
     case NM_CLICK:
       if (!onClick) return false;
       onClick(ItemAtMessagePos());

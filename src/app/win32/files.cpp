@@ -68,10 +68,12 @@ std::optional<std::string> Win32Files::ReadAll(std::string_view path) {
   std::size_t done = 0;
   while (done < text.size()) {
     DWORD read = 0;
+    // A failed read is no file rather than a short one taken for whole.
     if (!::ReadFile(file.h, text.data() + done, static_cast<DWORD>(text.size() - done), &read,
-                    nullptr) ||
-        read == 0)
-      break;
+                    nullptr)) {
+      return std::nullopt;
+    }
+    if (read == 0) break;  // shortened meanwhile: what is there
     done += read;
   }
   text.resize(done);

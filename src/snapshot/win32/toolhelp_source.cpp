@@ -58,35 +58,44 @@ void ToolhelpSource::EnumThreads(const std::function<void(const ThreadEntry&)>& 
   }
 }
 
+bool ReadTopLevelWindow(HWND hwnd, WindowTitleBuffer& title, WindowEntry& entry) {
+  DWORD processId = 0;
+  entry.threadId = GetWindowThreadProcessId(hwnd, &processId);
+  // Destroyed since the enumeration: no owner. Thread 0 would otherwise stand for one of the
+  // idle process's threads.
+  if (entry.threadId == 0) return false;
+  entry.processId = processId;
+  entry.handle = HandleWord(hwnd);
+  const int length = GetWindowTextA(hwnd, title.data(), static_cast<int>(title.size()));
+  entry.title = std::string_view(title.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  entry.left = rect.left;
+  entry.top = rect.top;
+  entry.right = rect.right;
+  entry.bottom = rect.bottom;
+  // One style read stands for IsWindowVisible, IsIconic and IsZoomed: for a top-level window
+  // they test exactly these bits (its parent, the desktop, is always visible), and each is a
+  // call to the window server under Wine. A top-level window always has some style bits
+  // (WS_CLIPSIBLINGS at least), so 0 means it was destroyed while being read.
+  const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+  if (style == 0 && !IsWindow(hwnd)) return false;
+  entry.visible = (style & WS_VISIBLE) != 0;
+  entry.iconic = (style & WS_MINIMIZE) != 0;
+  entry.zoomed = (style & WS_MAXIMIZE) != 0;
+  return true;
+}
+
 void ToolhelpSource::EnumWindows(const std::function<void(const WindowEntry&)>& each) {
   // The handles are gathered first so that no code of ours runs inside the system's
   // enumeration callback beyond a push_back.
   std::vector<HWND> handles;
   handles.reserve(512);
   ::EnumWindows(CollectHandle, reinterpret_cast<LPARAM>(&handles));
+  WindowTitleBuffer title;
   for (HWND hwnd : handles) {
     WindowEntry entry;
-    DWORD processId = 0;
-    entry.threadId = GetWindowThreadProcessId(hwnd, &processId);
-    entry.processId = processId;
-    entry.handle = HandleWord(hwnd);
-    char title[64] = {};
-    const int length = GetWindowTextA(hwnd, title, 63);
-    entry.title = std::string_view(title, length > 0 ? static_cast<std::size_t>(length) : 0);
-    RECT rect{};
-    GetWindowRect(hwnd, &rect);
-    entry.left = rect.left;
-    entry.top = rect.top;
-    entry.right = rect.right;
-    entry.bottom = rect.bottom;
-    // One style read stands for IsWindowVisible, IsIconic and IsZoomed: for a top-level window
-    // they test exactly these bits (its parent, the desktop, is always visible), and each is a
-    // call to the window server under Wine. A vanished window reads 0, as the three would.
-    const auto style = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
-    entry.visible = (style & WS_VISIBLE) != 0;
-    entry.iconic = (style & WS_MINIMIZE) != 0;
-    entry.zoomed = (style & WS_MAXIMIZE) != 0;
-    each(entry);
+    if (ReadTopLevelWindow(hwnd, title, entry)) each(entry);
   }
 }
 

@@ -1,9 +1,20 @@
 #pragma once
 // The snapshot source over the tool-help snapshots, window enumeration and the system figures.
 
+#include <windows.h>
+
+#include <array>
+
 #include "snapshot/platform.h"
 
 namespace orvane::win32 {
+
+// Where a window's title is read: 62 characters and the terminator, as the record keeps.
+using WindowTitleBuffer = std::array<char, 63>;
+
+// Fills entry from a top-level window, its title in title; false when the window was destroyed
+// since it was enumerated, before or while it was read.
+bool ReadTopLevelWindow(HWND hwnd, WindowTitleBuffer& title, WindowEntry& entry);
 
 class ToolhelpSource : public SnapshotSource {
  public:

@@ -59,7 +59,7 @@ struct Rig {
   int Starts() const {
     int n = 0;
     for (const auto& c : starter.commands) {
-      EXPECT_EQ(c.commandLine, "tray.exe");
+      EXPECT_EQ(c.commandLine, std::string("\"") + kTrayPath + "\"");
       EXPECT_EQ(c.show, ShowCommand::kShowNormal);
       ++n;
     }

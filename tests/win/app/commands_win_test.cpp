@@ -1,6 +1,9 @@
 // The object commands against real processes and windows under Wine: the command family over
 // the Win32 process-and-window control, acting on the test helper program.
 #include <windows.h>
+// After windows.h, which they need.
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -138,22 +141,53 @@ TEST_F(CommandsWin, DeleteClosesTheSelectedWindowAndItsProgramEnds) {
   EXPECT_EQ(helper.WaitExit(), 7u) << "the helper ends on WM_CLOSE with exit code 7";
 }
 
-TEST_F(CommandsWin, AProcessThatEndedAfterTheSelectionIsPassedOverSilently) {
-  TestProcess helper("Orvane command target");
-  host.rows = {ProcessRow(helper, true), WindowRow(helper)};
-  TerminateProcess(helper.handle(), 3);
-  ASSERT_EQ(helper.WaitExit(), 3u);
+// Lets everyone only read the process's name and times: opening it for anything more is
+// refused, as for a service's process run by another user.
+void DenyOpening(HANDLE process) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
+      "D:(A;;0x101000;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL dacl = nullptr;
+  GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted);
+  ASSERT_EQ(SetSecurityInfo(process, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                            nullptr, dacl, nullptr),
+            static_cast<DWORD>(ERROR_SUCCESS));
+  LocalFree(descriptor);
+  ASSERT_EQ(OpenProcess(PROCESS_TERMINATE, FALSE, GetProcessId(process)), nullptr);
+}
 
-  host.ask = false;
-  commands.ToolProcess0StopClick();
-  commands.ToolProcess0IncClick();
-  commands.ToolProcess0DecClick();
-  commands.ToolProcess0MaxClick();
-  commands.ToolWindow0CloseClick();
-  commands.ToolWindow0NormClick();
-  commands.Stop1Click();
-  EXPECT_TRUE(boxes.messages.empty());
-  EXPECT_EQ(helper.WaitExit(), 3u);
+TEST_F(CommandsWin, AProcessThatEndedOrCannotBeOpenedIsPassedOverSilently) {
+  for (const bool ended : {true, false}) {
+    SCOPED_TRACE(ended ? "ended after the selection" : "cannot be opened");
+    TestProcess helper("Orvane command target");
+    host.rows = {ProcessRow(helper, true), WindowRow(helper)};
+    if (ended) {
+      TerminateProcess(helper.handle(), 3);
+      ASSERT_EQ(helper.WaitExit(), 3u);
+    } else {
+      DenyOpening(helper.handle());
+    }
+    const DWORD priority = GetPriorityClass(helper.handle());
+
+    host.ask = false;
+    commands.ToolProcess0StopClick();
+    commands.ToolProcess0IncClick();
+    commands.ToolProcess0DecClick();
+    commands.Stop1Click();
+    if (ended) {
+      commands.ToolProcess0MaxClick();
+      commands.ToolWindow0CloseClick();
+      commands.ToolWindow0NormClick();
+    }
+    EXPECT_TRUE(boxes.messages.empty());
+    if (ended) {
+      EXPECT_EQ(helper.WaitExit(), 3u);
+    } else {
+      EXPECT_EQ(helper.WaitExit(300), static_cast<DWORD>(STILL_ACTIVE)) << "still running";
+      EXPECT_EQ(GetPriorityClass(helper.handle()), priority);
+    }
+  }
 }
 
 // Presses a button of the first warning box that appears in this process, from a second

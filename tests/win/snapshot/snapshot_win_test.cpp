@@ -265,7 +265,7 @@ TEST(LocaleWin, LowerCasesWithTheAnsiCodePageAndTheClockRendersDateAndTime) {
   EXPECT_GT(now.size(), 8u);
 }
 
-TEST(SnapshotWindowsWin, ShowStatesReadFromTheStyleAgreeWithTheWindowQueries) {
+TEST(SnapshotWindowsWin, ShowStatesReadFromTheStyleAgreeWithTheQueriesAndDestroyedWindowsDrop) {
   struct Case {
     const char* title;
     int show;
@@ -294,7 +294,16 @@ TEST(SnapshotWindowsWin, ShowStatesReadFromTheStyleAgreeWithTheWindowQueries) {
     }
   });
   EXPECT_EQ(seen, 5);
+
+  // Destroyed between the enumeration and the reading of its text: left out, rather than read
+  // as a window of thread 0 with no title.
+  win32::WindowTitleBuffer title{};
+  WindowEntry entry;
+  ASSERT_TRUE(win32::ReadTopLevelWindow(windows[0], title, entry));
+  EXPECT_EQ(entry.title, "Orvane state normal");
+  EXPECT_EQ(entry.processId, GetCurrentProcessId());
   for (HWND w : windows) DestroyWindow(w);
+  EXPECT_FALSE(win32::ReadTopLevelWindow(windows[0], title, entry));
 }
 
 }  // namespace
