@@ -150,8 +150,8 @@ void DenyOpening(HANDLE process) {
   BOOL present = FALSE, defaulted = FALSE;
   PACL dacl = nullptr;
   GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted);
-  ASSERT_EQ(SetSecurityInfo(process, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                            nullptr, dacl, nullptr),
+  ASSERT_EQ(SetSecurityInfo(process, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                            dacl, nullptr),
             static_cast<DWORD>(ERROR_SUCCESS));
   LocalFree(descriptor);
   ASSERT_EQ(OpenProcess(PROCESS_TERMINATE, FALSE, GetProcessId(process)), nullptr);
