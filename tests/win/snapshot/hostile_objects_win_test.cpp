@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,6 +14,7 @@
 #include "snapshot/win32/object_control.h"
 #include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
+#include "win/support/real_collector.h"
 #include "win/support/test_process.h"
 
 namespace orvane {
@@ -28,39 +27,7 @@ std::wstring Wide(const std::string& text) {
   return std::wstring(text.begin(), text.end());
 }
 
-class RecordsOf : public RecordOutput {
- public:
-  explicit RecordsOf(uint32_t pid) : pid_(pid) {}
-  std::vector<ProcessRecord> processes;
-  std::vector<WindowRecord> windows;
-  void Send(const void* record, int32_t) override {
-    ObjectKey key;
-    std::memcpy(&key, record, sizeof key);
-    if (key.processId != pid_) return;
-    if (key.kind == kKindProcess) processes.push_back(As<ProcessRecord>(record));
-    if (key.kind == kKindWindow) windows.push_back(As<WindowRecord>(record));
-  }
-
- private:
-  template <typename T>
-  static T As(const void* record) {
-    T t;
-    std::memcpy(&t, record, sizeof t);
-    return t;
-  }
-  uint32_t pid_;
-};
-
-// The collector over the system's own snapshots.
-class HostileObjects : public ::testing::Test {
- protected:
-  win32::ToolhelpSource source;
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  TrayShared tray;
-  Collector collector{source, registry, clock, locale, tray};
-};
+class HostileObjects : public testing::RealCollectorTest {};
 
 TEST_F(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTheirFields) {
   // A folder chain that brings the executable's path to 250 characters, and a file name in
@@ -94,24 +61,19 @@ TEST_F(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTh
       [&] { return testing::FindTopWindow(info.dwProcessId, "OrvaneTestWindow") != nullptr; },
       20000));
 
-  RecordsOf first(info.dwProcessId);
+  const DWORD pid = info.dwProcessId;
   // Until the helper has made all its windows.
-  PumpUntil(
-      [&] {
-        first = RecordsOf(info.dwProcessId);
-        collector.Collect(first);
-        return first.windows.size() >= 2001;
-      },
-      30000);
-  RecordsOf second(info.dwProcessId);
-  collector.Collect(second);
+  PumpUntil([&] { return Cycle().Of<WindowRecord>(kKindWindow, pid).size() >= 2001; }, 30000);
+  const testing::Recording second = Cycle();
+  const auto processes = second.Of<ProcessRecord>(kKindProcess, pid);
+  const auto windows = second.Of<WindowRecord>(kKindWindow, pid);
 
-  ASSERT_EQ(second.processes.size(), 1u);
-  const ProcessRecord& process = second.processes[0];
+  ASSERT_EQ(processes.size(), 1u);
+  const ProcessRecord& process = processes[0];
   EXPECT_FALSE(FieldText(process.fileName).empty());
   EXPECT_LT(FieldText(process.directory).size(), sizeof process.directory);
-  EXPECT_GE(second.windows.size(), 2001u);
-  for (const WindowRecord& window : second.windows) {
+  EXPECT_GE(windows.size(), 2001u);
+  for (const WindowRecord& window : windows) {
     ASSERT_LE(FieldText(window.title).size(), 62u);
   }
   const std::string_view caption = FieldText(process.caption);
@@ -141,8 +103,7 @@ TEST_F(HostileObjects, HandlesAreClosedOnEveryPath) {
   const ObjectKey gone{kKindProcess, 0, 0, endedPid, 0, win32::HandleWord(endedWindow)};
   const ObjectKey goneWindow{kKindWindow, 0, 0, endedPid, 0, win32::HandleWord(endedWindow)};
   const auto exercise = [&] {
-    RecordsOf cycle(helper.pid());
-    collector.Collect(cycle);
+    Cycle();
     for (const ObjectKey* key : {&live, &gone}) {
       ProcessInc(control, key);
       ProcessDec(control, key);

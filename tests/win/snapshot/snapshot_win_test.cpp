@@ -15,6 +15,7 @@
 #include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 #include "snapshot/win32/window_dispatcher.h"
+#include "win/support/real_collector.h"
 #include "win/support/test_process.h"
 
 namespace orvane {
@@ -24,47 +25,9 @@ using testing::PumpUntil;
 using testing::TestDirectory;
 using testing::TestProcess;
 
-// Keeps every record of a cycle.
-class Recording : public RecordOutput, public RecordReceiver {
- public:
-  std::vector<std::vector<unsigned char>> records;
-  void Send(const void* record, int32_t size) override { Keep(record, size); }
-  void RecordArrived(const void* record, int32_t size) override { Keep(record, size); }
+using testing::Recording;
 
-  template <typename T>
-  std::vector<T> Of(int32_t kind, uint32_t pid = 0) const {
-    std::vector<T> out;
-    for (const auto& r : records) {
-      T t;
-      if (r.size() != sizeof t) continue;
-      std::memcpy(&t, r.data(), sizeof t);
-      if (t.key.kind == kind && (pid == 0 || t.key.processId == pid)) out.push_back(t);
-    }
-    return out;
-  }
-
- private:
-  void Keep(const void* record, int32_t size) {
-    const auto* b = static_cast<const unsigned char*>(record);
-    records.emplace_back(b, b + size);
-  }
-};
-
-class SnapshotWin : public ::testing::Test {
- protected:
-  win32::ToolhelpSource source;
-  win32::Win32Registry registry;
-  win32::Win32Clock clock;
-  win32::Win32Locale locale;
-  TrayShared tray;
-  Collector collector{source, registry, clock, locale, tray};
-
-  Recording Cycle() {
-    Recording out;
-    collector.Collect(out);
-    return out;
-  }
-};
+class SnapshotWin : public testing::RealCollectorTest {};
 
 TEST_F(SnapshotWin, TheRealSourceSeesAHelperProcessItsThreadsAndItsWindow) {
   TestProcess helper("Orvane probe window", 3);
