@@ -24,6 +24,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string PathIn(std::string_view folder, std::string_view path) {
+  const bool absolute =
+      path.starts_with('\\') || path.starts_with('/') || (path.size() >= 2 && path[1] == ':');
+  if (folder.empty() || path.empty() || absolute) return std::string(path);
+  std::string full(folder);
+  if (!full.ends_with('\\') && !full.ends_with('/')) full.push_back('\\');
+  return full.append(path);
+}
+
 std::string CannotCreateFileText(std::string_view path) {
   return "Cannot create file " + std::string(path);
 }

@@ -16,6 +16,11 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // empty line, and an empty text has none.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// path as the file functions are to open it in folder: a relative path is taken within the
+// folder (whatever the current folder is by then); an absolute one, or any path when the folder
+// is empty, stays as it is.
+std::string PathIn(std::string_view folder, std::string_view path);
+
 // The text of the error raised when a file cannot be written.
 std::string CannotCreateFileText(std::string_view path);
 

@@ -24,18 +24,18 @@ void TraySettings::AddTrayIconClick(TrayMenuChecks& checks) {
   }
 }
 
-void TraySettings::TrapClick(TrayMenuChecks& checks, TrapMask invokedItem) {
+bool TraySettings::TrapClick(TrayMenuChecks& checks, TrapMask invokedItem) {
   checks.traps = TrapChecksOf(TrapMaskOf(checks.traps) ^ (invokedItem & kAllTraps));
   const TrapMask mask = TrapMaskOf(checks.traps);
   const bool toRun = mask != kNoTraps || checks.trayIcon;
   if (TrayIconChecked()) CloseRunningTray();
   WriteTrapMask(s_.files, kTrayDataFile, mask);
-  s_.clock.Sleep(kTrayRestartWaitMs);
-  if (toRun) StartTray();
+  return toRun;
 }
 
 void TraySettings::OpenHelp() {
-  s_.starter.OpenDocument(kHelpDocument, "", "", ShowCommand::kShowNormal);
+  // By its full path: the open dialogs change the current folder.
+  s_.starter.OpenDocument(s_.appDirectory + kHelpDocument, "", "", ShowCommand::kShowNormal);
 }
 
 void TraySettings::StartTray() {

@@ -16,7 +16,7 @@ namespace orvane {
 
 // The help document, relative to the program's directory.
 constexpr char kHelpDocument[] = "help\\index.html";
-// How long the trap handler waits for a closing companion before starting the next one.
+// How long a closing companion is given before the trap handler's next one starts.
 constexpr uint32_t kTrayRestartWaitMs = 500;
 
 struct TraySettingsServices {
@@ -24,7 +24,6 @@ struct TraySettingsServices {
   ProgramStarter& starter;
   Files& files;
   ObjectControl& control;
-  Clock& clock;
   const TrayShared& tray;
   std::string appDirectory;  // ends in a backslash
 };
@@ -49,9 +48,12 @@ class TraySettings {
   // is unchecked, or closes and unregisters a running one while it is checked and unchecks the
   // traps. The item's own check mark follows at the next tick.
   void AddTrayIconClick(TrayMenuChecks& checks);
-  // The trap items: inverts the invoking trap (none for kNoTraps), writes "tray.dat" and
-  // restarts the companion with it.
-  void TrapClick(TrayMenuChecks& checks, TrapMask invokedItem);
+  // The trap items: inverts the invoking trap (none for kNoTraps), asks a running companion to
+  // close and writes "tray.dat". True when a companion is to run with it: the caller starts one
+  // (StartCompanion) kTrayRestartWaitMs later, once the old one has had time to go, without
+  // blocking meanwhile.
+  bool TrapClick(TrayMenuChecks& checks, TrapMask invokedItem);
+  void StartCompanion() { StartTray(); }
   // The check mark of "Add traybar icon" at every tick.
   bool TrayIconChecked() const { return s_.tray.TrayRunning.load() != 0; }
   void OpenHelp();

@@ -26,6 +26,10 @@ void ListModel::DeleteRow(ListRow& row) {
   control_.RowRemoved(at);
 }
 
+void ListModel::Clear() {
+  while (!rows_.empty()) DeleteRow(*rows_.back());
+}
+
 void ListModel::RefillRow(ListRow& row, RowCells cells) {
   if (cells == row.cells) return;
   row.cells = std::move(cells);

@@ -53,6 +53,8 @@ class ListModel {
 
   ListRow& AddRow(const ObjectKey& key, RowCells cells);
   void DeleteRow(ListRow& row);
+  // Deletes every row, the last first.
+  void Clear();
   // The control hears of it only when the cells differ.
   void RefillRow(ListRow& row, RowCells cells);
   // Takes the row at from out and puts it in at to (sorting moves rows one at a time).

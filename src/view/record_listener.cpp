@@ -200,6 +200,14 @@ void RecordListener::ClearAll() {
   }
 }
 
+void RecordListener::Reset() {
+  entries_.clear();
+  for (std::vector<uint32_t>& pool : pools_) pool.clear();
+  firstOfKind_ = lastOfKind_ = cursor_ = FirstPlaces();
+  live_ = 0;
+  index_.Clear();
+}
+
 void RecordListener::Append(const TrackedObject& object) {
   Entry entry;
   entry.kind = static_cast<int8_t>(object.key.kind);

@@ -56,6 +56,9 @@ class RecordListener : public RecordReceiver {
   // Offers every tracked object to Removed, in passes, until the store is empty or a pass
   // removes nothing (a hook that always refuses would otherwise never let it return).
   void ClearAll();
+  // Forgets every tracked object without offering it to Removed: for a view whose content no
+  // longer matches the store, which is then rebuilt from nothing by the next cycle.
+  void Reset();
 
   std::size_t TrackedCount() const { return live_; }
   // A copy of the tracked object whose key equals key, if there is one.

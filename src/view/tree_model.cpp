@@ -68,6 +68,10 @@ void TreeModel::DeleteNode(TreeNode& node) {
   Release(node);
 }
 
+void TreeModel::Clear() {
+  while (TreeNode* last = top_.lastChild) DeleteNode(*last);
+}
+
 void TreeModel::RefillNode(TreeNode& node, NodeContent content) {
   // A window that moved or a process whose priority changed keeps its node as it was.
   if (content == node.content) return;

@@ -60,6 +60,8 @@ class TreeModel {
   TreeNode& AddNode(TreeNode* parent, const ObjectKey& key, NodeContent content);
   // Deletes node and its children.
   void DeleteNode(TreeNode& node);
+  // Deletes every node.
+  void Clear();
   // The control hears of it only when the content differs: most modifications (a thread's
   // priority, a window's place) leave the node as it is.
   void RefillNode(TreeNode& node, NodeContent content);

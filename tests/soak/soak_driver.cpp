@@ -333,6 +333,16 @@ int main(int argc, char** argv) {
     Fail("too few samples after the warm-up");
   }
 
+  // The main window's count of views rebuilt after a listener's consistency error
+  // (kViewRepairsMessage): a sound run has none.
+  DWORD_PTR repairs = 0;
+  if (!SendMessageTimeoutA(main, RegisterWindowMessageA("OrvaneViewRepairs"), 0, 0,
+                           SMTO_ABORTIFHUNG, 5000, &repairs)) {
+    Fail("the main window did not tell its view repairs");
+  } else if (repairs != 0) {
+    Fail("the views were rebuilt " + std::to_string(repairs) + " times after a consistency error");
+  }
+
   PostMessageA(main, WM_CLOSE, 0, 0);
   if (program.WaitExit(5000) == STILL_ACTIVE) Fail("the program did not end within 5 s of closing");
   if (GetFileAttributesA(workspace.c_str()) == INVALID_FILE_ATTRIBUTES)

@@ -50,17 +50,17 @@ std::string ExecutablePath() {
 }
 
 bool Win32Files::Exists(std::string_view path) {
-  const DWORD attributes = ::GetFileAttributesA(std::string(path).c_str());
+  const DWORD attributes = ::GetFileAttributesA(PathIn(folder_, path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Files::Delete(std::string_view path) {
-  return ::DeleteFileA(std::string(path).c_str()) != FALSE;
+  return ::DeleteFileA(PathIn(folder_, path).c_str()) != FALSE;
 }
 
 std::optional<std::string> Win32Files::ReadAll(std::string_view path) {
-  FileHandle file{::CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  FileHandle file{::CreateFileA(PathIn(folder_, path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (file.h == INVALID_HANDLE_VALUE) return std::nullopt;
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.h, &size) || size.QuadPart > 0x7fffffff) return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<std::string> Win32Files::ReadAll(std::string_view path) {
 }
 
 void Win32Files::WriteAll(std::string_view path, std::string_view bytes) {
-  const std::string target(path);
+  const std::string target = PathIn(folder_, path);
   // A folder or a read-only file of that name stays as it is; the move below would not
   // always refuse them itself.
   const DWORD attributes = ::GetFileAttributesA(target.c_str());
@@ -90,13 +90,13 @@ void Win32Files::WriteAll(std::string_view path, std::string_view bytes) {
   char temporary[MAX_PATH] = {};
   if (refused || target.empty() ||
       !::GetTempFileNameA(DirectoryPart(target).c_str(), "orv", 0, temporary)) {
-    throw Error(CannotCreateFileText(path));
+    throw Error(CannotCreateFileText(target));
   }
   if (!WriteTemporary(temporary, bytes) ||
       !::MoveFileExA(temporary, target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileA(temporary);
-    throw Error(CannotCreateFileText(path));
+    throw Error(CannotCreateFileText(target));
   }
 }
 

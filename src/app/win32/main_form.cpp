@@ -10,6 +10,7 @@ namespace orvane::win32 {
 namespace {
 
 constexpr UINT_PTR kUpdateTimer = 1;
+constexpr UINT_PTR kCompanionStartTimer = 2;
 constexpr UINT kUpdateInterval = 1000;
 constexpr int kBarHeight = 51;
 constexpr int kLogoWidth = 233;
@@ -20,8 +21,9 @@ constexpr UINT kTreeClicked = WM_APP + 1;
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
-    : arguments_(std::move(arguments)), source_(source ? *source : systemSource_) {
-  appDirectory_ = DirectoryOf(ExecutablePath());
+    : arguments_(std::move(arguments)),
+      appDirectory_(DirectoryOf(ExecutablePath())),
+      source_(source ? *source : systemSource_) {
   SetCurrentDirectoryA(appDirectory_.c_str());
 
   if (AppliesSingleInstanceRule(arguments_)) {
@@ -44,12 +46,16 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
   startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
   aboutDlg_ = std::make_unique<AboutDlg>(starter_);
-  traySettings_ = std::make_unique<TraySettings>(TraySettingsServices{
-      registry_, starter_, files_, objectControl_, clock_, tray_, appDirectory_});
+  traySettings_ = std::make_unique<TraySettings>(
+      TraySettingsServices{registry_, starter_, files_, objectControl_, tray_, appDirectory_});
   infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
   infoThread_->SetSink(&sink_);
+  // A listener's consistency error leaves its view as it stood at that record; the cycle's end
+  // rebuilds the views rather than let them stay wrong. The user could do nothing with a box.
+  infoThread_->SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
   infoThread_->SetCycleEndStep([this] {
     logDlg_->CycleEnded();
+    if (viewsBroken_) RebuildViews();
     if (!cycleQuiet_) return;
     cycleQuiet_ = false;
     EndQuiet();
@@ -190,10 +196,29 @@ void MainForm::MainBarResize(int width) {
 }
 
 void MainForm::OnTimer(UINT_PTR id) {
-  if (id == kUpdateTimer) UpdateTimer();
+  if (id == kUpdateTimer) {
+    UpdateTimer();
+  } else if (id == kCompanionStartTimer) {
+    KillTimer(kCompanionStartTimer);
+    traySettings_->StartCompanion();
+  }
+}
+
+void MainForm::StartCompanionLater(bool start) {
+  // The latest trap click decides; the window goes on answering while the old companion goes.
+  if (start) {
+    SetTimer(kCompanionStartTimer, kTrayRestartWaitMs);
+  } else {
+    KillTimer(kCompanionStartTimer);
+  }
 }
 
 bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+  static const UINT viewRepairsMessage = RegisterWindowMessageA(kViewRepairsMessage);
+  if (msg == viewRepairsMessage) {
+    result = static_cast<LRESULT>(viewRepairs_);
+    return true;
+  }
   if (msg == WM_APP) {
     ViewObjectListLVClick();
   } else if (msg == kTreeClicked) {

@@ -55,6 +55,9 @@ constexpr char kApplicationTitle[] = "Orvane 2000";
 constexpr char kMainCaption[] = "Orvane 2000 Professional";
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
+// A registered message the main window answers with the number of times it rebuilt its views
+// after a listener's consistency error; the soak reads it from outside.
+constexpr char kViewRepairsMessage[] = "OrvaneViewRepairs";
 
 // Menu command ids: the main window's own items, then one per command handler and one per
 // palette toggle.
@@ -142,9 +145,12 @@ class MainForm : public winui::WindowBase {
   AboutDlg& AboutDialog() { return *aboutDlg_; }
   winui::Picture& Logo() { return imageLogo_; }
   ListFilter& Filter() { return listFilter_; }
+  ListModel& ListRows() { return listModel_; }
   InfoThread& Worker() { return *infoThread_; }
   const TrayShared& Tray() const { return tray_; }
   const std::string& AppDirectory() const { return appDirectory_; }
+  // Times the tree and the list were rebuilt after a listener's consistency error.
+  uint64_t ViewRepairs() const { return viewRepairs_; }
   // Time the GUI thread has spent applying handed-over records, in milliseconds.
   double DeliveryMilliseconds() const { return deliveryMilliseconds_; }
 
@@ -216,6 +222,8 @@ class MainForm : public winui::WindowBase {
   HMENU BuildMenu();
   void SetMenuChecked(int id, bool checked);
   TrayMenuChecks TrayChecks() const;
+  // Starts the companion kTrayRestartWaitMs from now, or cancels a start still to come.
+  void StartCompanionLater(bool start);
   void SetTrayChecks(const TrayMenuChecks& checks);
   winui::Panel& BarOf(DockSite site);
   // The bars' heights and every palette's place, from the arrangement.
@@ -231,6 +239,9 @@ class MainForm : public winui::WindowBase {
   // Runs f with the tree's drawing held back and the list's new row count given once at the
   // end.
   void Quietly(const std::function<void()>& f);
+  // Empties the tree and the list and their listeners' stores, whatever they hold, for the next
+  // cycle to fill again: the list's level, heading and search result stay.
+  void RebuildViews();
   void BeginQuiet();
   void EndQuiet();
 
@@ -241,7 +252,9 @@ class MainForm : public winui::WindowBase {
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;
   int quietDepth_ = 0;
-  bool cycleQuiet_ = false;  // a cycle's records are being applied
+  bool cycleQuiet_ = false;   // a cycle's records are being applied
+  bool viewsBroken_ = false;  // a listener raised during this cycle's delivery
+  uint64_t viewRepairs_ = 0;
   std::string savedListHeading_;
   double deliveryMilliseconds_ = 0;
 
@@ -305,7 +318,7 @@ class MainForm : public winui::WindowBase {
 
   // The tool dialogs, made in the constructor: the log dialog's listener comes after the
   // window's own.
-  Win32Files files_;
+  Win32Files files_{appDirectory_};  // the data files are the program folder's, always
   Win32ProgramStarter starter_;
   Search search_{*this};
   Report report_{*this};

@@ -43,13 +43,15 @@ void MainForm::Addtraybaricon1Click() {
 void MainForm::TrapCTRLALTDEL1Click(int item) {
   TrayMenuChecks checks = TrayChecks();
   // The inverted mark stays even when "tray.dat" cannot be written.
+  bool start = false;
   try {
-    traySettings_->TrapClick(checks, TrapOfItem(item));
+    start = traySettings_->TrapClick(checks, TrapOfItem(item));
   } catch (...) {
     SetTrayChecks(checks);
     throw;
   }
   SetTrayChecks(checks);
+  StartCompanionLater(start);
 }
 
 void MainForm::Help1Click() {

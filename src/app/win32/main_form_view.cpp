@@ -51,6 +51,17 @@ void MainForm::ToolGeneral0RefreshClick() {
   viewListName_.SetCaption(savedListHeading_);
 }
 
+void MainForm::RebuildViews() {
+  viewsBroken_ = false;
+  ++viewRepairs_;
+  Quietly([this] {
+    listListener_.Reset();
+    listModel_.Clear();
+    treeListener_.Reset();
+    treeModel_.Clear();
+  });
+}
+
 void MainForm::ViewObjectListLVClick() {
   const int selected = viewObjectListLV_.NextSelected();
   if (selected < 0) return;

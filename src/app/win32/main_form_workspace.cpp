@@ -3,6 +3,7 @@
 
 #include "app/win32/main_form.h"
 #include "snapshot/error.h"
+#include "winui/error_box.h"
 
 namespace orvane::win32 {
 
@@ -61,9 +62,15 @@ void MainForm::RestoreWorkspace() {
   // Every palette shows at start, as its View item is checked; the file hides those it records
   // hidden.
   for (const Palette& palette : Palettes()) arrangement_.SetVisible(palette.id, true);
-  for (const RestoreStep& step : RestoreSteps(KeepReachable(*read, screen))) ApplyRestoreStep(step);
+  // Each step on its own: one that fails (a "tray.dat" that cannot be written) is reported and
+  // the rest of the start-up still runs.
+  for (const RestoreStep& step : RestoreSteps(KeepReachable(*read, screen)))
+    winui::Guarded([&] { ApplyRestoreStep(step); });
 }
 
+// The palette steps only arrange: the windows take their final place and visibility once, when
+// the bars show again, so a palette that ends hidden is never shown (a floating one would flash,
+// and under Wine each hide of a top-level window waits for a window manager).
 void MainForm::ApplyRestoreStep(const RestoreStep& step) {
   const PalettePlacement& place = arrangement_.Of(step.palette);
   switch (step.action) {
@@ -85,17 +92,14 @@ void MainForm::ApplyRestoreStep(const RestoreStep& step) {
       arrangement_.Dock(step.palette, step.site, place.left, place.top);
       return;
     case RestoreAction::kLayOutButtons:
-      ToolEndDock(step.palette);
       return;
     case RestoreAction::kHidePalette:
       arrangement_.SetVisible(step.palette, false);
       SetMenuChecked(PaletteMenuId(step.palette), false);
-      ToolEndDock(step.palette);
       return;
     case RestoreAction::kSetDockedPosition:
     case RestoreAction::kSetFloatingPosition:
       arrangement_.SetPosition(step.palette, step.rect.left, step.rect.top);
-      ToolEndDock(step.palette);
       return;
     case RestoreAction::kSetTreeWidth:
       dockCenter_.Layout().SetSize(viewObjectTreeTV_, step.value);

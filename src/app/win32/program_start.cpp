@@ -7,8 +7,22 @@
 namespace orvane::win32 {
 
 bool Win32ProgramStarter::StartCommand(std::string_view commandLine, ShowCommand show) {
-  const std::string command(commandLine);
-  return WinExec(command.c_str(), static_cast<UINT>(show)) > 31;  // 0 to 31 are errors
+  // As WinExec starts it (the same search for a bare name, the same show state), but without
+  // waiting until the program is idle: a companion that first waits for its closing
+  // predecessor would hold the window still meanwhile.
+  std::string command(commandLine);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(show);
+  PROCESS_INFORMATION process{};
+  if (command.empty() || !CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
+                                         nullptr, nullptr, &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
 }
 
 bool Win32ProgramStarter::OpenDocument(std::string_view file, std::string_view parameters,

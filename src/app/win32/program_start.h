@@ -1,5 +1,5 @@
 #pragma once
-// The program-start seam over WinExec and ShellExecuteExA.
+// The program-start seam over CreateProcessA and ShellExecuteExA.
 
 #include <windows.h>
 

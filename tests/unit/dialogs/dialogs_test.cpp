@@ -178,5 +178,23 @@ TEST(Files, LinesEndInCrLfAndReadBackTheSame) {
   EXPECT_EQ(ReadLines(files, "missing.txt"), std::nullopt);
 }
 
+TEST(Files, RelativePathsAreTakenInTheProgramFolderAndAbsoluteOnesStay) {
+  const struct {
+    const char* folder;
+    const char* path;
+    const char* opened;
+  } cases[] = {
+      {"C:\\Orvane\\", "tray.dat", "C:\\Orvane\\tray.dat"},
+      {"C:\\Orvane", "help\\index.html", "C:\\Orvane\\help\\index.html"},
+      {"C:\\Orvane\\", "D:\\saved\\log.txt", "D:\\saved\\log.txt"},
+      {"C:\\Orvane\\", "d:log.txt", "d:log.txt"},
+      {"C:\\Orvane\\", "\\\\server\\share\\r.txt", "\\\\server\\share\\r.txt"},
+      {"C:\\Orvane\\", "\\root.txt", "\\root.txt"},
+      {"", "workspace.dat", "workspace.dat"},
+      {"C:\\Orvane\\", "", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PathIn(c.folder, c.path), c.opened) << c.path;
+}
+
 }  // namespace
 }  // namespace orvane

@@ -284,6 +284,17 @@ TEST(ClearAll, EmptiesInPassesAndStopsWhenNothingGives) {
   r.release = [](const TrackedObject&) { return false; };
   r.ClearAll();
   EXPECT_EQ(r.TrackedCount(), 1u);
+
+  // Reset forgets without asking, even a hook that throws; the same keys are then new.
+  r.release = [](const TrackedObject&) -> bool { throw Error("list rem not found"); };
+  Take(r);
+  r.Reset();
+  EXPECT_EQ(r.TrackedCount(), 0u);
+  EXPECT_TRUE(Take(r).empty());
+  Send(r, Process(2, "b.exe"));
+  Send(r, Thread(2, 20));
+  EXPECT_EQ(Take(r), (Events{"C:p2", "C:t20"}));
+  EXPECT_TRUE(r.FindTracked(Process(2, "b.exe").key));
 }
 
 TEST(RecordListenerStore, ArrivalOrderDifferentFromStoreOrderChangesNothing) {

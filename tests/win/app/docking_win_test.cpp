@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/win32/main_form.h"
 #include "app/workspace.h"
@@ -31,6 +33,36 @@ LPARAM ClientPoint(HWND hwnd, POINT screen) {
   ScreenToClient(hwnd, &screen);
   return MAKELPARAM(screen.x, screen.y);
 }
+
+// While alive, records every window of this thread that is shown.
+class ShownWindows {
+ public:
+  ShownWindows() {
+    Shown().clear();
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, GetCurrentThreadId());
+  }
+  ~ShownWindows() { UnhookWindowsHookEx(hook_); }
+  ShownWindows(const ShownWindows&) = delete;
+  ShownWindows& operator=(const ShownWindows&) = delete;
+  static bool WasShown(HWND window) {
+    return std::find(Shown().begin(), Shown().end(), window) != Shown().end();
+  }
+
+ private:
+  static std::vector<HWND>& Shown() {
+    static std::vector<HWND> shown;
+    return shown;
+  }
+  static LRESULT CALLBACK Hook(int code, WPARAM wp, LPARAM lp) {
+    const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+    const bool showing = (m->message == WM_SHOWWINDOW && m->wParam) ||
+                         (m->message == WM_WINDOWPOSCHANGING &&
+                          (reinterpret_cast<const WINDOWPOS*>(m->lParam)->flags & SWP_SHOWWINDOW));
+    if (code == HC_ACTION && showing) Shown().push_back(m->hwnd);
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+  HHOOK hook_;
+};
 
 class Docking : public ::testing::Test {
  protected:
@@ -189,7 +221,13 @@ TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
   EXPECT_FALSE(Palette(PaletteId::kGeneral).IsVisible());
   EXPECT_FALSE(Checked(PaletteId::kGeneral));
 
-  Restart();
+  {
+    ShownWindows shown;
+    Restart();
+    // Each palette takes its final state once: one that ends hidden never shows on the way.
+    EXPECT_FALSE(ShownWindows::WasShown(form->FloatingHostOf(PaletteId::kGeneral)));
+    EXPECT_TRUE(ShownWindows::WasShown(form->FloatingHostOf(PaletteId::kWindow)));
+  }
   host = form->FloatingHostOf(PaletteId::kWindow);
   EXPECT_TRUE(IsWindowVisible(host));
   EXPECT_EQ(ScreenRect(host).left, -60);

@@ -248,6 +248,37 @@ TEST_F(MainFormTest, RefreshEmptiesBothViewsAndTheNextCycleRebuildsThemAtTheSame
   EXPECT_EQ(list().ColumnCount(), 3);
 }
 
+TEST_F(MainFormTest, AListThatWentWrongIsRebuiltWholeAtTheEndOfTheCycle) {
+  TestProcess doomed("Orvane heal doomed");
+  TestProcess kept("Orvane heal kept");
+  form->Open();
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        return list().ColumnCount() == 3 && RowOf("Orvane heal doomed") >= 0 &&
+               RowOf("Orvane heal kept") >= 0;
+      },
+      15000));
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted()));  // between cycles
+  // The row goes behind its listener's back: the process's removal then finds no row.
+  ListModel& rows = form->ListRows();
+  rows.DeleteRow(
+      *rows.FindFirst(rows.Row(static_cast<std::size_t>(RowOf("Orvane heal doomed"))).key));
+  TerminateProcess(doomed.handle(), 0);
+  doomed.WaitExit();
+
+  ASSERT_TRUE(PumpUntil([&] { return form->ViewRepairs() == 1; }, 15000));
+  ASSERT_TRUE(WaitNextCycle());
+  // Whole again at the same level: every process of the tree has its row, the gone one none.
+  EXPECT_EQ(list().ColumnCount(), 3);
+  EXPECT_GE(RowOf("Orvane heal kept"), 0);
+  EXPECT_LT(RowOf("Orvane heal doomed"), 0);
+  int processes = 0;
+  for (HTREEITEM item = tree().FirstChild(tree().Root()); item; item = tree().NextSibling(item))
+    ++processes;
+  EXPECT_EQ(list().Count(), processes);
+  EXPECT_EQ(form->ViewRepairs(), 1u);
+}
+
 TEST_F(MainFormTest, SortingAndTheInformationBoxOfAKnownProgram) {
   STARTUPINFOA si{};
   si.cb = sizeof si;

@@ -7,17 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/win32/main_form.h"
 #include "snapshot/win32/system_services.h"
 #include "tray/companion_rules.h"
 #include "win/support/main_form_fixture.h"
+#include "win/winui/gui_fixture.h"
 
 namespace orvane {
 namespace {
@@ -127,6 +130,15 @@ class TrayWinTest : public testing::MainFormFixture {
     WriteTrayData(kNoTraps);
   }
   bool Checked(int id) { return form->MenuChecked(id); }
+  // Closes the window as its close box does, which writes "workspace.dat", and starts another.
+  void Restart() {
+    SendMessageA(*form, WM_CLOSE, 0, 0);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    form.reset();
+    form = std::make_unique<MainForm>(std::vector<std::string>{});
+    form->Open();
+  }
   // The running companion as the collector sees it: its process and its window.
   bool CompanionSeen() {
     const HWND window = CompanionWindow();
@@ -179,6 +191,85 @@ TEST_F(TrayWinTest, FirstStartInstallsAndTheIconItemStopsAndStartsTheCompanion) 
   form->Addtraybaricon1Click();
   EXPECT_EQ(RunValue(RegistryRoot::kCurrentUser), "(none)");
   EXPECT_TRUE(PumpUntil([&] { return !Checked(win32::kMenuAddTrayIcon); }, 20000));
+}
+
+TEST_F(TrayWinTest, ARestoredTrapThatCannotWriteTrayDatIsReportedAndTheWindowStartsAllTheSame) {
+  form->Open();
+  form->TrapCTRLALTDEL1Click(win32::kMenuTrapShiftShift);
+  ASSERT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapShiftShift));
+  SetFileAttributesA(TrayDataPath().c_str(), FILE_ATTRIBUTE_READONLY);
+  struct Writable {
+    ~Writable() { SetFileAttributesA(TrayDataPath().c_str(), FILE_ATTRIBUTE_NORMAL); }
+  } writable;
+
+  winui::testing::ErrorBoxWatcher boxes;
+  Restart();
+  EXPECT_EQ(winui::testing::ErrorBoxWatcher::Texts(),
+            std::vector<std::string>{"Cannot create file " + TrayDataPath()});
+  // The rest of the start-up ran: the window shows, keeps the trap and fills its list.
+  EXPECT_TRUE(IsWindowVisible(*form));
+  EXPECT_TRUE(Checked(win32::kMenuTrapShiftShift));
+  EXPECT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 15000));
+  EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapShiftShift));
+}
+
+TEST_F(TrayWinTest, DataFilesAreThoseOfTheProgramFolderWhateverTheCurrentFolder) {
+  form->Open();
+  ASSERT_TRUE(WaitCycles(1));
+  // As the open dialogs leave it.
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  const std::string elsewhere = std::string(temp) + "orvane-elsewhere\\";
+  CreateDirectoryA(elsewhere.c_str(), nullptr);
+  ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.c_str()));
+  struct Back {
+    ~Back() { SetCurrentDirectoryA(TestDirectory().c_str()); }
+  } back;
+
+  form->TrapCTRLALTDEL1Click(win32::kMenuTrapCtrlAltShift);
+  Restart();
+  EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapCtrlAltShift));
+  EXPECT_TRUE(FileBytes(TestDirectory() + "workspace.dat"));
+  EXPECT_TRUE(Checked(win32::kMenuTrapCtrlAltShift)) << "the workspace came back";
+  for (const char* name : {"tray.dat", "workspace.dat"}) {
+    EXPECT_FALSE(FileBytes(elsewhere + name)) << name;
+    DeleteFileA((elsewhere + name).c_str());
+  }
+  SetCurrentDirectoryA(TestDirectory().c_str());
+  RemoveDirectoryA(elsewhere.c_str());
+}
+
+TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
+  form->Open();
+  ASSERT_TRUE(WaitCycles(1));
+  const HWND main = *form;
+  std::atomic<bool> done = false;
+  std::atomic<DWORD> slowest = 0;
+  std::thread asker([&] {
+    while (!done) {
+      const DWORD before = GetTickCount();
+      DWORD_PTR result = 0;
+      SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+      slowest = std::max<DWORD>(slowest, GetTickCount() - before);
+      Sleep(50);
+    }
+  });
+  // Some trap stays checked throughout, so each click restarts the companion.
+  for (int item :
+       {win32::kMenuTrapCtrlAltShift, win32::kMenuTrapShiftShift, win32::kMenuTrapCtrlAltShift}) {
+    const HWND old = CompanionWindow();
+    form->TrapCTRLALTDEL1Click(item);
+    // The new companion comes half a second later, the old one gone.
+    EXPECT_TRUE(
+        PumpUntil([&] { return CompanionWindow() != nullptr && CompanionWindow() != old; }, 15000))
+        << item;
+    PumpUntil([] { return false; }, 300);
+  }
+  done = true;
+  asker.join();
+  std::printf("slowest WM_NULL answer while toggling traps: %lu ms\n", slowest.load());
+  EXPECT_LE(slowest.load(), 200u);
+  EXPECT_EQ(CompanionWindows(), 1);
 }
 
 TEST_F(TrayWinTest, WithoutTrayExeNothingBreaks) {
