@@ -163,8 +163,13 @@ TEST_F(TrayWinTest, FirstStartInstallsAndTheIconItemStopsAndStartsTheCompanion) 
   form->TrapCTRLALTDEL1Click(win32::kMenuTrapCtrlAltShift);
   EXPECT_TRUE(Checked(win32::kMenuTrapCtrlAltShift));
   EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapCtrlAltShift));
-  ASSERT_TRUE(
-      PumpUntil([&] { return CompanionWindow() && ProcessOf(CompanionWindow()) != first; }, 10000));
+  // The click returns at once, while the old companion is still closing.
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        const DWORD now = ProcessOf(CompanionWindow());
+        return now != 0 && now != first;
+      },
+      10000));
   EXPECT_EQ(CompanionWindows(), 1);
   ASSERT_TRUE(PumpUntil([&] { return CompanionSeen(); }, 20000));
 
@@ -257,13 +262,17 @@ TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
   // Some trap stays checked throughout, so each click restarts the companion.
   for (int item :
        {win32::kMenuTrapCtrlAltShift, win32::kMenuTrapShiftShift, win32::kMenuTrapCtrlAltShift}) {
-    const HWND old = CompanionWindow();
+    const DWORD old = ProcessOf(CompanionWindow());
     form->TrapCTRLALTDEL1Click(item);
-    // The new companion comes half a second later, the old one gone.
-    EXPECT_TRUE(
-        PumpUntil([&] { return CompanionWindow() != nullptr && CompanionWindow() != old; }, 15000))
+    // The new companion comes half a second later, the old one gone; the next click needs the
+    // collector to have seen it, to ask it to close.
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+          const DWORD now = ProcessOf(CompanionWindow());
+          return now != 0 && now != old && CompanionSeen();
+        },
+        15000))
         << item;
-    PumpUntil([] { return false; }, 300);
   }
   done = true;
   asker.join();
