@@ -70,15 +70,11 @@ constexpr std::array kCommonButtons{
 
 constexpr std::array kPalettes{
     Palette{PaletteId::kComputer, "ToolComputer", "Computer", "ShowComputerPalette1",
-            "Show Computer Palette", kComputerButtons},
-    Palette{PaletteId::kProcess, "ToolProcess", "Process", "ShowProcessPalette1",
-            "Show Process Palette", kProcessButtons},
-    Palette{PaletteId::kWindow, "ToolWindow", "Window", "ShowWindowPalette1", "Show Window Palette",
-            kWindowButtons},
-    Palette{PaletteId::kGeneral, "ToolGeneral", "General", "ShowGeneralPalette1",
-            "Show General Palette", kGeneralButtons},
-    Palette{PaletteId::kCommon, "ToolCommon", "Common", "ShowCommonPalette1", "Show Common Palette",
-            kCommonButtons},
+            kComputerButtons},
+    Palette{PaletteId::kProcess, "ToolProcess", "Process", "ShowProcessPalette1", kProcessButtons},
+    Palette{PaletteId::kWindow, "ToolWindow", "Window", "ShowWindowPalette1", kWindowButtons},
+    Palette{PaletteId::kGeneral, "ToolGeneral", "General", "ShowGeneralPalette1", kGeneralButtons},
+    Palette{PaletteId::kCommon, "ToolCommon", "Common", "ShowCommonPalette1", kCommonButtons},
 };
 
 // The hidden palettes float, staggered over the main window's first place, so that showing one

@@ -51,7 +51,6 @@ struct Palette {
   std::string_view name;          // component name, such as "ToolCommon"
   std::string_view caption;       // such as "Common"
   std::string_view menuItemName;  // its View > Palettes toggle, such as "ShowCommonPalette1"
-  std::string_view menuCaption;   // such as "Show Common Palette"
   std::span<const PaletteButton> buttons;
 };
 

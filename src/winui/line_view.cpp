@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "snapshot/error.h"
 #include "winui/gdi.h"
@@ -49,6 +50,7 @@ std::size_t LineView::MaxTop() const {
 
 void LineView::AppendLines(std::vector<std::string>&& lines) {
   if (lines.empty()) return;
+  for (const std::string& line : lines) characters_ += line.size();
   const std::size_t before = lines_.size();
   const bool following = top_ + PageLines() >= before;
   if (lines_.empty()) {
@@ -73,10 +75,33 @@ void LineView::AppendLines(std::vector<std::string>&& lines) {
 
 void LineView::SetLines(std::vector<std::string> lines) {
   lines_ = std::move(lines);
+  characters_ = 0;
+  for (const std::string& line : lines_) characters_ += line.size();
   top_ = std::min(top_, MaxTop());
   anchor_ = caret_ = 0;
   UpdateScrollBar();
   Invalidate();
+}
+
+std::size_t LineView::TextLength() const {
+  return lines_.empty() ? 0 : characters_ + 2 * (lines_.size() - 1);
+}
+
+std::size_t LineView::CopyText(char* buffer, std::size_t size) const {
+  if (buffer == nullptr || size == 0) return 0;
+  const std::size_t room = size - 1;
+  std::size_t copied = 0;
+  const auto append = [&](std::string_view part) {
+    const std::size_t take = std::min(part.size(), room - copied);
+    std::copy_n(part.data(), take, buffer + copied);
+    copied += take;
+  };
+  for (std::size_t i = 0; i < lines_.size() && copied < room; ++i) {
+    if (i > 0) append("\r\n");
+    append(lines_[i]);
+  }
+  buffer[copied] = '\0';
+  return copied;
 }
 
 void LineView::ScrollTo(std::size_t top) {
@@ -206,6 +231,12 @@ bool LineView::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       result = 0;
       return true;
     }
+    case WM_GETTEXTLENGTH:
+      result = static_cast<LRESULT>(TextLength());
+      return true;
+    case WM_GETTEXT:
+      result = static_cast<LRESULT>(CopyText(reinterpret_cast<char*>(lp), wp));
+      return true;
     case WM_GETDLGCODE:
       // The arrows and the copy keys belong to the view; Tab and Escape to the dialog.
       result = DLGC_WANTARROWS | DLGC_WANTCHARS;

@@ -3,7 +3,8 @@
 // new lines at the end without touching the others, so a log of hundreds of thousands of lines
 // costs no more per append than a short one. One font, tabs at every eighth character, no
 // wrapping, a vertical scroll bar. Whole lines are selected with the mouse or the keyboard and
-// copied with Ctrl+C.
+// copied with Ctrl+C. Its window text, for screen readers and automation, is every line joined
+// by CR LF; it is made only when asked for.
 
 #include <windows.h>
 
@@ -30,6 +31,11 @@ class LineView : public WindowBase {
   void SetLines(std::vector<std::string> lines);
   const std::vector<std::string>& Lines() const { return lines_; }
   std::size_t LineCount() const { return lines_.size(); }
+  // The length of the window text, without a terminator.
+  std::size_t TextLength() const;
+  // Copies as much of the window text as fits before the terminator, which is always written;
+  // nothing for a null buffer or a size of 0. Returns the characters copied.
+  std::size_t CopyText(char* buffer, std::size_t size) const;
 
   // The first line in view, and how many lines fit.
   std::size_t TopLine() const { return top_; }
@@ -62,7 +68,8 @@ class LineView : public WindowBase {
   void OnKey(WPARAM key);
 
   std::vector<std::string> lines_;
-  HFONT font_ = nullptr;  // not owned
+  std::size_t characters_ = 0;  // in lines_, without line breaks
+  HFONT font_ = nullptr;        // not owned
   int lineHeight_ = 1;
   std::size_t top_ = 0;
   std::size_t anchor_ = 0;

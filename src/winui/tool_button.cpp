@@ -9,6 +9,8 @@ ToolButton::~ToolButton() {
 }
 
 void ToolButton::Create(const ToolButtonArgs& args) {
+  caption_ = args.caption;
+  hint_ = args.hint;
   images_ = args.images;
   image_ = args.image;
   brush_.Reset(::CreateSolidBrush(args.background));
@@ -17,7 +19,7 @@ void ToolButton::Create(const ToolButtonArgs& args) {
   if (!font_) font_ = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   WindowArgs w;
   w.className = "OrvaneToolButton";
-  w.text = args.caption;
+  w.text = caption_.empty() ? hint_ : caption_;
   w.style = WS_CHILD | (args.visible ? WS_VISIBLE : 0);
   w.x = args.x;
   w.y = args.y;
@@ -32,8 +34,14 @@ void ToolButton::Create(const ToolButtonArgs& args) {
 }
 
 void ToolButton::SetCaption(const std::string& caption) {
-  SetText(caption);
+  caption_ = caption;
+  UpdateText();
   Invalidate();
+}
+
+void ToolButton::UpdateText() {
+  const std::string& text = caption_.empty() ? hint_ : caption_;
+  if (GetText() != text) SetText(text);
 }
 
 void ToolButton::SetImage(HIMAGELIST images, int image) {
@@ -48,6 +56,8 @@ void ToolButton::SetBackground(COLORREF colour) {
 }
 
 void ToolButton::SetHint(const std::string& hint) {
+  hint_ = hint;
+  UpdateText();
   if (!tooltip_) {
     tooltip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                  WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
@@ -136,17 +146,16 @@ void ToolButton::Paint(HDC dc) {
     ::DrawEdge(dc, &edge, pressed_ ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   }
   const int shift = pressed_ ? 1 : 0;
-  const std::string caption = GetText();
   int glyphW = 0;
   int glyphH = 0;
   if (images_ && image_ >= 0) ImageList_GetIconSize(images_, &glyphW, &glyphH);
 
   HGDIOBJ oldFont = font_ ? ::SelectObject(dc, font_) : nullptr;
   SIZE textSize{};
-  if (!caption.empty())
-    ::GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &textSize);
-  const int gap = glyphH && !caption.empty() ? 2 : 0;
-  const int blockH = glyphH + gap + (caption.empty() ? 0 : textSize.cy);
+  if (!caption_.empty())
+    ::GetTextExtentPoint32A(dc, caption_.c_str(), static_cast<int>(caption_.size()), &textSize);
+  const int gap = glyphH && !caption_.empty() ? 2 : 0;
+  const int blockH = glyphH + gap + (caption_.empty() ? 0 : textSize.cy);
   int top = (r.bottom - blockH) / 2 + shift;
 
   if (glyphH) {
@@ -155,11 +164,11 @@ void ToolButton::Paint(HDC dc) {
                      enabled ? ILD_TRANSPARENT : ILD_TRANSPARENT | ILD_BLEND50);
     top += glyphH + gap;
   }
-  if (!caption.empty()) {
+  if (!caption_.empty()) {
     RECT text{r.left + shift, top, r.right + shift, top + textSize.cy};
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    ::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+    ::DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text,
                 DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (oldFont) ::SelectObject(dc, oldFont);

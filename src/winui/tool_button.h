@@ -2,6 +2,8 @@
 // A flat tool-palette button: the palette's colour until the mouse is over it, then a raised
 // edge (sunken while pressed); its glyph centred, above the caption when there is one. A click
 // is sent to the parent as BN_CLICKED like any button's, and reaches onClick by reflection.
+// Its window text, what screen readers and automation read, is the caption, or the hint while
+// the caption is empty (a glyph-only button).
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -39,8 +41,9 @@ class ToolButton : public WindowBase, public ReflectTarget {
 
   void Create(const ToolButtonArgs& args);
 
+  // The text painted under the glyph.
   void SetCaption(const std::string& caption);
-  std::string Caption() const { return GetText(); }
+  const std::string& Caption() const { return caption_; }
   void SetImage(HIMAGELIST images, int image);
   void SetBackground(COLORREF colour);
   void SetHint(const std::string& hint);
@@ -57,7 +60,10 @@ class ToolButton : public WindowBase, public ReflectTarget {
  private:
   void Paint(HDC dc);
   bool CursorInside() const;
+  void UpdateText();
 
+  std::string caption_;
+  std::string hint_;
   HIMAGELIST images_ = nullptr;  // not owned
   int image_ = -1;
   Brush brush_;             // owned: the background

@@ -11,6 +11,7 @@
 
 #include "app/commands.h"
 #include "app/docking.h"
+#include "app/main_menu.h"
 #include "app/palettes.h"
 #include "app/tray_settings.h"
 #include "app/win32/files.h"
@@ -59,29 +60,10 @@ constexpr COLORREF kBarColour = RGB(165, 178, 221);
 // after a listener's consistency error; the soak reads it from outside.
 constexpr char kViewRepairsMessage[] = "OrvaneViewRepairs";
 
-// Menu command ids: the main window's own items, then one per command handler and one per
-// palette toggle.
-enum MenuId : int {
-  kMenuExit = 100,
-  kMenuResetWorkspace,
-  kMenuShowObjectInfo,
-  kMenuShowNavigationTree,
-  kMenuAddTrayIcon,
-  kMenuTrapCtrlAltDel,
-  kMenuTrapCtrlAltShift,
-  kMenuTrapShiftShift,
-  kMenuHelp,
-  kMenuShowPalette = 200,  // + PaletteId
-  kMenuCommand = 1000,     // + Command
-};
-
-inline int CommandId(Command command) {
-  return kMenuCommand + static_cast<int>(command);
-}
-
-inline int PaletteMenuId(PaletteId id) {
-  return kMenuShowPalette + static_cast<int>(id);
-}
+// The menu's ids, named here as the window's code and its tests use them.
+using enum MenuId;
+using orvane::CommandId;
+using orvane::PaletteMenuId;
 
 class MainForm : public winui::WindowBase {
  public:

@@ -1,5 +1,7 @@
 // The main window's menus, keys and palettes, and the commands they run.
 #include <iterator>
+#include <span>
+#include <string>
 
 #include "app/win32/main_form.h"
 #include "app/win32/res/resource.h"
@@ -8,60 +10,29 @@ namespace orvane::win32 {
 
 namespace {
 
-void AppendCommand(HMENU menu, Command command, const char* caption) {
-  AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(CommandId(command)), caption);
+// Appends the items to menu, each submenu as a popup menu of its own; returns menu.
+HMENU AppendItems(HMENU menu, std::span<const MenuItem> items) {
+  for (const MenuItem& item : items) {
+    if (item.caption.empty()) {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item.submenu.empty()) {
+      AppendMenuA(menu, MF_POPUP,
+                  reinterpret_cast<UINT_PTR>(AppendItems(CreatePopupMenu(), item.submenu)),
+                  std::string(item.caption).c_str());
+    } else {
+      std::string text(item.caption);
+      if (!item.shortcut.empty()) text.append("\t").append(item.shortcut);
+      AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : 0), static_cast<UINT_PTR>(item.id),
+                  text.c_str());
+    }
+  }
+  return menu;
 }
 
 }  // namespace
 
 HMENU MainForm::BuildMenu() {
-  HMENU bar = CreateMenu();
-  HMENU file = CreatePopupMenu();
-  AppendMenuA(file, MF_STRING, kMenuExit, "E&xit");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-
-  HMENU edit = CreatePopupMenu();
-  AppendCommand(edit, Command::kStop1, "&Stop\tDel");
-  AppendCommand(edit, Command::kProcessInc, "&Increase\tCtrl+I");
-  AppendCommand(edit, Command::kProcessDec, "&Decrease\tCtrl+D");
-  AppendCommand(edit, Command::kShow1, "S&how\tCtrl+S");
-  AppendCommand(edit, Command::kHide1, "&Hide\tCtrl+H");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
-
-  HMENU view = CreatePopupMenu();
-  AppendMenuA(view, MF_STRING, kMenuResetWorkspace, "Reset &Workspace");
-  AppendCommand(view, Command::kGeneralRefresh, "&Refresh\tF5");
-  AppendCommand(view, Command::kGeneralSearch, "&Search\tF3");
-  AppendCommand(view, Command::kGeneralLog, "&Log Events");
-  AppendCommand(view, Command::kGeneralPrint, "&Print Objects");
-  AppendMenuA(view, MF_SEPARATOR, 0, nullptr);
-  HMENU views = CreatePopupMenu();
-  AppendMenuA(views, MF_STRING | MF_CHECKED, kMenuShowObjectInfo, "Show Object Info");
-  AppendMenuA(views, MF_STRING | MF_CHECKED, kMenuShowNavigationTree, "Show Navigation Tree");
-  AppendMenuA(view, MF_POPUP, reinterpret_cast<UINT_PTR>(views), "&Views");
-  HMENU palettes = CreatePopupMenu();
-  for (PaletteId id : {PaletteId::kCommon, PaletteId::kComputer, PaletteId::kProcess,
-                       PaletteId::kWindow, PaletteId::kGeneral}) {
-    AppendMenuA(palettes, MF_STRING | MF_CHECKED, static_cast<UINT_PTR>(PaletteMenuId(id)),
-                std::string(PaletteById(id).menuCaption).c_str());
-  }
-  AppendMenuA(view, MF_POPUP, reinterpret_cast<UINT_PTR>(palettes), "&Palettes");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
-
-  HMENU settings = CreatePopupMenu();
-  AppendMenuA(settings, MF_STRING | MF_CHECKED,
-              static_cast<UINT_PTR>(CommandId(Command::kAskBefore1)), "Ask before terminate");
-  AppendMenuA(settings, MF_STRING | MF_CHECKED, kMenuAddTrayIcon, "Add traybar icon");
-  AppendMenuA(settings, MF_STRING, kMenuTrapCtrlAltDel, "Trap CTRL ALT DEL");
-  AppendMenuA(settings, MF_STRING, kMenuTrapCtrlAltShift, "Trap CTRL ALT SHIFT");
-  AppendMenuA(settings, MF_STRING, kMenuTrapShiftShift, "Trap LEFTSHIFT RIGHTSHIFT");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(settings), "&Settings");
-
-  HMENU help = CreatePopupMenu();
-  AppendMenuA(help, MF_STRING, kMenuHelp, "&Help\tF1");
-  AppendCommand(help, Command::kAbout1, "&About");
-  AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
-
+  HMENU bar = AppendItems(CreateMenu(), MainMenu());
   const BYTE control = FVIRTKEY | FCONTROL;
   ACCEL keys[] = {
       {FVIRTKEY, VK_DELETE, static_cast<WORD>(CommandId(Command::kStop1))},

@@ -101,6 +101,30 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   EXPECT_TRUE(form->Tree().IsVisible());
 }
 
+// What screen readers and automation read of a palette button: its caption where it shows one,
+// its hint where it shows the glyph alone.
+TEST_F(MainFormCommands, EveryPaletteButtonHasItsText) {
+  form->Open();
+  for (const Palette& palette : Palettes()) {
+    if (!form->PaletteOf(palette.id).IsVisible()) form->ShowPaletteClick(palette.id);
+  }
+  EXPECT_EQ(form->PaletteOf(PaletteId::kCommon).CurrentLayout(), PaletteLayout::kLarge);
+  EXPECT_EQ(GetParent(form->PaletteOf(PaletteId::kProcess)),
+            static_cast<HWND>(form->FloatingHostOf(PaletteId::kProcess)));
+  for (const Palette& palette : Palettes()) {
+    win32::PaletteWindow& window = form->PaletteOf(palette.id);
+    const bool large = window.CurrentLayout() == PaletteLayout::kLarge;
+    EXPECT_EQ(large, palette.id == PaletteId::kCommon) << palette.name;
+    for (const PaletteButton& button : palette.buttons) {
+      winui::ToolButton* tool = window.Button(button.name);
+      ASSERT_NE(tool, nullptr) << button.name;
+      char text[64] = {};
+      GetWindowTextA(*tool, text, sizeof text);
+      EXPECT_EQ(std::string(text), large ? button.caption : button.hint) << button.name;
+    }
+  }
+}
+
 TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProcess) {
   TestProcess helper("Orvane key target", 1);
   form->Open();

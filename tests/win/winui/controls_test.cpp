@@ -1,8 +1,11 @@
 // The control wrappers against the real controls: what goes in reads back out, and the
 // controls' own notifications reach the owner as typed calls.
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "gui_fixture.h"
+#include "winui/line_view.h"
 
 namespace orvane::winui::testing {
 namespace {
@@ -163,6 +166,40 @@ TEST_F(ControlsTest, RichEditHoldsLinesAndIsReadOnly) {
   // Typing into a read-only box changes nothing.
   info.SendMessage(WM_CHAR, 'x', 1);
   EXPECT_EQ(info.GetText(), "");
+}
+
+// Screen readers and automation read the view as one text, its lines joined by CR LF.
+TEST_F(ControlsTest, LineViewAnswersForItsTextWithinTheBufferGiven) {
+  LineView view;
+  view.Create({.parent = form, .id = 30});
+  EXPECT_EQ(::GetWindowTextLengthA(view), 0);
+  view.SetLines({"Log started at HOST\t12.05.2024 10:00:00", ""});
+  view.AppendLines({"Process created a.exe", "x"});
+  const std::string whole =
+      "Log started at HOST\t12.05.2024 10:00:00\r\n\r\nProcess created a.exe\r\nx";
+  ASSERT_EQ(::GetWindowTextLengthA(view), static_cast<int>(whole.size()));
+  EXPECT_EQ(view.GetText(), whole);
+  wchar_t wide[128] = {};
+  EXPECT_EQ(::GetWindowTextW(view, wide, 128), static_cast<int>(whole.size()));
+  EXPECT_EQ(std::wstring(wide), std::wstring(whole.begin(), whole.end()));
+
+  // A buffer too small takes what fits and the terminator; nothing past it is touched. The
+  // cut may fall inside a line break.
+  for (int size : {1, 5, 41, 42, static_cast<int>(whole.size())}) {
+    char buffer[96];
+    std::memset(buffer, '#', sizeof buffer);
+    const int copied = ::GetWindowTextA(view, buffer, size);
+    EXPECT_EQ(copied, size - 1) << size;
+    EXPECT_EQ(std::string(buffer), whole.substr(0, static_cast<std::size_t>(size - 1))) << size;
+    EXPECT_EQ(buffer[size], '#') << size;
+  }
+  char untouched = '#';
+  EXPECT_EQ(view.SendMessage(WM_GETTEXT, 0, reinterpret_cast<LPARAM>(&untouched)), 0);
+  EXPECT_EQ(untouched, '#');
+
+  view.SetLines({});
+  EXPECT_EQ(::GetWindowTextLengthA(view), 0);
+  EXPECT_EQ(view.GetText(), "");
 }
 
 TEST_F(ControlsTest, PanelCaptionAndColourChange) {
