@@ -17,7 +17,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     winui::InitCommonControls();
     std::vector<std::string> arguments(__argv + 1, __argv + __argc);
     // Lives until the process ends: the collector thread is neither stopped nor waited for.
-    auto* mainForm = new win32::MainForm(std::move(arguments));
+    auto* mainForm = new win32::MainForm(std::move(arguments), nullptr, win32::kUpdateIntervalMs);
     mainForm->Open(showCommand);
     winui::RunMessageLoop(*mainForm, mainForm->Accelerators());
   } catch (const std::exception& e) {

@@ -11,7 +11,6 @@ namespace {
 
 constexpr UINT_PTR kUpdateTimer = 1;
 constexpr UINT_PTR kCompanionStartTimer = 2;
-constexpr UINT kUpdateInterval = 1000;
 constexpr int kBarHeight = 51;
 constexpr int kLogoWidth = 233;
 constexpr int kLogoHeight = 59;
@@ -20,8 +19,10 @@ constexpr UINT kTreeClicked = WM_APP + 1;
 
 }  // namespace
 
-MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
+MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
+                   UINT updateIntervalMs)
     : arguments_(std::move(arguments)),
+      updateIntervalMs_(updateIntervalMs),
       appDirectory_(DirectoryOf(ExecutablePath())),
       source_(source ? *source : systemSource_) {
   SetCurrentDirectoryA(appDirectory_.c_str());
@@ -105,7 +106,7 @@ void MainForm::OnCreate() {
   winui::Guarded([this] { traySettings_->InstallOnFirstRun(TrayChecks().traps); });
   // Before the first tick, so the log sees the first cycle.
   CreateDialogs();
-  SetTimer(kUpdateTimer, kUpdateInterval);
+  SetTimer(kUpdateTimer, updateIntervalMs_);
 }
 
 void MainForm::CreateComponents() {

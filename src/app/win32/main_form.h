@@ -55,6 +55,8 @@ namespace orvane::win32 {
 constexpr char kApplicationTitle[] = "Orvane 2000";
 constexpr char kMainCaption[] = "Orvane 2000 Professional";
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
+// How often the window wakes the collector; tests ask for a shorter one.
+constexpr UINT kUpdateIntervalMs = 1000;
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 // A registered message the main window answers with the number of times it rebuilt its views
 // after a listener's consistency error; the soak reads it from outside.
@@ -71,7 +73,9 @@ class MainForm : public winui::WindowBase {
   // single-instance rule is applied, and the sink, the listeners and the collector thread
   // (suspended) are made. arguments: the command line after the program name. source: where
   // the snapshots come from, the system's tool-help snapshots unless given (not owned).
-  explicit MainForm(std::vector<std::string> arguments, SnapshotSource* source = nullptr);
+  // updateIntervalMs: the update timer's period.
+  explicit MainForm(std::vector<std::string> arguments, SnapshotSource* source = nullptr,
+                    UINT updateIntervalMs = kUpdateIntervalMs);
   ~MainForm() override;
 
   // Creates the window and its components (FormCreate) and shows it (FormShow), opening the
@@ -228,6 +232,7 @@ class MainForm : public winui::WindowBase {
   void EndQuiet();
 
   std::vector<std::string> arguments_;
+  UINT updateIntervalMs_;
   std::string appDirectory_;
   bool terminating_ = false;
   HANDLE mutex_ = nullptr;         // owned; held for the life of the process

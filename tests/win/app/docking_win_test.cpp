@@ -11,6 +11,7 @@
 
 #include "app/win32/main_form.h"
 #include "app/workspace.h"
+#include "win/support/main_form_fixture.h"
 #include "win/support/test_process.h"
 
 namespace orvane {
@@ -82,7 +83,7 @@ class Docking : public ::testing::Test {
   }
   void Start() {
     form.reset();
-    form = std::make_unique<win32::MainForm>(std::vector<std::string>{});
+    form = testing::NewMainForm();
     form->Open();
   }
   // Closes the window as the title bar's close box does; the process would end here.

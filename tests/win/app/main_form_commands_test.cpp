@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/win32/main_form.h"
+#include "win/support/main_form_fixture.h"
 #include "win/support/test_process.h"
 #include "winui/dialog_base.h"
 #include "winui/message_loop.h"
@@ -20,8 +21,7 @@ using testing::TestProcess;
 
 class MainFormCommands : public ::testing::Test {
  protected:
-  std::unique_ptr<win32::MainForm> form =
-      std::make_unique<win32::MainForm>(std::vector<std::string>{});
+  std::unique_ptr<win32::MainForm> form = testing::NewMainForm();
 
   int RowOf(const std::string& caption) {
     winui::ListView& list = form->List();

@@ -136,7 +136,7 @@ class TrayWinTest : public testing::MainFormFixture {
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     form.reset();
-    form = std::make_unique<MainForm>(std::vector<std::string>{});
+    form = testing::NewMainForm();
     form->Open();
   }
   // The running companion as the collector sees it: its process and its window.

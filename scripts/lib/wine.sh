@@ -1,0 +1,96 @@
+# One Wine session for the scripts that run Windows programs: a fresh prefix of its own, the
+# Wine server of that prefix only, a virtual display when asked, and everything taken down when
+# the script exits. Sourced, not run:
+#
+#   source scripts/lib/wine.sh
+#   wine_session            # WINEPREFIX: a fresh prefix, initialised (or copied, see below)
+#   wine_display            # DISPLAY: a virtual screen of its own (Xvfb), 1280x1024x24
+#   "$WINE" program.exe ...
+#
+# The script's own clean-up goes through at_exit, which runs the steps in reverse order on exit
+# (one EXIT trap for all of them).
+#
+# Without a window manager (a virtual display has none), Wine waits about 2 s at every hide of
+# a managed window for a manager that never answers; the session's windows are made unmanaged,
+# as they are on a desktop whose manager answers at once.
+#
+# ORVANE_WINE_TEMPLATE, when set to a prefix made by wine_session, is copied (hard links, with
+# the registry files copied) instead of running wineboot again: each test shard gets a fresh
+# prefix in a fraction of a second.
+
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+_at_exit_steps=()
+at_exit() {
+  _at_exit_steps+=("$1")
+  trap _run_at_exit EXIT
+}
+_run_at_exit() {
+  local i status=$?
+  for ((i = ${#_at_exit_steps[@]} - 1; i >= 0; i--)); do
+    eval "${_at_exit_steps[i]}" || true
+  done
+  _at_exit_steps=()
+  return $status
+}
+
+# Makes a prefix at $1 (which must not exist or be empty): wineboot, then unmanaged windows.
+wine_make_prefix() {
+  mkdir -p "$1"
+  WINEPREFIX=$1 WINEDEBUG=-all "$WINE" wineboot --init >/dev/null 2>&1 || true
+  WINEPREFIX=$1 "$WINESERVER" -w
+  WINEPREFIX=$1 WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    >/dev/null 2>&1
+  WINEPREFIX=$1 "$WINESERVER" -w
+}
+
+# A fresh prefix for this script, WINEPREFIX and WINEDEBUG exported; ended and removed on exit.
+wine_session() {
+  WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/orvane-wine.XXXXXX")
+  export WINEPREFIX WINEDEBUG=-all
+  at_exit 'wine_end_session'
+  if [ -n "${ORVANE_WINE_TEMPLATE:-}" ] && [ -f "$ORVANE_WINE_TEMPLATE/system.reg" ]; then
+    cp -al "$ORVANE_WINE_TEMPLATE/." "$WINEPREFIX/"
+    # The server rewrites the registry files by renaming new ones into place, but a copy of its
+    # own keeps each prefix's registry apart whatever it does.
+    local reg
+    for reg in "$WINEPREFIX"/*.reg; do cp --remove-destination "$ORVANE_WINE_TEMPLATE/${reg##*/}" "$reg"; done
+  else
+    wine_make_prefix "$WINEPREFIX"
+  fi
+}
+
+# Ends every process of the session's prefix and removes it.
+wine_end_session() {
+  [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
+  "$WINESERVER" -k 2>/dev/null || true
+  timeout 20 "$WINESERVER" -w 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+
+# A virtual screen of its own (default 1280x1024x24), DISPLAY exported; stopped on exit. Xvfb
+# picks a free display number itself, so sessions started side by side never collide.
+wine_display() {
+  local size=${1:-1280x1024x24} out pid _
+  out=$(mktemp "${TMPDIR:-/tmp}/orvane-xvfb.XXXXXX")
+  Xvfb -displayfd 1 -screen 0 "$size" -nolisten tcp >"$out" 2>/dev/null &
+  pid=$!
+  # The session's programs end before their display does.
+  at_exit "wine_end_session; kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -f '$out'"
+  for _ in $(seq 100); do
+    [ -s "$out" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -s "$out" ] || {
+    echo "wine.sh: the virtual display did not start" >&2
+    return 1
+  }
+  export DISPLAY=:$(head -n 1 "$out")
+}
+
+# Waits for every process of the session's prefix to end, at most $1 seconds (default 60).
+wine_wait() {
+  timeout "${1:-60}" "$WINESERVER" -w
+}
