@@ -2,6 +2,7 @@
 
 #include "snapshot/error.h"
 #include "snapshot/operations.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 
@@ -32,6 +33,10 @@ void TraySettings::TrapClick(TrayMenuChecks& checks, TrapMask invokedItem) {
   WriteTrapMask(s_.files, kTrayDataFile, mask);
   s_.clock.Sleep(kTrayRestartWaitMs);
   if (toRun) StartTray();
+}
+
+void TraySettings::RemoveStaleTaskManagerTrap(const TrapChecks& traps) {
+  if (!traps.ctrlAltDel) RemoveOurDebugger(s_.registry, s_.appDirectory);
 }
 
 void TraySettings::OpenHelp() {

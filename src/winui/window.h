@@ -8,6 +8,12 @@
 
 namespace orvane::winui {
 
+// Shows a hidden window, restores a minimised one and makes it the active window.
+inline void BringForward(HWND hwnd) {
+  ::ShowWindow(hwnd, ::IsIconic(hwnd) ? SW_RESTORE : SW_SHOW);
+  ::SetForegroundWindow(hwnd);
+}
+
 class Window {
  public:
   Window() = default;

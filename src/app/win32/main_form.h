@@ -52,7 +52,7 @@
 namespace orvane::win32 {
 
 constexpr char kApplicationTitle[] = "Orvane 2000";
-constexpr char kMainCaption[] = "Orvane 2000 Professional";
+constexpr const char* kMainCaption = kMainWindowTitle.data();
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 
@@ -210,6 +210,8 @@ class MainForm : public winui::WindowBase {
     MainForm& form_;  // not owned
   };
 
+  // Shows, restores and activates the running instance's main window, if there is one.
+  static void BringRunningInstanceForward();
   void CreateComponents();
   void CreateDialogs();
   void CreatePalettes();
