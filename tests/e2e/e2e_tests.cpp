@@ -117,6 +117,15 @@ class Foreground {
   HWND hwnd_ = nullptr;
 };
 
+// Whether the top-level window a is in front of b in the stacking order.
+bool InFront(HWND a, HWND b) {
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == a) return true;
+    if (w == b) return false;
+  }
+  return false;
+}
+
 // Ctrl+Alt+Del's Task Manager, with the program running: the user sees the running one.
 TEST(SingleInstance, ASecondStartInPlaceOfTheTaskManagerBringsTheFirstForward) {
   Program first;
@@ -145,8 +154,10 @@ TEST(SingleInstance, ASecondStartInPlaceOfTheTaskManagerBringsTheFirstForward) {
         << "foreground is " << GetForegroundWindow();
     EXPECT_FALSE(IsIconic(window));
     EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(InFront(window, other.hwnd()));
     EXPECT_TRUE(first.Running());
     ASSERT_TRUE(other.Take());
+    SetWindowPos(other.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 }
 
