@@ -17,6 +17,13 @@ constexpr int kLogoHeight = 59;
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
+// Shows, restores and activates the running instance's main window, if there is one.
+void BringRunningInstanceForward() {
+  if (HWND running = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
+    winui::BringForward(running);
+  }
+}
+
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source)
@@ -111,12 +118,6 @@ void MainForm::OnCreate() {
   // Before the first tick, so the log sees the first cycle.
   CreateDialogs();
   SetTimer(kUpdateTimer, kUpdateInterval);
-}
-
-void MainForm::BringRunningInstanceForward() {
-  if (HWND running = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
-    winui::BringForward(running);
-  }
 }
 
 void MainForm::CreateComponents() {

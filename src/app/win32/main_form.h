@@ -210,8 +210,6 @@ class MainForm : public winui::WindowBase {
     MainForm& form_;  // not owned
   };
 
-  // Shows, restores and activates the running instance's main window, if there is one.
-  static void BringRunningInstanceForward();
   void CreateComponents();
   void CreateDialogs();
   void CreatePalettes();
