@@ -53,24 +53,24 @@ std::string ProgramPath() {
 // Without the right to change the key, nothing changes and nothing is reported: the trap
 // simply does not work for this user.
 void ApplyDebugger(bool trapped) {
-  constexpr RegistryRoot root = RegistryRoot::kLocalMachine64;
   win32::Win32Registry registry;
-  const std::string ours = OurDebugger(g_companion->directory);
-  const DebuggerChange change = DebuggerChangeFor(
-      trapped, registry.ReadString(root, kTaskManagerOptionsKey, kDebuggerValue), ours);
-  if (change == DebuggerChange::kRemove) {
-    registry.DeleteValue(root, kTaskManagerOptionsKey, kDebuggerValue);
+  if (!trapped) {
+    RemoveOurDebugger(registry, g_companion->directory);
     return;
   }
+  const std::string ours = OurDebugger(g_companion->directory);
+  const std::optional<std::string> current =
+      registry.ReadString(RegistryRoot::kLocalMachine64, kTaskManagerOptionsKey, kDebuggerValue);
+  if (DebuggerChangeFor(true, current, ours) != DebuggerChange::kWrite) return;
+  // The key is usually not there yet, and the registry seam never creates one.
   HKEY key = nullptr;
-  // The key is usually not there yet: the registry seam never creates one.
-  if (change == DebuggerChange::kWrite &&
-      RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, nullptr, 0,
-                      KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-    RegSetValueExA(key, kDebuggerValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(ours.c_str()),
-                   static_cast<DWORD>(ours.size() + 1));
-    RegCloseKey(key);
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, nullptr, 0,
+                      KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
   }
+  RegSetValueExA(key, kDebuggerValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(ours.c_str()),
+                 static_cast<DWORD>(ours.size() + 1));
+  RegCloseKey(key);
 }
 
 // Brings the running program's main window to the front, or starts the program.
