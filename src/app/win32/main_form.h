@@ -53,7 +53,7 @@
 namespace orvane::win32 {
 
 constexpr char kApplicationTitle[] = "Orvane 2000";
-constexpr char kMainCaption[] = "Orvane 2000 Professional";
+constexpr const char* kMainCaption = kMainWindowTitle.data();
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 // A registered message the main window answers with the number of times it rebuilt its views
