@@ -22,6 +22,8 @@
 !define MAIN_CLASS "TMainForm"
 !define MAIN_TITLE "Orvane 2000 Professional"
 !define TRAY_TITLE "ORVANE2000TRAYWINDOW"
+; Where Trap CTRL ALT DEL makes Windows start the program in place of its task manager.
+!define TASKMGR_KEY "SOFTWARE\Microsoft\Windows NT\CurrentVersion\Image File Execution Options\taskmgr.exe"
 !define SYNCHRONIZE 0x00100000
 
 Name "${PRODUCT}"
@@ -103,8 +105,19 @@ Section "un.${PRODUCT}" UnSecProgram
   StrCpy $R0 "${MAIN_CLASS}"
   StrCpy $R1 "${MAIN_TITLE}"
   Call un.CloseWindows
-  ; The program's own clean-up: ends the tray companion, deletes its files and its Run value.
+  ; The program's own clean-up: ends the tray companion, deletes its files, its Run value and
+  ; its replacement of the task manager.
   ExecWait '"$INSTDIR\orvn2k.exe" notray x 0'
+  ; That replacement goes only with an administrator's right, which this per-user uninstall
+  ; may lack. Left behind, it would keep Task Manager from starting at all: when it is still
+  ; ours, ask for the right once (not in a silent uninstall, which must not wait for a person).
+  SetRegView 64
+  ReadRegStr $0 HKLM "${TASKMGR_KEY}" "Debugger"
+  SetRegView default
+  IfSilent debugger_done
+  StrCmp $0 '"$INSTDIR\orvn2k.exe"' 0 debugger_done
+  ExecShellWait "runas" "$INSTDIR\orvn2k.exe" "notray x 0"
+  debugger_done:
   ; The companion ends there only when the program had seen its window; make sure.
   StrCpy $R0 ""
   StrCpy $R1 "${TRAY_TITLE}"

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "snapshot/records.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 
@@ -145,13 +146,17 @@ int LogoLeft(int barWidth, int logoWidth) {
   return barWidth <= 610 ? 620 - logoWidth : barWidth - logoWidth + 10;
 }
 
+bool StartsAsTaskManager(const std::vector<std::string>& arguments) {
+  return !arguments.empty() && NamesTaskManager(arguments[0]);
+}
+
 bool AppliesSingleInstanceRule(const std::vector<std::string>& arguments) {
-  return arguments.size() < 2;
+  return arguments.size() < 2 || StartsAsTaskManager(arguments);
 }
 
 bool OpensCommandLineDialog(const std::vector<std::string>& arguments) {
   // Not only "notray": the dialog also carries out "stop" and reports an unknown word.
-  return arguments.size() >= 2;
+  return arguments.size() >= 2 && !StartsAsTaskManager(arguments);
 }
 
 std::string DirectoryOf(std::string_view exePath) {

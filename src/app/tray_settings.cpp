@@ -2,6 +2,7 @@
 
 #include "snapshot/error.h"
 #include "snapshot/operations.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 
@@ -31,6 +32,10 @@ bool TraySettings::TrapClick(TrayMenuChecks& checks, TrapMask invokedItem) {
   if (TrayIconChecked()) CloseRunningTray();
   WriteTrapMask(s_.files, kTrayDataFile, mask);
   return toRun;
+}
+
+void TraySettings::RemoveStaleTaskManagerTrap(const TrapChecks& traps) {
+  if (!traps.ctrlAltDel) RemoveOurDebugger(s_.registry, s_.appDirectory);
 }
 
 void TraySettings::OpenHelp() {

@@ -54,6 +54,10 @@ class TraySettings {
   // blocking meanwhile.
   bool TrapClick(TrayMenuChecks& checks, TrapMask invokedItem);
   void StartCompanion() { StartTray(); }
+  // At start-up, once the workspace is restored: a replacement of the task manager that the
+  // settings no longer ask for (the companion was killed, or the program last ended with the
+  // trap unsaved) is taken back, so that Ctrl+Alt+Del's Task Manager works again.
+  void RemoveStaleTaskManagerTrap(const TrapChecks& traps);
   // The check mark of "Add traybar icon" at every tick.
   bool TrayIconChecked() const { return s_.tray.TrayRunning.load() != 0; }
   void OpenHelp();

@@ -65,13 +65,14 @@ class SnapshotSource {
   virtual void SetOwnPriorityClass(uint32_t priorityClass) = 0;
 };
 
-// kLocalMachine32 is HKEY_LOCAL_MACHINE in the registry's 32-bit view, which 64-bit Windows
-// keeps apart (under WOW6432Node) and also starts programs from; elsewhere it is the same
-// registry as kLocalMachine.
 // The key under each root whose string values name the programs Windows starts at log-on.
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-enum class RegistryRoot { kCurrentUser, kLocalMachine, kLocalMachine32 };
+// kLocalMachine32 is HKEY_LOCAL_MACHINE in the registry's 32-bit view, which 64-bit Windows
+// keeps apart (under WOW6432Node) and also starts programs from; kLocalMachine64 is its 64-bit
+// view, where the system's own programs look, whichever build reads it. Elsewhere both are the
+// same registry as kLocalMachine.
+enum class RegistryRoot { kCurrentUser, kLocalMachine, kLocalMachine32, kLocalMachine64 };
 
 // One value of a key as the enumeration gives it. Values of types other than REG_SZ and
 // REG_EXPAND_SZ are listed too, with isText false and empty text, so a caller that lists

@@ -16,6 +16,15 @@ bool SameText(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+bool NamesTaskManager(std::string_view argument) {
+  const auto blankOrQuote = [](char c) { return c == ' ' || c == '\t' || c == '"'; };
+  while (!argument.empty() && blankOrQuote(argument.front())) argument.remove_prefix(1);
+  while (!argument.empty() && blankOrQuote(argument.back())) argument.remove_suffix(1);
+  const std::size_t slash = argument.find_last_of("\\/");
+  if (slash != std::string_view::npos) argument.remove_prefix(slash + 1);
+  return SameText(argument, "taskmgr.exe") || SameText(argument, "taskmgr");
+}
+
 std::string QuotedPath(std::string_view programPath) {
   std::string command(1, '"');
   command.append(programPath);
@@ -28,6 +37,18 @@ DebuggerChange DebuggerChangeFor(bool trapped, const std::optional<std::string>&
   const bool isOurs = current && SameText(*current, ours);
   if (trapped) return current ? DebuggerChange::kNone : DebuggerChange::kWrite;
   return isOurs ? DebuggerChange::kRemove : DebuggerChange::kNone;
+}
+
+std::string OurDebugger(std::string_view appDirectory) {
+  return QuotedPath(std::string(appDirectory) + std::string(kProgramExeName));
+}
+
+bool RemoveOurDebugger(Registry& registry, std::string_view appDirectory) {
+  constexpr RegistryRoot root = RegistryRoot::kLocalMachine64;
+  const std::optional<std::string> current =
+      registry.ReadString(root, kTaskManagerOptionsKey, kDebuggerValue);
+  return DebuggerChangeFor(false, current, OurDebugger(appDirectory)) == DebuggerChange::kRemove &&
+         registry.DeleteValue(root, kTaskManagerOptionsKey, kDebuggerValue);
 }
 
 bool KeyChords::OnKey(ChordKey key, bool down) {

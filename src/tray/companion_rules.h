@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "snapshot/platform.h"
 #include "tray/tray_interface.h"
 
 namespace orvane {
@@ -17,6 +18,11 @@ namespace orvane {
 constexpr char kTaskManagerOptionsKey[] =
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\taskmgr.exe";
 constexpr char kDebuggerValue[] = "Debugger";
+
+// Whether a command-line argument names the system's task manager: "taskmgr.exe" in any
+// folder, or without its extension as a command line may give it; in any letter case, in
+// double quotes or not.
+bool NamesTaskManager(std::string_view argument);
 
 // A path in double quotes, as a command line names a program: the value the companion
 // writes is the program's full path so quoted.
@@ -29,6 +35,14 @@ enum class DebuggerChange { kNone, kWrite, kRemove };
 // program's replacement is neither removed nor overwritten.
 DebuggerChange DebuggerChangeFor(bool trapped, const std::optional<std::string>& current,
                                  std::string_view ours);
+
+// The "Debugger" value the companion writes: the program in appDirectory (which ends in a
+// backslash), quoted.
+std::string OurDebugger(std::string_view appDirectory);
+// Takes the replacement back so that Windows starts its own task manager again: removes the
+// "Debugger" value when it is ours, leaves another program's. Without the right to change the
+// key (an administrator's) nothing changes, silently. True when our value was removed.
+bool RemoveOurDebugger(Registry& registry, std::string_view appDirectory);
 
 // The keys that make up the trapped combinations, each side on its own.
 enum class ChordKey { kLeftShift, kRightShift, kLeftControl, kRightControl, kLeftAlt, kRightAlt };

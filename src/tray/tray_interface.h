@@ -16,8 +16,10 @@ class Registry;
 constexpr std::string_view kTrayExeName = "tray.exe";
 // The title of the companion's top-level window; WM_CLOSE to it ends the companion.
 constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
-// The window class of the program's main window, which the companion brings to the front.
+// The window class and title of the program's main window, which the companion and a start
+// in place of the task manager bring to the front; the class name alone is too common.
 constexpr std::string_view kMainWindowClass = "TMainForm";
+constexpr std::string_view kMainWindowTitle = "Orvane 2000 Professional";
 // The program's executable, beside the companion.
 constexpr std::string_view kProgramExeName = "orvn2k.exe";
 // The companion's settings file, beside both programs.

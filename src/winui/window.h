@@ -8,6 +8,15 @@
 
 namespace orvane::winui {
 
+// Shows a hidden window, restores a minimised one, puts it in front of the others and makes it
+// the active window. Activated from another process, Wine leaves a window where it was in the
+// stacking order, so it is raised first.
+inline void BringForward(HWND hwnd) {
+  ::ShowWindow(hwnd, ::IsIconic(hwnd) ? SW_RESTORE : SW_SHOW);
+  ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::SetForegroundWindow(hwnd);
+}
+
 class Window {
  public:
   Window() = default;

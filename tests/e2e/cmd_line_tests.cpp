@@ -112,6 +112,32 @@ void SetTrayValue(HKEY root = HKEY_LOCAL_MACHINE) {
   RegCloseKey(key);
 }
 
+// The task manager's replacement, in the 64-bit view where Windows looks for it.
+constexpr char kTaskManagerKey[] =
+    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\taskmgr.exe";
+
+void SetDebugger(const std::string& value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerKey, 0, nullptr, 0,
+                            KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, "Debugger", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+  RegCloseKey(key);
+}
+
+bool HasDebugger() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY,
+                    &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  const bool found =
+      RegQueryValueExA(key, "Debugger", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  return found;
+}
+
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -151,6 +177,8 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndTheRunValueAtTheFirstTick) {
   SetTrayValue();
   SetTrayValue(HKEY_CURRENT_USER);
   ASSERT_TRUE(HasTrayValue());
+  // Left by a companion that was killed: Task Manager would start this program for ever.
+  SetDebugger("\"" + dir + "orvn2k.exe\"");
 
   Program program("notray x 0");
   ASSERT_TRUE(program.Started());
@@ -158,14 +186,17 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndTheRunValueAtTheFirstTick) {
   ASSERT_NE(dialog, nullptr);
   // Shown: the files are gone, the value is still there until the first tick a second later.
   const bool valueAtShow = HasTrayValue();
+  const bool debuggerAtShow = HasDebugger();
   for (const std::string& name : deleted) EXPECT_FALSE(FileExists(dir + name)) << name;
   EXPECT_TRUE(valueAtShow);
+  EXPECT_TRUE(debuggerAtShow);
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, kCancelId)));
   EXPECT_EQ(TextOf(dialog), "Orvane 2000 Professional");
 
   EXPECT_EQ(program.WaitExit(20000), 0u);
   EXPECT_FALSE(HasTrayValue());
   EXPECT_FALSE(HasTrayValue(HKEY_CURRENT_USER));
+  EXPECT_FALSE(HasDebugger());
   for (const std::string& name : kept) {
     std::ifstream in(dir + name);
     std::string content;

@@ -17,6 +17,13 @@ constexpr int kLogoHeight = 59;
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
+// Shows, restores and activates the running instance's main window, if there is one.
+void BringRunningInstanceForward() {
+  if (HWND running = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
+    winui::BringForward(running);
+  }
+}
+
 }  // namespace
 
 MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
@@ -32,6 +39,9 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
     if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
       terminating_ = true;
       PostQuitMessage(0);
+      // Started by Ctrl+Alt+Del's Task Manager: the user asked to see the running instance.
+      // Any other second start ends silently.
+      if (StartsAsTaskManager(arguments_)) BringRunningInstanceForward();
     }
   }
 
@@ -44,7 +54,7 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
   printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
   autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
   cmdLineDlg_ = std::make_unique<CmdLineDlg>(
-      CmdLineServices{objectControl_, registry_, files_, tray_, listModel_});
+      CmdLineServices{objectControl_, registry_, files_, tray_, listModel_, appDirectory_});
   startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
   aboutDlg_ = std::make_unique<AboutDlg>(starter_);
   traySettings_ = std::make_unique<TraySettings>(
@@ -91,8 +101,11 @@ void MainForm::Open(int showCommand) {
   args.smallIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
   Create(args);
-  ShowWindow(*this, showCommand);
-  UpdateWindow(*this);
+  // A second instance ends at once; shown, it would take the front from the running one.
+  if (!terminating_) {
+    ShowWindow(*this, showCommand);
+    UpdateWindow(*this);
+  }
   if (OpensCommandLineDialog(arguments_)) cmdLineDlg_->FormShow(arguments_);
 }
 
@@ -104,6 +117,11 @@ void MainForm::OnCreate() {
   RestoreWorkspace();
   // Reported, not fatal: the window is made all the same, and the next start tries again.
   winui::Guarded([this] { traySettings_->InstallOnFirstRun(TrayChecks().traps); });
+  // Only in the running instance: a second one, or a command line run beside it, would judge
+  // by a workspace that the running one has not saved yet.
+  if (AppliesSingleInstanceRule(arguments_) && !terminating_) {
+    traySettings_->RemoveStaleTaskManagerTrap(TrayChecks().traps);
+  }
   // Before the first tick, so the log sees the first cycle.
   CreateDialogs();
   SetTimer(kUpdateTimer, updateIntervalMs_);

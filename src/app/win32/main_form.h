@@ -53,7 +53,7 @@
 namespace orvane::win32 {
 
 constexpr char kApplicationTitle[] = "Orvane 2000";
-constexpr char kMainCaption[] = "Orvane 2000 Professional";
+constexpr const char* kMainCaption = kMainWindowTitle.data();
 constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 // How often the window wakes the collector; tests ask for a shorter one.
 constexpr UINT kUpdateIntervalMs = 1000;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "snapshot/operations.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 
@@ -69,6 +70,9 @@ void CmdLineRun::NoTray() {
   const ObjectKey trayWindow = services_.tray.TrayWindowKey.Load();
   WindowClose(services_.control, &trayWindow);
   UnregisterTrayAtLogon(services_.registry);
+  // A companion that was killed, or that this removal ends, would leave Ctrl+Alt+Del's Task
+  // Manager starting a program that may be gone.
+  RemoveOurDebugger(services_.registry, services_.appDirectory);
 }
 
 }  // namespace orvane

@@ -1,7 +1,8 @@
 #pragma once
 // The command-line operations: after a countdown of one tick a second, "stop" terminates the
-// listed processes of an executable and "notray" takes the tray companion out of service and
-// deletes the program's data files; then the program ends. Driven by the dialog's timer.
+// listed processes of an executable and "notray" takes the tray companion out of service (with
+// its replacement of the task manager) and deletes the program's data files; then the program
+// ends. Driven by the dialog's timer.
 
 #include <array>
 #include <cstdint>
@@ -46,7 +47,8 @@ struct CmdLineServices {
   Registry& registry;
   Files& files;
   const TrayShared& tray;
-  const ListModel& list;  // the main window's object list
+  const ListModel& list;     // the main window's object list
+  std::string appDirectory;  // the program's directory, ending in a backslash
 };
 
 class CmdLineRun {

@@ -15,7 +15,8 @@ HKEY RootKey(RegistryRoot root) {
 }
 
 REGSAM ViewOf(RegistryRoot root) {
-  return root == RegistryRoot::kLocalMachine32 ? KEY_WOW64_32KEY : 0;
+  if (root == RegistryRoot::kLocalMachine32) return KEY_WOW64_32KEY;
+  return root == RegistryRoot::kLocalMachine64 ? KEY_WOW64_64KEY : 0;
 }
 
 bool IsText(DWORD type) {

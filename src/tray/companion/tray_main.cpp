@@ -11,9 +11,11 @@
 #include "app/presentation.h"
 #include "app/win32/files.h"
 #include "app/win32/res/resource.h"
+#include "snapshot/win32/system_services.h"
 #include "tray/companion_rules.h"
 #include "tray/tray_interface.h"
 #include "winui/dll_search.h"
+#include "winui/window.h"
 
 namespace orvane::tray {
 
@@ -29,9 +31,6 @@ constexpr UINT kIconId = 1;
 constexpr DWORD kTakeOverWaitMs = 10000;
 constexpr UINT kMenuOpen = 1;
 constexpr UINT kMenuExit = 2;
-
-// The 64-bit view on 64-bit Windows, where the system's task manager looks.
-constexpr REGSAM kNativeView = KEY_WOW64_64KEY;
 
 struct Companion {
   std::string directory;  // the companion's folder, ending in a backslash
@@ -51,53 +50,33 @@ std::string ProgramPath() {
   return g_companion->directory + std::string(kProgramExeName);
 }
 
-std::optional<std::string> ReadDebugger() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, KEY_QUERY_VALUE | kNativeView,
-                    &key) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
-  char data[1024] = {};
-  DWORD size = sizeof data - 1;
-  DWORD type = 0;
-  const LONG rc =
-      RegQueryValueExA(key, kDebuggerValue, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(key);
-  // A value too long for the buffer is no path of ours: it counts as another program's.
-  if (rc == ERROR_MORE_DATA) return std::string(sizeof data, '?');
-  if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-  return std::string(data);
-}
-
 // Without the right to change the key, nothing changes and nothing is reported: the trap
 // simply does not work for this user.
 void ApplyDebugger(bool trapped) {
-  const std::string ours = QuotedPath(ProgramPath());
-  const DebuggerChange change = DebuggerChangeFor(trapped, ReadDebugger(), ours);
-  if (change == DebuggerChange::kNone) return;
-  HKEY key = nullptr;
-  if (change == DebuggerChange::kWrite) {
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, nullptr, 0,
-                        KEY_SET_VALUE | kNativeView, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-      return;
-    }
-    RegSetValueExA(key, kDebuggerValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(ours.c_str()),
-                   static_cast<DWORD>(ours.size() + 1));
-  } else {
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, KEY_SET_VALUE | kNativeView,
-                      &key) != ERROR_SUCCESS) {
-      return;
-    }
-    RegDeleteValueA(key, kDebuggerValue);
+  win32::Win32Registry registry;
+  if (!trapped) {
+    RemoveOurDebugger(registry, g_companion->directory);
+    return;
   }
+  const std::string ours = OurDebugger(g_companion->directory);
+  const std::optional<std::string> current =
+      registry.ReadString(RegistryRoot::kLocalMachine64, kTaskManagerOptionsKey, kDebuggerValue);
+  if (DebuggerChangeFor(true, current, ours) != DebuggerChange::kWrite) return;
+  // The key is usually not there yet, and the registry seam never creates one.
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTaskManagerOptionsKey, 0, nullptr, 0,
+                      KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(key, kDebuggerValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(ours.c_str()),
+                 static_cast<DWORD>(ours.size() + 1));
   RegCloseKey(key);
 }
 
 // Brings the running program's main window to the front, or starts the program.
 void BringUpProgram() {
-  if (HWND main = FindWindowA(kMainWindowClass.data(), nullptr)) {
-    ShowWindow(main, IsIconic(main) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(main);
+  if (HWND main = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
+    winui::BringForward(main);
     return;
   }
   const std::string exe = ProgramPath();

@@ -12,6 +12,7 @@
 #include "doubles/fake_platform.h"
 #include "doubles/fake_program_starter.h"
 #include "snapshot/error.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 namespace {
@@ -232,6 +233,31 @@ TEST(TraySettingsTest, TrapItemsRewriteTrayDatAndRestartTheCompanion) {
     EXPECT_EQ(rig.Starts(), c.starts);
     // The Run value is not this handler's business, so an unwritable one is no error.
     EXPECT_EQ(rig.Registered(), "");
+  }
+}
+
+TEST(TraySettingsTest, AtStartUpOurReplacementOfTheTaskManagerGoesUnlessTheTrapIsChecked) {
+  constexpr RegistryRoot k64 = RegistryRoot::kLocalMachine64;
+  const std::string ours = "\"C:\\Orvane\\orvn2k.exe\"";
+  const std::string other = "\"C:\\Tools\\other.exe\"";
+  const struct {
+    TrapChecks traps;
+    std::string before;
+    bool kept;
+  } cases[] = {
+      {{}, ours, false},
+      {{false, true, true}, ours, false},
+      {{true, false, false}, ours, true},
+      {{}, other, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before + (c.traps.ctrlAltDel ? " trapped" : " not trapped"));
+    Rig rig(RunKeys::kBoth, false);
+    rig.registry.SetString(k64, kTaskManagerOptionsKey, kDebuggerValue, c.before);
+    rig.settings.RemoveStaleTaskManagerTrap(c.traps);
+    EXPECT_EQ(rig.registry.HasValue(k64, kTaskManagerOptionsKey, kDebuggerValue), c.kept);
+    EXPECT_EQ(rig.Starts(), 0);
+    EXPECT_TRUE(rig.control.actions.empty());
   }
 }
 

@@ -11,6 +11,7 @@
 #include "doubles/fake_files.h"
 #include "doubles/fake_object_control.h"
 #include "doubles/fake_platform.h"
+#include "tray/companion_rules.h"
 
 namespace orvane {
 namespace {
@@ -41,7 +42,7 @@ struct Rig {
   TrayShared tray;
   FakeListControl listControl;
   ListModel list{listControl};
-  CmdLineRun run{host, {control, registry, files, tray, list}};
+  CmdLineRun run{host, {control, registry, files, tray, list, "C:\\Orvane\\"}};
   std::string shown;  // the message as the dialog opened
 
   // The message after each tick up to the one that ends the program, which is marked.
@@ -171,6 +172,9 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {
   rig.registry.SetString(RegistryRoot::kLocalMachine, kRunKey, "Other", "other.exe");
   rig.registry.SetString(RegistryRoot::kCurrentUser, kRunKey, "Orvane2000Tray", "tray.exe");
   rig.tray.TrayWindowKey.Store({kKindWindow, 0, 0, 40, 41, 0x4242});
+  // Our replacement of the task manager, left by a companion that was killed.
+  constexpr RegistryRoot k64 = RegistryRoot::kLocalMachine64;
+  rig.registry.SetString(k64, kTaskManagerOptionsKey, kDebuggerValue, "\"C:\\Orvane\\orvn2k.exe\"");
 
   rig.run.FormShow({"notray", "x", "1"});
   std::vector<std::string> left;
@@ -181,13 +185,27 @@ TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {
   rig.run.Tick();
   EXPECT_TRUE(rig.control.actions.empty());
   EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue));
+  EXPECT_TRUE(rig.registry.HasValue(k64, kTaskManagerOptionsKey, kDebuggerValue));
   rig.run.Tick();
+  EXPECT_FALSE(rig.registry.HasValue(k64, kTaskManagerOptionsKey, kDebuggerValue));
   EXPECT_EQ(rig.control.actions, std::vector<std::string>{"post-close 0x4242"});
   EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, kTrayRunValue));
   EXPECT_TRUE(rig.registry.HasValue(RegistryRoot::kLocalMachine, kRunKey, "Other"));
   // The per-user registration, written where the per-machine one was refused, goes too.
   EXPECT_FALSE(rig.registry.HasValue(RegistryRoot::kCurrentUser, kRunKey, kTrayRunValue));
   EXPECT_EQ(rig.host.endRequests, 1);
+
+  // Another program's replacement stays, as do the files and values of "stop".
+  const std::string other = "\"C:\\Tools\\other.exe\"";
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"notray", "x", "0"}, {"stop", "a.exe", "0"}}) {
+    Rig kept;
+    kept.registry.SetString(k64, kTaskManagerOptionsKey, kDebuggerValue,
+                            arguments[0] == "stop" ? "\"C:\\Orvane\\orvn2k.exe\"" : other);
+    kept.Run(arguments);
+    EXPECT_TRUE(kept.registry.HasValue(k64, kTaskManagerOptionsKey, kDebuggerValue))
+        << arguments[0];
+  }
 
   // No tray window seen and no Run key: nothing is closed or deleted, and the program ends.
   Rig bare;

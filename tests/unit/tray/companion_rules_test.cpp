@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "doubles/fake_platform.h"
+
 namespace orvane {
 namespace {
 
@@ -35,6 +37,40 @@ TEST(CompanionRulesTest, ReplacesTheTaskManagerOnlyWhereNoOtherProgramDoes) {
   for (const Case& c : cases) {
     EXPECT_EQ(DebuggerChangeFor(c.trapped, c.current, ours), c.change)
         << c.trapped << " " << c.current.value_or("(none)");
+  }
+}
+
+TEST(CompanionRulesTest, OnlyOurReplacementOfTheTaskManagerIsTakenBack) {
+  constexpr char kDir[] = "C:\\Program Files\\Orvane\\";
+  constexpr RegistryRoot k64 = RegistryRoot::kLocalMachine64;
+  const std::string ours = "\"C:\\Program Files\\Orvane\\orvn2k.exe\"";
+  EXPECT_EQ(OurDebugger(kDir), ours);
+  struct Case {
+    const char* name;
+    RegistryRoot root;  // where the value is
+    std::optional<std::string> before;
+    bool refused;  // without an administrator's right
+    bool removed;
+  };
+  const Case cases[] = {
+      {"ours", k64, ours, false, true},
+      {"ours in other letter case", k64, "\"c:\\program files\\ORVANE\\orvn2k.exe\"", false, true},
+      {"another program's", k64, "\"C:\\Tools\\other.exe\"", false, false},
+      {"ours from another folder", k64, "\"D:\\Orvane\\orvn2k.exe\"", false, false},
+      {"none", k64, std::nullopt, false, false},
+      {"ours, refused", k64, ours, true, false},
+      // The system's task manager reads the 64-bit view alone.
+      {"ours in the 32-bit view", RegistryRoot::kLocalMachine32, ours, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::FakeRegistry registry;
+    registry.AddKey(c.root, kTaskManagerOptionsKey);
+    if (c.before) registry.SetString(c.root, kTaskManagerOptionsKey, kDebuggerValue, *c.before);
+    registry.refuseWrites = c.refused;
+    EXPECT_EQ(RemoveOurDebugger(registry, kDir), c.removed);
+    EXPECT_EQ(registry.ReadString(c.root, kTaskManagerOptionsKey, kDebuggerValue),
+              c.removed ? std::nullopt : c.before);
   }
 }
 
