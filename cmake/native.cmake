@@ -17,4 +17,6 @@ if(benchmark_FOUND AND BENCH_SOURCES AND NOT ORVANE_SANITIZE)
   add_executable(core_bench ${BENCH_SOURCES})
   target_include_directories(core_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/bench)
   target_link_libraries(core_bench PRIVATE orvane_core benchmark::benchmark Threads::Threads)
+  # Once with a tiny workload, so that it cannot stop working unnoticed (scripts/bench core).
+  add_test(NAME bench.core COMMAND core_bench --benchmark_filter=W1 --benchmark_min_time=0.001)
 endif()

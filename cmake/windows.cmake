@@ -45,9 +45,36 @@ add_executable(win_tests ${WIN_TEST_SOURCES} ${ORVANE_RESOURCES})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(win_tests PRIVATE orvane_win32 gtest gtest_main)
 add_dependencies(win_tests test_window planted_before planted_after)
+
+# Each ctest entry of this build runs in a Wine session of its own (scripts/lib/wine-test): a
+# fresh prefix, a virtual display and a private copy of the test folder. Entries share no
+# registry, instance mutex, window or data file, so `ctest -j2` runs them side by side.
+set(WINE_TEST ${CMAKE_SOURCE_DIR}/scripts/lib/wine-test)
+function(add_wine_test name target timeout)
+  add_test(NAME ${name} COMMAND ${WINE_TEST} $<TARGET_FILE:${target}> ${ARGN})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
+endfunction()
+
+# win_tests by groups of suites, the slowest first: each shows by name with its own time. A
+# suite in no group runs in win_tests.other.
+set(WIN_TESTS_main_window MainFormTest MainFormCommands Docking PaletteGlyphs)
+set(WIN_TESTS_tray TrayWinTest HelpDocumentTest)
+set(WIN_TESTS_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm)
+set(WIN_TESTS_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
+                       HostileObjects)
+set(WIN_TESTS_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
+                    ControlsTest TreeViewControlTest ListViewControlTest)
+set(WIN_TESTS_commands CommandsWin MessageBoxesWin ProgramStarterWin)
 if(ORVANE_RUN_TESTS)
-  add_test(NAME win_tests COMMAND win_tests)
-  set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
+  set(grouped)
+  foreach(group main_window tray dialogs snapshot winui commands)
+    list(TRANSFORM WIN_TESTS_${group} APPEND ".*" OUTPUT_VARIABLE suites)
+    list(APPEND grouped ${suites})
+    list(JOIN suites ":" filter)
+    add_wine_test(win_tests.${group} win_tests 300 --gtest_filter=${filter})
+  endforeach()
+  list(JOIN grouped ":" filter)
+  add_wine_test(win_tests.other win_tests 300 --gtest_filter=-${filter})
 endif()
 
 # The built program started as separate processes: single instance and foreground.
@@ -58,8 +85,7 @@ target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32 advapi32)
 add_dependencies(e2e_tests orvn2k test_window test_window_other)
 if(ORVANE_RUN_TESTS)
-  add_test(NAME e2e_tests COMMAND e2e_tests)
-  set_tests_properties(e2e_tests PROPERTIES TIMEOUT 300)
+  add_wine_test(e2e_tests e2e_tests 300)
 endif()
 
 # Prints the log and the report of the running program (scripts/print-check runs it).
@@ -70,12 +96,13 @@ target_compile_definitions(print_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(print_driver PRIVATE user32)
 add_dependencies(print_driver orvn2k test_window)
 
-# Whole-cycle figures against the real services (run by hand, not by the tests).
+# The benchmarks (scripts/bench; bench/README.md). The tests run each once with a tiny workload,
+# so that none stops working unnoticed.
+# Whole-cycle figures against the real services.
 add_executable(cycle_bench bench/win/cycle_bench.cpp)
 target_link_libraries(cycle_bench PRIVATE orvane_win32)
 
-# The GUI thread's time per cycle with the real main window and a synthetic computer (run by
-# hand under Wine and Xvfb, not by the tests).
+# The GUI thread's time per cycle with the real main window and a synthetic computer.
 add_executable(gui_bench bench/win/gui_bench.cpp ${ORVANE_RESOURCES})
 target_link_libraries(gui_bench PRIVATE orvane_win32)
 
@@ -86,9 +113,18 @@ target_include_directories(load_control PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(load_control PRIVATE orvane_win32)
 add_dependencies(load_control test_window)
 
-# The event log's cost per cycle on the GUI thread (run by hand under Wine and Xvfb).
+# The event log's cost per cycle on the GUI thread.
 add_executable(log_bench bench/win/log_bench.cpp)
 target_link_libraries(log_bench PRIVATE orvane_win32 psapi)
+
+if(ORVANE_RUN_TESTS)
+  add_wine_test(bench.gui gui_bench 120 2)
+  add_wine_test(bench.log log_bench 120 2 1000)
+  add_wine_test(bench.cycle cycle_bench 120 1)
+  add_test(NAME bench.load COMMAND ${CMAKE_SOURCE_DIR}/scripts/load -n 2 -t 2 -s 1 -w 1 -c 1)
+  set_tests_properties(bench.load PROPERTIES TIMEOUT 180
+                                             ENVIRONMENT BUILD=${CMAKE_BINARY_DIR})
+endif()
 
 # The program.
 add_executable(orvn2k WIN32 src/app/win32/main.cpp ${ORVANE_RESOURCES})

@@ -2,7 +2,7 @@
 // once with the system query: each cycle split into the computer figures (without the load
 // estimator's sleeps), the process and thread passes, the window pass and the hand-over to a
 // GUI thread that pumps messages; then what each window query costs. Prints medians.
-// Usage: cycle_bench.exe [cycles]
+// Run it on a display: scripts/bench cycle [cycles] (scripts/load runs it under a load).
 #include <windows.h>
 
 #include <algorithm>
@@ -157,6 +157,10 @@ void WindowCalls(int rounds) {
     EnumWindows(CollectHandle, reinterpret_cast<LPARAM>(&handles));
   }
   const double perEnum = (NowMs() - start) / rounds;
+  if (handles.empty()) {
+    std::printf("window queries: no top-level window to query\n");
+    return;
+  }
   std::printf("window queries over %zu top-level windows (us per call):\n", handles.size());
   std::printf("  %-26s %8.1f per enumeration\n", "EnumWindows", 1000 * perEnum);
   auto time = [&](const char* name, auto&& call) {
@@ -182,6 +186,8 @@ void WindowCalls(int rounds) {
 
 int main(int argc, char** argv) {
   const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+  // The window pass and the window queries need a desktop with windows on it.
+  bench::RequireDisplay("cycle_bench");
   win32::ToolhelpSource toolhelp;
   win32::NtQuerySource query(false);
   Cycles("tool-help", toolhelp, cycles);

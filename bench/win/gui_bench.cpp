@@ -3,8 +3,8 @@
 // each cycle 1% of the processes end and as many start, and 10% of every kind of object
 // changes). Prints the first fill, the first selection and the steady-state medians (with the
 // computer node folded, as at start-up, then unfolded), and the time spent inside the tree's,
-// the list's and the status bar's window procedures by message. Run it on a display (under
-// Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 gui_bench.exe [cycles]).
+// the list's and the status bar's window procedures by message. Run it on a display:
+// scripts/bench gui [cycles].
 #include <windows.h>
 
 #include <algorithm>
@@ -241,6 +241,7 @@ double SteadyState(win32::MainForm& form, SyntheticSource& source, int cycles, c
 int main(int argc, char** argv) {
   const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
   winui::InitCommonControls();
+  bench::RequireDisplay("gui_bench");
   SyntheticSource source(kW1);
   // A plain start: run it while no copy of the program is running, or it ends at once.
   win32::MainForm form({}, &source);

@@ -1,8 +1,8 @@
 // The GUI thread's cost of the event log per snapshot cycle: the log listener and the one
 // append of the cycle's lines into the log dialog's text area, with every event ticked, on
 // the synthetic desktop W1; first with a fresh log, then with one already 200,000 lines long.
-// The cycles are collected beforehand, so only the log's own work is timed. Run it on a display
-// (under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" wine64 log_bench.exe [cycles]).
+// The cycles are collected beforehand, so only the log's own work is timed. Run it on a display:
+// scripts/bench log [cycles] [lines of the long log].
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>
@@ -86,6 +86,7 @@ Phase Run(win32::LogDlg& log, RecordSink& sink, const std::vector<Recording>& cy
 int main(int argc, char** argv) {
   const int count = argc > 1 ? std::max(2, std::atoi(argv[1])) : 30;
   winui::InitCommonControls();
+  bench::RequireDisplay("log_bench");
   bench::SyntheticSource source(bench::kW1);
   win32::Win32Registry registry;
   win32::Win32Clock clock;
@@ -117,7 +118,7 @@ int main(int argc, char** argv) {
 
   const Phase fresh = Run(log, sink, first);
   // A log 200,000 lines long, handed over in one piece as a very long cycle would be.
-  const int fillLines = argc > 2 ? std::atoi(argv[2]) : 200000;
+  const int fillLines = argc > 2 ? std::max(1, std::atoi(argv[2])) : 200000;
   const double bytesBefore = PrivateBytes();
   for (int i = 0; i < fillLines; ++i)
     log.Output().AppendLine("Thread modified  123456   08.12.2026 10:00:00");
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
       "cycle\n",
       longLines, longLog.median, longLog.max, longLog.listener, longLog.append,
       longLog.linesPerCycle);
-  std::printf("  (appending the 200,000 lines at once took %.0f ms)\n", fill);
+  std::printf("  (appending the %d lines at once took %.0f ms)\n", fillLines, fill);
   // What the soak counts as the log's own growth.
   std::printf("  private bytes per line of 44 characters: %.0f\n", bytesPerLine);
   const double worst = std::max(fresh.median, longLog.median);

@@ -4,19 +4,20 @@
 #
 #   source scripts/lib/wine.sh
 #   wine_session            # WINEPREFIX: a fresh prefix, initialised (or copied, see below)
-#   wine_display            # DISPLAY: a virtual screen of its own (Xvfb), 1280x1024x24
+#   wine_display [WxHxD]    # DISPLAY: a virtual screen of its own (Xvfb), 1280x1024x24
 #   "$WINE" program.exe ...
 #
 # The script's own clean-up goes through at_exit, which runs the steps in reverse order on exit
 # (one EXIT trap for all of them).
 #
 # Without a window manager (a virtual display has none), Wine waits about 2 s at every hide of
-# a managed window for a manager that never answers; the session's windows are made unmanaged,
-# as they are on a desktop whose manager answers at once.
+# a managed window for a manager that never answers; on a virtual display the session's windows
+# are made unmanaged (HKCU\Software\Wine\X11 Driver, Managed = "N"), which behaves as a
+# desktop whose manager answers at once. On a real display they stay managed.
 #
-# ORVANE_WINE_TEMPLATE, when set to a prefix made by wine_session, is copied (hard links, with
-# the registry files copied) instead of running wineboot again: each test shard gets a fresh
-# prefix in a fraction of a second.
+# ORVANE_WINE_TEMPLATE, when set to a prefix made by wine_make_template, is copied (hard links,
+# the registry files copied) instead of running wineboot again: a fresh prefix in a fraction of
+# a second rather than about ten.
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -35,14 +36,25 @@ _run_at_exit() {
   return $status
 }
 
-# Makes a prefix at $1 (which must not exist or be empty): wineboot, then unmanaged windows.
+# Makes a prefix at $1 (a new or empty folder) with wineboot.
 wine_make_prefix() {
   mkdir -p "$1"
   WINEPREFIX=$1 WINEDEBUG=-all "$WINE" wineboot --init >/dev/null 2>&1 || true
   WINEPREFIX=$1 "$WINESERVER" -w
-  WINEPREFIX=$1 WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-    >/dev/null 2>&1
+}
+
+# Makes the prefix at $1 give its windows no window manager (see above).
+wine_unmanaged() {
+  WINEPREFIX=$1 WINEDEBUG=-all "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N \
+    /f >/dev/null 2>&1
+}
+
+# A prefix for the sessions of one run to copy (ORVANE_WINE_TEMPLATE): made at $1, unmanaged.
+wine_make_template() {
+  wine_make_prefix "$1"
+  wine_unmanaged "$1"
   WINEPREFIX=$1 "$WINESERVER" -w
+  touch "$1/.orvane-unmanaged"
 }
 
 # A fresh prefix for this script, WINEPREFIX and WINEDEBUG exported; ended and removed on exit.
@@ -52,10 +64,12 @@ wine_session() {
   at_exit 'wine_end_session'
   if [ -n "${ORVANE_WINE_TEMPLATE:-}" ] && [ -f "$ORVANE_WINE_TEMPLATE/system.reg" ]; then
     cp -al "$ORVANE_WINE_TEMPLATE/." "$WINEPREFIX/"
-    # The server rewrites the registry files by renaming new ones into place, but a copy of its
-    # own keeps each prefix's registry apart whatever it does.
+    # The server replaces the registry files by renaming new ones into place, but a copy of
+    # their own keeps each prefix's registry apart whatever it does.
     local reg
-    for reg in "$WINEPREFIX"/*.reg; do cp --remove-destination "$ORVANE_WINE_TEMPLATE/${reg##*/}" "$reg"; done
+    for reg in "$WINEPREFIX"/*.reg; do
+      cp --remove-destination "$ORVANE_WINE_TEMPLATE/${reg##*/}" "$reg"
+    done
   else
     wine_make_prefix "$WINEPREFIX"
   fi
@@ -88,6 +102,11 @@ wine_display() {
     return 1
   }
   export DISPLAY=:$(head -n 1 "$out")
+  # Nothing manages the windows on this display.
+  if [ -n "${WINEPREFIX:-}" ] && [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
+    wine_unmanaged "$WINEPREFIX"
+    touch "$WINEPREFIX/.orvane-unmanaged"
+  fi
 }
 
 # Waits for every process of the session's prefix to end, at most $1 seconds (default 60).
