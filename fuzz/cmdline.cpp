@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   const int32_t expected = ExpectedCountdown(arguments);
   FUZZ_CHECK(CountdownFrom(arguments) == expected);
-  CmdLineRun run(host, {control, registry, files, tray, list});
+  CmdLineRun run(host, {control, registry, files, tray, list, "C:\\Orvane\\"});
   run.FormShow(arguments);
   FUZZ_CHECK(run.Countdown() == expected);
   const std::string word = arguments.empty() ? "" : arguments[0];

@@ -19,9 +19,17 @@ constexpr uint32_t kAboveNormalPriorityClass = 0x8000;
 constexpr uint32_t kHighPriorityClass = 0x80;
 constexpr uint32_t kRealtimePriorityClass = 0x100;
 
+// Wine's process snapshots number a process's priority class (1 idle, 2 normal, 3 high,
+// 4 realtime, 5 below normal, 6 above normal) where Windows gives its threads' base priority.
+// The base priority Windows gives for the class so numbered; any other number as it comes.
+constexpr int32_t BasePriorityOfClassNumber(int32_t number) {
+  constexpr int32_t kBasePriority[] = {4, 8, 13, 24, 6, 10};
+  return number >= 1 && number <= 6 ? kBasePriority[number - 1] : number;
+}
+
 struct ProcessEntry {
   uint32_t processId = 0;
-  int32_t basePriority = 0;
+  int32_t basePriority = 0;  // as Windows reports it, under Wine too
   std::string_view exeFile;  // as the snapshot reports it; valid during the callback
 };
 

@@ -25,6 +25,9 @@ void MainForm::CreatePalettes() {
     const PaletteId id = palette.id;
     hosts_[index].Create(*this, std::string(palette.caption));
     hosts_[index].onClose = [this, id] {
+      // Only a palette that floats in it: a process-wide close (as taskkill sends to every
+      // top-level window) reaches the hidden tool windows of docked palettes too.
+      if (arrangement_.Of(id).site != DockSite::kFloating) return;
       SetMenuChecked(PaletteMenuId(id), false);
       arrangement_.SetVisible(id, false);
       ToolEndDock(id);

@@ -140,7 +140,8 @@ void NtQuerySource::EnumProcesses(const std::function<void(const ProcessEntry&)>
   }
   Walk(buffer_, [&](const ProcessInformation& process, const ThreadInformation*) {
     char text[MAX_PATH];
-    each({Word(process.uniqueProcessId), process.basePriority, ExeFile(process, text)});
+    each({Word(process.uniqueProcessId), ProcessBasePriority(process.basePriority),
+          ExeFile(process, text)});
   });
 }
 

@@ -28,12 +28,23 @@ class Snapshot {
   HANDLE handle_;  // owned
 };
 
+// Wine's ntdll exports its version; Windows' does not.
+bool UnderWine() {
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 BOOL CALLBACK CollectHandle(HWND hwnd, LPARAM param) {
   reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
   return TRUE;
 }
 
 }  // namespace
+
+int32_t ProcessBasePriority(int32_t reported) {
+  static const bool wine = UnderWine();
+  return wine ? BasePriorityOfClassNumber(reported) : reported;
+}
 
 void ToolhelpSource::EnumProcesses(const std::function<void(const ProcessEntry&)>& each) {
   Snapshot snapshot(TH32CS_SNAPPROCESS);
@@ -43,7 +54,8 @@ void ToolhelpSource::EnumProcesses(const std::function<void(const ProcessEntry&)
   for (BOOL ok = Process32First(snapshot.get(), &entry); ok;
        ok = Process32Next(snapshot.get(), &entry)) {
     entry.szExeFile[sizeof entry.szExeFile - 1] = '\0';
-    each({entry.th32ProcessID, static_cast<int32_t>(entry.pcPriClassBase), entry.szExeFile});
+    each({entry.th32ProcessID, ProcessBasePriority(static_cast<int32_t>(entry.pcPriClassBase)),
+          entry.szExeFile});
   }
 }
 

@@ -16,6 +16,10 @@ using WindowTitleBuffer = std::array<char, 63>;
 // since it was enumerated, before or while it was read.
 bool ReadTopLevelWindow(HWND hwnd, WindowTitleBuffer& title, WindowEntry& entry);
 
+// A process's base priority as Windows reports it, from the number the system's snapshot gave:
+// under Wine, detected once, that number is the priority class's and is translated.
+int32_t ProcessBasePriority(int32_t reported);
+
 class ToolhelpSource : public SnapshotSource {
  public:
   void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) override;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "doubles/fake_platform.h"
@@ -274,6 +275,17 @@ TEST_F(CollectorTest, EmptySnapshotsStillGiveRootAndComputer) {
   RecordingOutput out = Cycle();
   EXPECT_EQ(out.records.size(), 2u);
   EXPECT_EQ(out.passEnds, (std::vector<std::size_t>{2, 2, 2}));
+}
+
+// Wine numbers the six classes; Windows gives these base priorities. Other numbers (the idle
+// pseudo-process's 0, a real base priority) pass unchanged.
+TEST(BasePriorityOfClassNumber, GivesWindowsBasePriorityOfEachClassAndKeepsOtherNumbers) {
+  const std::pair<int32_t, int32_t> table[] = {{1, 4},   {2, 8},   {3, 13},  {4, 24}, {5, 6},
+                                               {6, 10},  {0, 0},   {7, 7},   {8, 8},  {13, 13},
+                                               {24, 24}, {31, 31}, {-1, -1}, {-6, -6}};
+  for (const auto& [number, basePriority] : table) {
+    EXPECT_EQ(BasePriorityOfClassNumber(number), basePriority) << "class number " << number;
+  }
 }
 
 }  // namespace

@@ -215,6 +215,11 @@ TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
   DragCaption(PaletteId::kWindow, {-60 + 20, -8 + 5});
   EXPECT_EQ(ScreenRect(host).left, -60);
   EXPECT_EQ(ScreenRect(host).top, -8);
+  // The tool window of a docked palette ignores a close sent to it (taskkill sends one to every
+  // top-level window of the process).
+  SendMessageA(form->FloatingHostOf(PaletteId::kCommon), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(Checked(PaletteId::kCommon));
+  EXPECT_TRUE(Palette(PaletteId::kCommon).IsVisible());
   form->ShowPaletteClick(PaletteId::kCommon);  // hidden from the View menu
   // Closing a floating palette's window hides it and unchecks its item.
   form->ShowPaletteClick(PaletteId::kGeneral);

@@ -29,6 +29,10 @@ class MainFormCommands : public ::testing::Test {
       if (list.GetText(i, 0) == caption) return i;
     return -1;
   }
+  std::string PriorityOf(const std::string& caption) {
+    const int row = RowOf(caption);
+    return row < 0 ? "(no row)" : form->List().GetText(row, 1);
+  }
   static SIZE SizeOf(HWND hwnd) {
     RECT r;
     GetWindowRect(hwnd, &r);
@@ -129,10 +133,16 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
   TestProcess helper("Orvane key target", 1);
   form->Open();
   ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane key target") >= 0; }, 15000));
+  // The row names the priority as Windows numbers it, under Wine too.
+  EXPECT_EQ(PriorityOf("Orvane key target"), "Normal (8)");
+  EXPECT_EQ(form->List().GetImage(RowOf("Orvane key target")), 1);
   form->List().SetSelected(RowOf("Orvane key target"), true);
 
   PressKey('I', true);
   EXPECT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(HIGH_PRIORITY_CLASS));
+  EXPECT_TRUE(PumpUntil([&] { return PriorityOf("Orvane key target") == "High (13)"; }, 10000))
+      << PriorityOf("Orvane key target");
+  EXPECT_EQ(form->List().GetImage(RowOf("Orvane key target")), 2);
   PressKey('D', true);
   PressKey('D', true);
   EXPECT_EQ(GetPriorityClass(helper.handle()), static_cast<DWORD>(IDLE_PRIORITY_CLASS));

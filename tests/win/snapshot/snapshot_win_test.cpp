@@ -39,6 +39,7 @@ TEST_F(SnapshotWin, TheRealSourceSeesAHelperProcessItsThreadsAndItsWindow) {
   EXPECT_EQ(FieldText(processes[0].fileName), "test_window.exe");
   EXPECT_EQ(FieldText(processes[0].caption), "test_window.exe") << "first cycle: file name";
   EXPECT_EQ(processes[0].mainWindow(), 0u);
+  EXPECT_EQ(processes[0].basePriority, 8) << "the normal class as Windows numbers it";
 
   const auto threads = first.Of<ThreadRecord>(kKindThread, helper.pid());
   EXPECT_GE(threads.size(), 4u);  // the main thread and three idle ones
