@@ -140,7 +140,7 @@ TEST(AboutBox, LabelsFromTheTitleAndTheVersionNumbers) {
 
 TEST(AboutBox, TheStripShowsTrailingBlanksAndAClickOpensTheAddressWithout) {
   const std::string strip = HomePageStripText();
-  EXPECT_EQ(strip, std::string(kHomePageAddress) + "   ");
+  EXPECT_EQ(strip, kHomePageAddress + std::string(3, ' '));
   EXPECT_EQ(HomePageTarget(strip), kHomePageAddress);
   EXPECT_EQ(HomePageTarget(" \twww.a.example \t "), "www.a.example");
   EXPECT_EQ(HomePageTarget("   "), "");

@@ -357,5 +357,16 @@ TEST_F(MainFormTest, TheSelectionStaysOnItsProcessWhileTheListSortsAndRowsAboveL
   EXPECT_EQ(lines[0], list().GetText(RowOf("Orvane selection keeper"), 2));
 }
 
+TEST_F(MainFormTest, TheUpdateTimerTicksAtTheIntervalItsCreatorGave) {
+  EXPECT_EQ(win32::kUpdateIntervalMs, 1000u) << "the program's window updates every second";
+  // The tests' window, at a fifth of that: three more cycles take well under the two seconds
+  // and more they would take at the program's interval.
+  form->Open();
+  ASSERT_TRUE(WaitCycles(1));
+  const DWORD start = GetTickCount();
+  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 3));
+  EXPECT_LT(GetTickCount() - start, 2000u);
+}
+
 }  // namespace
 }  // namespace orvane
