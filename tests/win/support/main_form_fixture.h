@@ -14,7 +14,7 @@
 namespace orvane::testing {
 
 // The update timer's period in the tests: waiting for a cycle costs a fifth of the program's
-// second. The tests that are about the period itself make their window with the program's.
+// second.
 constexpr UINT kTestUpdateIntervalMs = 200;
 
 // A plain start, without a command line. source: the system's snapshots unless given (not
