@@ -55,7 +55,7 @@ add_dependencies(win_tests test_window planted_before planted_after)
 
 # Each ctest entry of this build runs in a Wine session of its own (scripts/lib/wine-test): a
 # fresh prefix, a virtual display and a private copy of the test folder. Entries share no
-# registry, instance mutex, window or data file, so `ctest -j2` runs them side by side.
+# registry, instance mutex, window or data file, so `ctest -j` runs them side by side.
 set(WINE_TEST ${CMAKE_SOURCE_DIR}/scripts/lib/wine-test)
 function(add_wine_test name target timeout)
   add_test(NAME ${name} COMMAND ${WINE_TEST} $<TARGET_FILE:${target}> ${ARGN})
