@@ -55,33 +55,38 @@ add_dependencies(win_tests test_window planted_before planted_after)
 
 # Each ctest entry of this build runs in a Wine session of its own (scripts/lib/wine-test): a
 # fresh prefix, a virtual display and a private copy of the test folder. Entries share no
-# registry, instance mutex, window or data file, so `ctest -j2` runs them side by side.
+# registry, instance mutex, window or data file, so `ctest -j` runs them side by side.
 set(WINE_TEST ${CMAKE_SOURCE_DIR}/scripts/lib/wine-test)
 function(add_wine_test name target timeout)
   add_test(NAME ${name} COMMAND ${WINE_TEST} $<TARGET_FILE:${target}> ${ARGN})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${timeout})
 endfunction()
 
-# win_tests by groups of suites, the slowest first: each shows by name with its own time. A
-# suite in no group runs in win_tests.other.
-set(WIN_TESTS_main_window MainFormTest MainFormCommands Docking PaletteGlyphs)
-set(WIN_TESTS_tray TrayWinTest HelpDocumentTest)
-set(WIN_TESTS_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm)
-set(WIN_TESTS_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
-                       HostileObjects)
-set(WIN_TESTS_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
-                    ControlsTest TreeViewControlTest ListViewControlTest)
-set(WIN_TESTS_commands CommandsWin MessageBoxesWin ProgramStarterWin)
-if(ORVANE_RUN_TESTS)
+# A test program's suites by groups, the slowest first, each group a ctest entry of its own
+# (TARGET.GROUP, the suites listed in TARGET_GROUP) that shows by name with its own time; a suite
+# in no group runs in TARGET.other.
+function(add_wine_test_groups target timeout)
   set(grouped)
-  foreach(group main_window tray dialogs snapshot winui commands)
-    list(TRANSFORM WIN_TESTS_${group} APPEND ".*" OUTPUT_VARIABLE suites)
+  foreach(group ${ARGN})
+    list(TRANSFORM ${target}_${group} APPEND ".*" OUTPUT_VARIABLE suites)
     list(APPEND grouped ${suites})
     list(JOIN suites ":" filter)
-    add_wine_test(win_tests.${group} win_tests 300 --gtest_filter=${filter})
+    add_wine_test(${target}.${group} ${target} ${timeout} --gtest_filter=${filter})
   endforeach()
   list(JOIN grouped ":" filter)
-  add_wine_test(win_tests.other win_tests 300 --gtest_filter=-${filter})
+  add_wine_test(${target}.other ${target} ${timeout} --gtest_filter=-${filter})
+endfunction()
+
+set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs)
+set(win_tests_tray TrayWinTest HelpDocumentTest)
+set(win_tests_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm)
+set(win_tests_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
+                       HostileObjects)
+set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
+                    ControlsTest TreeViewControlTest ListViewControlTest)
+set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin)
+if(ORVANE_RUN_TESTS)
+  add_wine_test_groups(win_tests 300 main_window tray dialogs snapshot winui commands)
 endif()
 
 # The built program started as separate processes: single instance and foreground.
@@ -91,8 +96,15 @@ target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32 advapi32)
 add_dependencies(e2e_tests orvn2k test_window test_window_other)
+set(e2e_tests_cmd_line CmdLine)
+set(e2e_tests_single_instance SingleInstance FormResize)
 if(ORVANE_RUN_TESTS)
-  add_wine_test(e2e_tests e2e_tests 300)
+  add_wine_test_groups(e2e_tests 300 cmd_line single_instance)
+  # Their checks of the foreground are about what a window manager lets happen; with the
+  # windows unmanaged, Wine's own handling of the foreground failed one in seven runs of them
+  # beside the other entries. Wine's managed windows, as before.
+  set_tests_properties(e2e_tests.cmd_line e2e_tests.single_instance e2e_tests.other
+                       PROPERTIES ENVIRONMENT ORVANE_WINE_MANAGED=1)
 endif()
 
 # Prints the log and the report of the running program (scripts/print-check runs it).
@@ -131,6 +143,10 @@ if(ORVANE_RUN_TESTS)
   add_test(NAME bench.load COMMAND ${CMAKE_SOURCE_DIR}/scripts/load -n 2 -t 2 -s 1 -w 1 -c 1)
   set_tests_properties(bench.load PROPERTIES TIMEOUT 180
                                              ENVIRONMENT BUILD=${CMAKE_BINARY_DIR})
+  # The longest entries first while ctest has no times of its own (a fresh build).
+  set_tests_properties(win_tests.main_window e2e_tests.cmd_line e2e_tests.single_instance
+                       PROPERTIES COST 30)
+  set_tests_properties(win_tests.tray win_tests.snapshot bench.load PROPERTIES COST 15)
 endif()
 
 # The program.

@@ -26,6 +26,9 @@ _at_exit_steps=()
 at_exit() {
   _at_exit_steps+=("$1")
   trap _run_at_exit EXIT
+  # Interrupted or ended (ctest's time-out), the steps run all the same.
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
 }
 _run_at_exit() {
   local i status=$?
@@ -88,22 +91,30 @@ wine_end_session() {
 wine_display() {
   local size=${1:-1280x1024x24} out pid _
   out=$(mktemp "${TMPDIR:-/tmp}/orvane-xvfb.XXXXXX")
-  Xvfb -displayfd 1 -screen 0 "$size" -nolisten tcp >"$out" 2>/dev/null &
+  Xvfb -displayfd 1 -screen 0 "$size" -nolisten tcp >"$out" 2>"$out.log" &
   pid=$!
   # The session's programs end before their display does.
-  at_exit "wine_end_session; kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -f '$out'"
+  at_exit "wine_end_session; kill $pid 2>/dev/null; wait $pid 2>/dev/null; rm -f '$out' '$out.log'"
   for _ in $(seq 100); do
     [ -s "$out" ] && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  [ -s "$out" ] || {
-    echo "wine.sh: the virtual display did not start" >&2
+  if [ ! -s "$out" ]; then
+    echo "wine.sh: the virtual display did not start:" >&2
+    cat "$out.log" >&2
     return 1
-  }
+  fi
   export DISPLAY=:$(head -n 1 "$out")
-  # Nothing manages the windows on this display.
-  if [ -n "${WINEPREFIX:-}" ] && [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
+  # Nothing manages the windows on this display (unless ORVANE_WINE_MANAGED=1 asks for Wine's
+  # own default).
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  if [ "${ORVANE_WINE_MANAGED:-}" = 1 ]; then
+    if [ -f "$WINEPREFIX/.orvane-unmanaged" ]; then
+      "$WINE" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+      rm -f "$WINEPREFIX/.orvane-unmanaged"
+    fi
+  elif [ ! -f "$WINEPREFIX/.orvane-unmanaged" ]; then
     wine_unmanaged "$WINEPREFIX"
     touch "$WINEPREFIX/.orvane-unmanaged"
   fi

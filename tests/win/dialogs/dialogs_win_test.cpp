@@ -42,6 +42,9 @@ std::string TempPath(const std::string& name) {
 
 TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
   OpenAtProcesses();
+  // The log shows a cycle's lines at its end; the list can turn to the processes while the
+  // first one is still being handed over.
+  ASSERT_TRUE(WaitCycles(1));
   win32::LogDlg& log = form->LogDialog();
   // The log takes a cycle's lines at its end; with a short interval the list may show the
   // processes before the first cycle has ended.
@@ -58,6 +61,8 @@ TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
     TestProcess unlogged("Orvane unlogged probe", 1);
     ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane unlogged probe") >= 0; }, 10000));
   }
+  // Its removal too, before the box is ticked: the removal logged below is the next helper's.
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane unlogged probe") < 0; }, 10000));
   EXPECT_EQ(log.Disp().Lines().size(), 2u);
 
   log.EventBox(0).Click();  // "Process Add/Remove"

@@ -19,9 +19,9 @@ constexpr UINT kTestUpdateIntervalMs = 200;
 
 // A plain start, without a command line. source: the system's snapshots unless given (not
 // owned).
-inline std::unique_ptr<win32::MainForm> NewMainForm(SnapshotSource* source = nullptr) {
-  return std::make_unique<win32::MainForm>(std::vector<std::string>{}, source,
-                                           kTestUpdateIntervalMs);
+inline std::unique_ptr<win32::MainForm> NewMainForm(SnapshotSource* source = nullptr,
+                                                    UINT intervalMs = kTestUpdateIntervalMs) {
+  return std::make_unique<win32::MainForm>(std::vector<std::string>{}, source, intervalMs);
 }
 
 class MainFormFixture : public ::testing::Test {
