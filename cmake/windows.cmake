@@ -87,6 +87,11 @@ set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest Dl
 set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin)
 if(ORVANE_RUN_TESTS)
   add_wine_test_groups(win_tests 300 main_window tray dialogs snapshot winui commands)
+  # The companion's tests bring the main window forward from its process and time the window's
+  # answers while companions come and go: with the windows unmanaged, under load, the window
+  # went unanswered for 5 s or did not come forward in three runs out of five (none out of four
+  # with Wine's managed windows). Managed windows, as before, at twice the time.
+  set_tests_properties(win_tests.tray PROPERTIES ENVIRONMENT ORVANE_WINE_MANAGED=1)
 endif()
 
 # The built program started as separate processes: single instance and foreground.
@@ -100,9 +105,8 @@ set(e2e_tests_cmd_line CmdLine)
 set(e2e_tests_single_instance SingleInstance FormResize)
 if(ORVANE_RUN_TESTS)
   add_wine_test_groups(e2e_tests 300 cmd_line single_instance)
-  # Their checks of the foreground are about what a window manager lets happen; with the
-  # windows unmanaged, Wine's own handling of the foreground failed one in seven runs of them
-  # beside the other entries. Wine's managed windows, as before.
+  # Their checks of the foreground failed two runs in fifteen beside the other entries with the
+  # windows unmanaged (none in eleven managed): Wine's managed windows, as before.
   set_tests_properties(e2e_tests.cmd_line e2e_tests.single_instance e2e_tests.other
                        PROPERTIES ENVIRONMENT ORVANE_WINE_MANAGED=1)
 endif()
