@@ -4,7 +4,7 @@ enable_language(RC)
 
 file(GLOB_RECURSE WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/win32/*.cpp
      ${CMAKE_SOURCE_DIR}/src/dialogs/*/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/winui/*.cpp)
-list(FILTER WIN32_SOURCES EXCLUDE REGEX "/app/win32/main\\.cpp$")
+list(FILTER WIN32_SOURCES EXCLUDE REGEX "/(app/win32/main|companion/win32/tray_main)\\.cpp$")
 add_library(orvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(orvane_win32 PUBLIC orvane_core)
 target_compile_definitions(orvane_win32 PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -15,7 +15,7 @@ orvane_precompile(orvane_win32 ${ORVANE_WIN32_PCH})
 
 # The program's resources (images, icon, version, manifest). A static library would drop them,
 # so each executable that needs them lists this file among its sources.
-set(ORVANE_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/win32/res/orvane.rc)
+set(ORVANE_RESOURCES ${CMAKE_SOURCE_DIR}/src/res/orvane.rc)
 
 # GoogleTest from Debian's source package, built for Windows.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -173,7 +173,7 @@ target_link_libraries(soak_driver PRIVATE user32 psapi comctl32)
 add_dependencies(soak_driver orvn2k churn)
 
 # The tray companion, shipped beside the program.
-add_executable(tray WIN32 src/tray/companion/tray_main.cpp src/tray/companion/tray.rc)
+add_executable(tray WIN32 src/companion/win32/tray_main.cpp src/companion/win32/tray.rc)
 target_link_libraries(tray PRIVATE orvane_win32)
 
 # The help document and its pictures, beside the program as "help\index.html".

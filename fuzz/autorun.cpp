@@ -10,7 +10,7 @@
 #include "doubles/fake_platform.h"
 #include "doubles/fake_program_starter.h"
 #include "fuzz_check.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "doubles/fake_platform.h"
 #include "fuzz_check.h"
+#include "platform/error.h"
 #include "snapshot/collector.h"
 #include "snapshot/computer.h"
-#include "snapshot/error.h"
 #include "tray/tray_interface.h"
 #include "view_rig.h"
 

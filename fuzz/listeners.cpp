@@ -8,7 +8,7 @@
 
 #include "app/presentation.h"
 #include "fuzz_check.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "view_rig.h"
 
 namespace orvane {

@@ -41,8 +41,8 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
-!define MUI_ICON "../src/app/win32/res/orvane.ico"
-!define MUI_UNICON "../src/app/win32/res/orvane.ico"
+!define MUI_ICON "../src/res/orvane.ico"
+!define MUI_UNICON "../src/res/orvane.ico"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\orvn2k.exe"

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the program's images into src/app/win32/res: the two 16 x 16 image strips, the tool
+"""Draws the program's images into src/res: the two 16 x 16 image strips, the tool
 palettes' glyph strips (24, 32 and 48 pixels), the application icon (16, 32, 48) and the
 233 x 59 logo and the about box's 345 x 79 banner.
 

@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/win32/system_services.h"
 #include "snapshot/collector.h"
 #include "snapshot/info_thread.h"
 #include "snapshot/win32/nt_query_source.h"
-#include "snapshot/win32/system_services.h"
 #include "snapshot/win32/window_dispatcher.h"
 #include "timing.h"
 

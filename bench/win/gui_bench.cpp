@@ -15,7 +15,9 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/registry.h"
+#include "snapshot/snapshot_source.h"
 #include "synthetic_source.h"
 #include "timing.h"
 #include "winui/message_loop.h"

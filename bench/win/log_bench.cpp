@@ -13,10 +13,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/win32/files.h"
 #include "dialogs/log/win32/log_dlg.h"
+#include "platform/win32/files.h"
+#include "platform/win32/system_services.h"
 #include "snapshot/collector.h"
-#include "snapshot/win32/system_services.h"
 #include "synthetic_source.h"
 #include "timing.h"
 #include "winui/message_loop.h"

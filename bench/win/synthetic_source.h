@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "snapshot/platform.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane::bench {
 

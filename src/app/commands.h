@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/command_ids.h"
-#include "app/message_boxes.h"
-#include "snapshot/object_control.h"
+#include "platform/message_boxes.h"
+#include "platform/object_control.h"
 #include "snapshot/record_sink.h"
 #include "snapshot/records.h"
 #include "view/known_programs.h"

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "snapshot/records.h"
-#include "tray/companion_rules.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 
@@ -157,12 +157,6 @@ bool AppliesSingleInstanceRule(const std::vector<std::string>& arguments) {
 bool OpensCommandLineDialog(const std::vector<std::string>& arguments) {
   // Not only "notray": the dialog also carries out "stop" and reports an unknown word.
   return arguments.size() >= 2 && !StartsAsTaskManager(arguments);
-}
-
-std::string DirectoryOf(std::string_view exePath) {
-  const std::size_t slash = exePath.rfind('\\');
-  return slash == std::string_view::npos ? std::string()
-                                         : std::string(exePath.substr(0, slash + 1));
 }
 
 }  // namespace orvane

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
 #include "view/known_programs.h"
 #include "view/list_model.h"
 
@@ -54,8 +54,5 @@ int LogoLeft(int barWidth, int logoWidth);
 bool StartsAsTaskManager(const std::vector<std::string>& arguments);
 bool AppliesSingleInstanceRule(const std::vector<std::string>& arguments);
 bool OpensCommandLineDialog(const std::vector<std::string>& arguments);
-
-// The directory of an executable path, up to and including its last backslash.
-std::string DirectoryOf(std::string_view exePath);
 
 }  // namespace orvane

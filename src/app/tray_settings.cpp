@@ -1,8 +1,8 @@
 #include "app/tray_settings.h"
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "snapshot/operations.h"
-#include "tray/companion_rules.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/files.h"
-#include "app/program_start.h"
-#include "snapshot/object_control.h"
-#include "snapshot/platform.h"
+#include "platform/files.h"
+#include "platform/object_control.h"
+#include "platform/program_start.h"
+#include "platform/registry.h"
 #include "snapshot/records.h"
 #include "tray/tray_interface.h"
 

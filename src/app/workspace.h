@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/files.h"
 #include "app/palettes.h"
+#include "platform/files.h"
 
 namespace orvane {
 

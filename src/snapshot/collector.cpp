@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "tray/tray_interface.h"
+#include "snapshot/records.h"
 
 namespace orvane {
 

@@ -7,9 +7,11 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/clock.h"
+#include "platform/registry.h"
 #include "snapshot/computer.h"
-#include "snapshot/platform.h"
 #include "snapshot/records.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane {
 

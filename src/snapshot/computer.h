@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/registry.h"
 #include "snapshot/records.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane {
 

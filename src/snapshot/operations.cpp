@@ -1,6 +1,6 @@
 #include "snapshot/operations.h"
 
-#include "snapshot/platform.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "snapshot/object_control.h"
+#include "platform/object_control.h"
 #include "snapshot/records.h"
 
 namespace orvane {

@@ -137,6 +137,12 @@ class TrayKey {
   ObjectKey key_{};
 };
 
+// A process with this executable file name is the companion.
+constexpr std::string_view kTrayExeName = "tray.exe";
+// The title of the companion's top-level window; WM_CLOSE to it ends the companion.
+constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
+
+// What the collector sees of the companion, read by the GUI thread.
 struct TrayShared {
   std::atomic<int32_t> TrayRunning{0};
   TrayKey TrayWindowKey;  // all zero until a tray window is seen; never cleared

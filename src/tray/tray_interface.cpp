@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/files.h"
-#include "snapshot/platform.h"
+#include "platform/files.h"
+#include "platform/registry.h"
 
 namespace orvane {
 

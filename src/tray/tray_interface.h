@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "snapshot/records.h"
+
 namespace orvane {
 
 class Files;
 class Registry;
 
-// A process with this executable file name is the companion.
-constexpr std::string_view kTrayExeName = "tray.exe";
-// The title of the companion's top-level window; WM_CLOSE to it ends the companion.
-constexpr std::string_view kTrayWindowTitle = "ORVANE2000TRAYWINDOW";
+// The companion's executable file name and window title (kTrayExeName, kTrayWindowTitle) come
+// from snapshot/records.h, where the collector looks for them.
 // The window class and title of the program's main window, which the companion and a start
 // in place of the task manager bring to the front; the class name alone is too common.
 constexpr std::string_view kMainWindowClass = "TMainForm";

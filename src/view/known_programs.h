@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
 
 namespace orvane {
 

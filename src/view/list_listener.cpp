@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "view/fill.h"
 
 namespace orvane {

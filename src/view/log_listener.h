@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
 #include "view/record_listener.h"
 
 namespace orvane {

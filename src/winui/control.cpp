@@ -1,6 +1,6 @@
 #include "winui/control.h"
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane::winui {
 

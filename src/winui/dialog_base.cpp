@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 
 namespace orvane::winui {

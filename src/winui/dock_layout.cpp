@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane::winui {
 

@@ -4,26 +4,10 @@
 
 namespace orvane::winui {
 
-namespace {
-
-std::string& Title() {
-  static std::string title = "Orvane 2000";
-  return title;
-}
-
-}  // namespace
-
-const std::string& ApplicationTitle() {
-  return Title();
-}
-
-void SetApplicationTitle(const std::string& title) {
-  Title() = title;
-}
-
 void ShowErrorBox(const std::string& text) {
   // Owned by the active window so the box is modal to what the user was working in.
-  ::MessageBoxA(::GetActiveWindow(), text.c_str(), Title().c_str(), MB_OK | MB_ICONERROR);
+  ::MessageBoxA(::GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 void ReportCurrentException() noexcept {

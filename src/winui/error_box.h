@@ -7,13 +7,12 @@
 
 #include <string>
 
+#include "platform/application_title.h"
+
 namespace orvane::winui {
 
-// The application title, "Orvane 2000" until the program sets it; captions every plain box.
-const std::string& ApplicationTitle();
-void SetApplicationTitle(const std::string& title);
-
-// A plain message box with an OK button and the error icon, captioned with the title.
+// A plain message box with an OK button and the error icon, captioned with the application
+// title.
 void ShowErrorBox(const std::string& text);
 
 // Call only inside a catch block: shows the exception being handled in the error box.

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/gdi.h"
 #include "winui/printing.h"
 

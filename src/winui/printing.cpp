@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 #include "winui/gdi.h"
 #include "winui/rich_edit.h"

@@ -2,7 +2,7 @@
 
 #include <richedit.h>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane::winui {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane::winui {
 

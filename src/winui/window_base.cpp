@@ -1,6 +1,6 @@
 #include "winui/window_base.h"
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 
 namespace orvane::winui {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "snapshot/platform.h"
+#include "platform/registry.h"
 
 namespace orvane::testing {
 

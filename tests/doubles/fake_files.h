@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "app/files.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
+#include "platform/files.h"
 
 namespace orvane::testing {
 

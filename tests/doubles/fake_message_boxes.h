@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_boxes.h"
+#include "platform/message_boxes.h"
 
 namespace orvane::testing {
 

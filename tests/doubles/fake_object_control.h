@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "snapshot/object_control.h"
+#include "platform/object_control.h"
 
 namespace orvane::testing {
 

@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/registry.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane::testing {
 

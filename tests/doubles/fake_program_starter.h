@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program_start.h"
+#include "platform/program_start.h"
 
 namespace orvane::testing {
 

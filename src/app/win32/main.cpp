@@ -12,7 +12,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
   using namespace orvane;
   winui::RestrictDllSearch();
-  winui::SetApplicationTitle(win32::kApplicationTitle);
+  SetApplicationTitle(win32::kApplicationTitle);
   try {
     winui::InitCommonControls();
     std::vector<std::string> arguments(__argv + 1, __argv + __argc);

@@ -1,7 +1,7 @@
 #include "app/win32/main_form.h"
 
 #include "app/presentation.h"
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/win32/main_form.h"
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 
 namespace orvane::win32 {
 

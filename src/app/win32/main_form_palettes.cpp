@@ -1,7 +1,7 @@
 // The main window's palettes: their places from the arrangement, dragging them between the
 // bars and floating, the View menu's palette toggles and Reset Workspace.
 #include "app/win32/main_form.h"
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 
 namespace orvane::win32 {
 

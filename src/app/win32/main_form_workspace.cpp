@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 
 namespace orvane::win32 {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <unordered_set>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane {
 

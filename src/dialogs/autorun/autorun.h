@@ -8,10 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/files.h"
-#include "app/message_boxes.h"
-#include "app/program_start.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+#include "platform/program_start.h"
+#include "platform/registry.h"
 #include "view/known_programs.h"
 
 namespace orvane {

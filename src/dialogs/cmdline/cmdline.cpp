@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "snapshot/operations.h"
-#include "tray/companion_rules.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/files.h"
-#include "snapshot/object_control.h"
-#include "snapshot/platform.h"
+#include "platform/files.h"
+#include "platform/object_control.h"
+#include "platform/registry.h"
 #include "snapshot/records.h"
 #include "tray/tray_interface.h"
 #include "view/list_model.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
 #include "snapshot/records.h"
 #include "view/list_filter.h"
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/files.h"
-#include "app/program_start.h"
+#include "platform/files.h"
+#include "platform/program_start.h"
 
 namespace orvane {
 

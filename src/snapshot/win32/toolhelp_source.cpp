@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "snapshot/win32/handles.h"
+#include "platform/win32/handles.h"
 
 namespace orvane::win32 {
 

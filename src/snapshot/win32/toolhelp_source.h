@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "snapshot/platform.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane::win32 {
 

@@ -144,9 +144,6 @@ TEST(Presentation, StartUpRulesAndLogoPlace) {
   EXPECT_TRUE(OpensCommandLineDialog({"NOTRAY", "x", "3"}));
   EXPECT_FALSE(OpensCommandLineDialog({"stop"}));
   EXPECT_FALSE(OpensCommandLineDialog({}));
-
-  EXPECT_EQ(DirectoryOf("C:\\Program Files\\Orvane\\orvn2k.exe"), "C:\\Program Files\\Orvane\\");
-  EXPECT_EQ(DirectoryOf("orvn2k.exe"), "");
 }
 
 TEST(Presentation, AStartInPlaceOfTheTaskManagerIsAPlainStart) {

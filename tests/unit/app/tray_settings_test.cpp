@@ -11,8 +11,8 @@
 #include "doubles/fake_object_control.h"
 #include "doubles/fake_platform.h"
 #include "doubles/fake_program_starter.h"
-#include "snapshot/error.h"
-#include "tray/companion_rules.h"
+#include "platform/error.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 namespace {

@@ -11,7 +11,7 @@
 #include "doubles/fake_files.h"
 #include "doubles/fake_object_control.h"
 #include "doubles/fake_platform.h"
-#include "tray/companion_rules.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 namespace {

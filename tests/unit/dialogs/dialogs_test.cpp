@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/files.h"
 #include "dialogs/log/log.h"
 #include "dialogs/report/report.h"
 #include "dialogs/search/search.h"
@@ -13,7 +12,8 @@
 #include "doubles/fake_files.h"
 #include "doubles/fake_platform.h"
 #include "doubles/fake_search_target.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
+#include "platform/files.h"
 
 namespace orvane {
 namespace {
@@ -194,6 +194,8 @@ TEST(Files, RelativePathsAreTakenInTheProgramFolderAndAbsoluteOnesStay) {
       {"C:\\Orvane\\", "", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(PathIn(c.folder, c.path), c.opened) << c.path;
+  EXPECT_EQ(DirectoryOf("C:\\Program Files\\Orvane\\orvn2k.exe"), "C:\\Program Files\\Orvane\\");
+  EXPECT_EQ(DirectoryOf("orvn2k.exe"), "");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "dialogs/start/start.h"
 #include "doubles/fake_files.h"
 #include "doubles/fake_program_starter.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "doubles/fake_object_control.h"
-#include "snapshot/platform.h"
+#include "snapshot/snapshot_source.h"
 
 namespace orvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "doubles/fake_files.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "unit/view/view_records.h"
 
 namespace orvane {

@@ -5,7 +5,7 @@
 
 #include "doubles/fake_controls.h"
 #include "doubles/fake_platform.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "snapshot/record_sink.h"
 #include "unit/view/view_records.h"
 #include "view/list_filter.h"

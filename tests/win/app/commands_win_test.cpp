@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/win32/message_boxes.h"
 #include "doubles/fake_message_boxes.h"
-#include "snapshot/win32/handles.h"
-#include "snapshot/win32/object_control.h"
-#include "snapshot/win32/system_services.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/message_boxes.h"
+#include "platform/win32/object_control.h"
+#include "platform/win32/system_services.h"
 #include "win/support/test_process.h"
 
 namespace orvane {

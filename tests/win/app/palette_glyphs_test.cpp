@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/palettes.h"
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 #include "winui/image_list.h"
 
 namespace orvane {

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "app/win32/main_form.h"
-#include "snapshot/win32/system_services.h"
-#include "tray/companion_rules.h"
+#include "platform/win32/system_services.h"
+#include "tray/task_manager_trap.h"
 #include "win/support/main_form_fixture.h"
 #include "win/winui/gui_fixture.h"
 

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/files.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
 #include "doubles/fake_message_boxes.h"
 #include "doubles/fake_program_starter.h"
-#include "snapshot/error.h"
-#include "snapshot/win32/system_services.h"
+#include "platform/error.h"
+#include "platform/win32/files.h"
+#include "platform/win32/system_services.h"
 #include "win/support/main_form_fixture.h"
 
 namespace orvane {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <sstream>
 
-#include "app/win32/files.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
+#include "platform/win32/files.h"
 #include "win/support/main_form_fixture.h"
 
 namespace orvane {

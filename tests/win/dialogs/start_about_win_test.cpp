@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/files.h"
-#include "app/win32/program_start.h"
 #include "dialogs/about/about.h"
 #include "doubles/fake_program_starter.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
+#include "platform/win32/files.h"
+#include "platform/win32/program_start.h"
 #include "win/support/main_form_fixture.h"
 
 namespace orvane {

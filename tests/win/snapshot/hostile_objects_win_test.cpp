@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/handles.h"
+#include "platform/win32/object_control.h"
+#include "platform/win32/system_services.h"
 #include "snapshot/collector.h"
 #include "snapshot/operations.h"
-#include "snapshot/win32/handles.h"
-#include "snapshot/win32/object_control.h"
-#include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 #include "win/support/real_collector.h"
 #include "win/support/test_process.h"

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/system_services.h"
 #include "snapshot/collector.h"
 #include "snapshot/record_sink.h"
-#include "snapshot/win32/system_services.h"
 #include "snapshot/win32/toolhelp_source.h"
 
 namespace orvane::testing {

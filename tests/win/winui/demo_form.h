@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 #include "winui/dock_layout.h"
 #include "winui/gdi.h"
 #include "winui/image_list.h"

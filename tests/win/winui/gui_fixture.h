@@ -8,7 +8,7 @@
 #include <string>
 
 #include "demo_form.h"
-#include "snapshot/error.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
 

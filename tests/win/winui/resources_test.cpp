@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/win32/res/resource.h"
 #include "dialogs/about/about.h"
+#include "res/resource.h"
 #include "winui/gdi.h"
 #include "winui/image_list.h"
 #include "winui/message_loop.h"

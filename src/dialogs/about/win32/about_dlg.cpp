@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/win32/res/resource.h"
 #include "dialogs/about/about.h"
+#include "res/resource.h"
 
 namespace orvane::win32 {
 

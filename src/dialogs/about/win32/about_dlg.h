@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/program_start.h"
+#include "platform/program_start.h"
 #include "winui/colour_label.h"
 #include "winui/dialog_base.h"
 #include "winui/gdi.h"

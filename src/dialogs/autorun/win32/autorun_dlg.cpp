@@ -1,6 +1,6 @@
 #include "dialogs/autorun/win32/autorun_dlg.h"
 
-#include "app/win32/res/resource.h"
+#include "res/resource.h"
 #include "winui/file_dialogs.h"
 
 namespace orvane::win32 {

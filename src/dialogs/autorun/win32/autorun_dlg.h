@@ -7,11 +7,12 @@
 
 #include <string>
 
-#include "app/files.h"
-#include "app/win32/message_boxes.h"
-#include "app/win32/program_start.h"
 #include "dialogs/autorun/autorun.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/win32/message_boxes.h"
+#include "platform/win32/program_start.h"
 #include "view/known_programs.h"
 #include "winui/button.h"
 #include "winui/dialog_base.h"

@@ -8,9 +8,9 @@
 #include <array>
 #include <string>
 
-#include "app/files.h"
 #include "dialogs/log/log.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
 #include "snapshot/record_sink.h"
 #include "view/log_listener.h"
 #include "winui/button.h"

@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "app/files.h"
 #include "dialogs/report/report.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/files.h"
 #include "winui/button.h"
 #include "winui/dialog_base.h"
 #include "winui/gdi.h"

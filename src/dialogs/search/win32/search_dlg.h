@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "dialogs/search/search.h"
-#include "snapshot/platform.h"
+#include "platform/clock.h"
 #include "winui/button.h"
 #include "winui/dialog_base.h"
 #include "winui/static_controls.h"

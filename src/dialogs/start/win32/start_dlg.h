@@ -8,9 +8,9 @@
 #include <functional>
 #include <string>
 
-#include "app/files.h"
-#include "app/program_start.h"
 #include "dialogs/start/start.h"
+#include "platform/files.h"
+#include "platform/program_start.h"
 #include "winui/button.h"
 #include "winui/combo_box.h"
 #include "winui/dialog_base.h"

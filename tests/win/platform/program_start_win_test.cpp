@@ -6,7 +6,7 @@
 #include <atomic>
 #include <string>
 
-#include "app/win32/program_start.h"
+#include "platform/win32/program_start.h"
 #include "win/support/test_process.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/files.h"
+#include "platform/files.h"
 
 namespace orvane::win32 {
 

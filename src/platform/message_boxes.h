@@ -2,7 +2,7 @@
 // The seam to the two kinds of box that the commands and dialogs show: a plain message with
 // an OK button, captioned with the application title, for refusals and hints; and the
 // warning confirmation, with Yes and No or with OK and Cancel. One Win32 adapter
-// (app/win32/message_boxes.h) and an in-memory double for native tests.
+// (platform/win32/message_boxes.h) and an in-memory double for native tests.
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
-#include "app/win32/files.h"
+#include "platform/win32/files.h"
 
 #include <windows.h>
 
-#include "snapshot/error.h"
+#include "platform/error.h"
 
 namespace orvane::win32 {
 

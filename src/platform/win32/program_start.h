@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/program_start.h"
+#include "platform/program_start.h"
 
 namespace orvane::win32 {
 

@@ -1,7 +1,8 @@
 #pragma once
 // Win32 adapters of the registry, clock and locale seams.
 
-#include "snapshot/platform.h"
+#include "platform/clock.h"
+#include "platform/registry.h"
 
 namespace orvane::win32 {
 

@@ -1,14 +1,12 @@
 #pragma once
-// The companion's decisions that need no window: which key events complete a trapped
-// combination, and when its replacement of the system's task manager may be written or
-// removed.
+// The companion's replacement of the system's task manager, which both programs handle: when
+// it may be written or removed, and what a start in its place looks like.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "snapshot/platform.h"
-#include "tray/tray_interface.h"
+#include "platform/registry.h"
 
 namespace orvane {
 
@@ -43,26 +41,5 @@ std::string OurDebugger(std::string_view appDirectory);
 // "Debugger" value when it is ours, leaves another program's. Without the right to change the
 // key (an administrator's) nothing changes, silently. True when our value was removed.
 bool RemoveOurDebugger(Registry& registry, std::string_view appDirectory);
-
-// The keys that make up the trapped combinations, each side on its own.
-enum class ChordKey { kLeftShift, kRightShift, kLeftControl, kRightControl, kLeftAlt, kRightAlt };
-
-// Follows the modifier keys from the keyboard's events and tells when one of the trapped
-// combinations has just become complete: once per press, not again while it is held.
-class KeyChords {
- public:
-  explicit KeyChords(TrapMask traps) : traps_(traps) {}
-  // True when this event completes a trapped combination: Ctrl+Alt+Shift (either side of
-  // each) or both Shift keys.
-  bool OnKey(ChordKey key, bool down);
-
- private:
-  bool Down(ChordKey key) const { return (down_ & Bit(key)) != 0; }
-  static unsigned Bit(ChordKey key) { return 1u << static_cast<unsigned>(key); }
-  TrapMask Complete() const;
-
-  TrapMask traps_;
-  unsigned down_ = 0;
-};
 
 }  // namespace orvane

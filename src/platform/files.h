@@ -1,7 +1,7 @@
 #pragma once
 // The seam to the files the program and its dialogs read and write, and the text-file format
 // they share: 8-bit text, CR LF after every line, the last one included. One Win32 adapter
-// (app/win32/files.h) and an in-memory double for native tests.
+// (platform/win32/files.h) and an in-memory double for native tests.
 
 #include <optional>
 #include <string>
@@ -21,6 +21,8 @@ std::vector<std::string> SplitLines(std::string_view text);
 // is empty, stays as it is.
 std::string PathIn(std::string_view folder, std::string_view path);
 
+// The directory of an executable path, up to and including its last backslash.
+std::string DirectoryOf(std::string_view exePath);
 // The text of the error raised when a file cannot be written.
 std::string CannotCreateFileText(std::string_view path);
 

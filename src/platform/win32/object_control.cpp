@@ -1,8 +1,8 @@
-#include "snapshot/win32/object_control.h"
+#include "platform/win32/object_control.h"
 
 #include <windows.h>
 
-#include "snapshot/win32/handles.h"
+#include "platform/win32/handles.h"
 
 namespace orvane::win32 {
 

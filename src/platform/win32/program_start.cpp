@@ -1,4 +1,4 @@
-#include "app/win32/program_start.h"
+#include "platform/win32/program_start.h"
 
 #include <shellapi.h>
 

@@ -2,11 +2,11 @@
 // The seam to starting programs and opening documents, for the dialogs and settings that run
 // something: a command line as WinExec runs it, and the shell's "open" of a document or
 // program. Neither reports a failure beyond its result. One Win32 adapter
-// (app/win32/program_start.h) and an in-memory double for native tests.
+// (platform/win32/program_start.h) and an in-memory double for native tests.
 
 #include <string_view>
 
-#include "snapshot/object_control.h"
+#include "platform/object_control.h"
 
 namespace orvane {
 

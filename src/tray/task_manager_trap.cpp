@@ -1,7 +1,9 @@
-#include "tray/companion_rules.h"
+#include "tray/task_manager_trap.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "tray/tray_interface.h"
 
 namespace orvane {
 
@@ -49,21 +51,6 @@ bool RemoveOurDebugger(Registry& registry, std::string_view appDirectory) {
       registry.ReadString(root, kTaskManagerOptionsKey, kDebuggerValue);
   return DebuggerChangeFor(false, current, OurDebugger(appDirectory)) == DebuggerChange::kRemove &&
          registry.DeleteValue(root, kTaskManagerOptionsKey, kDebuggerValue);
-}
-
-bool KeyChords::OnKey(ChordKey key, bool down) {
-  const TrapMask before = Complete();
-  down_ = down ? down_ | Bit(key) : down_ & ~Bit(key);
-  return (Complete() & ~before & traps_) != 0;
-}
-
-TrapMask KeyChords::Complete() const {
-  using enum ChordKey;
-  const bool shift = Down(kLeftShift) || Down(kRightShift);
-  const bool control = Down(kLeftControl) || Down(kRightControl);
-  const bool alt = Down(kLeftAlt) || Down(kRightAlt);
-  return (control && alt && shift ? kTrapCtrlAltShift : 0) |
-         (Down(kLeftShift) && Down(kRightShift) ? kTrapShiftShift : 0);
 }
 
 }  // namespace orvane

@@ -1,11 +1,11 @@
 #pragma once
 // The message-box seam over MessageBoxA: the plain box captioned with the application title
-// (winui::ApplicationTitle), and the warning confirmations with Yes and No or OK and Cancel.
+// (ApplicationTitle), and the warning confirmations with Yes and No or OK and Cancel.
 // All are modal to the owner window.
 
 #include <windows.h>
 
-#include "app/message_boxes.h"
+#include "platform/message_boxes.h"
 
 namespace orvane::win32 {
 

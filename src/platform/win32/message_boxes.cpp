@@ -1,14 +1,14 @@
-#include "app/win32/message_boxes.h"
+#include "platform/win32/message_boxes.h"
 
 #include <string>
 
-#include "winui/error_box.h"
+#include "platform/application_title.h"
 
 namespace orvane::win32 {
 
 void Win32MessageBoxes::ShowMessage(std::string_view text) {
   const std::string message(text);
-  MessageBoxA(owner_, message.c_str(), winui::ApplicationTitle().c_str(), MB_OK);
+  MessageBoxA(owner_, message.c_str(), ApplicationTitle().c_str(), MB_OK);
 }
 
 bool Win32MessageBoxes::ConfirmWarning(std::string_view text) {

@@ -1,4 +1,4 @@
-#include "snapshot/win32/system_services.h"
+#include "platform/win32/system_services.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/files.h"
+#include "platform/files.h"
 
 namespace orvane {
 
@@ -45,6 +45,12 @@ std::optional<std::vector<std::string>> ReadLines(Files& files, std::string_view
 
 void WriteLines(Files& files, std::string_view path, const std::vector<std::string>& lines) {
   files.WriteAll(path, JoinCrLf(lines));
+}
+
+std::string DirectoryOf(std::string_view exePath) {
+  const std::size_t slash = exePath.rfind('\\');
+  return slash == std::string_view::npos ? std::string()
+                                         : std::string(exePath.substr(0, slash + 1));
 }
 
 }  // namespace orvane

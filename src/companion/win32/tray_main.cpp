@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "app/presentation.h"
-#include "app/win32/files.h"
-#include "app/win32/res/resource.h"
-#include "snapshot/win32/system_services.h"
-#include "tray/companion_rules.h"
+#include "companion/companion_rules.h"
+#include "platform/win32/files.h"
+#include "platform/win32/system_services.h"
+#include "res/resource.h"
+#include "tray/task_manager_trap.h"
 #include "tray/tray_interface.h"
 #include "winui/dll_search.h"
 #include "winui/window.h"

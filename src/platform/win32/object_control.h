@@ -2,7 +2,7 @@
 // The process and window control seam over OpenProcess, TerminateProcess, the priority-class
 // calls, ShowWindow, PostMessageA and GetWindowThreadProcessId.
 
-#include "snapshot/object_control.h"
+#include "platform/object_control.h"
 
 namespace orvane::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The seam to the platform's process and window control, used by the object operations.
-// One Win32 adapter (snapshot/win32/object_control.h) and an in-memory double for native tests.
+// One Win32 adapter (platform/win32/object_control.h) and an in-memory double for native tests.
 
 #include <cstdint>
 #include <optional>

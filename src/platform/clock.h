@@ -1,0 +1,29 @@
+#pragma once
+// The clock and locale seams: ticks, sleeping and the user's rendering of the date and time;
+// the locale's lower-casing. One Win32 adapter each (platform/win32/system_services.h) and an
+// in-memory double for native tests.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual uint32_t TickCount() = 0;  // milliseconds, wrapping
+  virtual void Sleep(uint32_t milliseconds) = 0;
+  // The current local date and time as the user's regional settings render them,
+  // date and time separated by one blank.
+  virtual std::string NowText() = 0;
+};
+
+class Locale {
+ public:
+  virtual ~Locale() = default;
+  // The platform's locale-aware lower-casing of 8-bit ANSI text.
+  virtual std::string Lower(std::string_view text) = 0;
+};
+
+}  // namespace orvane
