@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/main_form.h"
+#include "app/win32/program.h"
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "snapshot/snapshot_source.h"
@@ -173,16 +173,17 @@ struct CycleFigures {
 };
 
 // One tick: wakes the collector, pumps until the cycle is done, then paints what it changed.
-CycleFigures RunCycle(win32::MainForm& form) {
-  const double delivery0 = form.DeliveryMilliseconds();
+CycleFigures RunCycle(win32::Program& program) {
+  win32::MainForm& form = program.Form();
+  const double delivery0 = program.DeliveryMilliseconds();
   const double cpu0 = ThreadCpuMs();
   const double wall0 = NowMs();
-  const uint64_t target = form.Worker().CyclesCompleted() + 1;
+  const uint64_t target = program.Worker().CyclesCompleted() + 1;
   form.UpdateTimer();
   // The thread timer ticks in 10 ms steps under Wine; the wall time outside the waits is the
   // finer measure of the GUI thread's work.
   double waited = 0;
-  while (form.Worker().CyclesCompleted() < target || form.Worker().Busy()) {
+  while (program.Worker().CyclesCompleted() < target || program.Worker().Busy()) {
     winui::PumpMessages();
     const double wait0 = NowMs();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
@@ -192,7 +193,7 @@ CycleFigures RunCycle(win32::MainForm& form) {
   const double paint0 = NowMs();
   RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const double paint1 = NowMs();
-  return {form.DeliveryMilliseconds() - delivery0, paint1 - paint0, ThreadCpuMs() - cpu0,
+  return {program.DeliveryMilliseconds() - delivery0, paint1 - paint0, ThreadCpuMs() - cpu0,
           paint1 - wall0 - waited, paint1 - wall0};
 }
 
@@ -206,17 +207,17 @@ void Print(const char* name, const CycleFigures& c) {
 // Runs cycles after a few to settle, prints their figures and where the GUI thread's time
 // went; returns the steady-state figure the target is about: the largest of the medians of
 // delivery, thread CPU and busy time.
-double SteadyState(win32::MainForm& form, SyntheticSource& source, int cycles, const char* title,
+double SteadyState(win32::Program& program, SyntheticSource& source, int cycles, const char* title,
                    const std::vector<MessageProfile*>& profiles) {
   for (int warm = 0; warm < 3; ++warm) {
     source.Step();
-    RunCycle(form);
+    RunCycle(program);
   }
   for (MessageProfile* profile : profiles) profile->Reset();
   std::vector<double> delivery, paint, cpu, busy, wall;
   for (int i = 0; i < cycles; ++i) {
     source.Step();
-    const CycleFigures c = RunCycle(form);
+    const CycleFigures c = RunCycle(program);
     delivery.push_back(c.delivery);
     paint.push_back(c.paint);
     cpu.push_back(c.cpu);
@@ -246,8 +247,9 @@ int main(int argc, char** argv) {
   bench::RequireDisplay("gui_bench");
   SyntheticSource source(kW1);
   // A plain start: run it while no copy of the program is running, or it ends at once.
-  win32::MainForm form({}, &source);
-  form.Open(SW_SHOWNORMAL);
+  win32::Program program({}, &source);
+  win32::MainForm& form = program.Form();
+  program.Open(SW_SHOWNORMAL);
   // The form's own one-second timer would start cycles behind the benchmark's back, and
   // while the synthetic computer is being changed; the benchmark ticks it itself.
   KillTimer(form, 1);
@@ -259,7 +261,7 @@ int main(int argc, char** argv) {
   MessageProfile listProfile(form.List(), "list");
   MessageProfile statusProfile(form.Status(), "status bar");
   const std::vector<MessageProfile*> profiles{&treeProfile, &listProfile, &statusProfile};
-  const CycleFigures first = RunCycle(form);
+  const CycleFigures first = RunCycle(program);
   Print("first fill (cycle 1)", first);
   treeProfile.Print(1);
   listProfile.Print(1);
@@ -267,17 +269,17 @@ int main(int argc, char** argv) {
   listProfile.Reset();
   source.Step();
   // The tick after the computer node exists selects it and sets up the process columns.
-  const CycleFigures second = RunCycle(form);
+  const CycleFigures second = RunCycle(program);
   Print("first selection", second);
   treeProfile.Print(1);
   listProfile.Print(1);
 
-  const double steady = SteadyState(form, source, cycles, "steady state", profiles);
+  const double steady = SteadyState(program, source, cycles, "steady state", profiles);
   // As a person looking at the tree sees it: the computer node unfolded, its processes in view.
   form.Tree().Expand(form.Tree().Root());
   winui::PumpMessages();
   const double unfolded =
-      SteadyState(form, source, cycles, "steady state, computer node unfolded", profiles);
+      SteadyState(program, source, cycles, "steady state, computer node unfolded", profiles);
   std::printf("tree nodes %d, list rows %d\n", form.Tree().Count(), form.List().Count());
 
   const double fill = std::max({first.delivery, first.cpu, first.busy});

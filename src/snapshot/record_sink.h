@@ -2,6 +2,7 @@
 // Fans the collector's records out, on the GUI thread, to the view model's listeners.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace orvane {
@@ -16,7 +17,10 @@ class RecordReceiver {
 
 class RecordSink {
  public:
-  // Receivers are not owned; they live as long as the sink.
+  // Receivers are not owned; they live as long as the sink. They are served in the order given,
+  // then in the order registered.
+  explicit RecordSink(std::vector<RecordReceiver*> receivers = {})
+      : receivers_(std::move(receivers)) {}
   void Register(RecordReceiver* receiver) { receivers_.push_back(receiver); }
 
   // Passes one record to every receiver in registration order.

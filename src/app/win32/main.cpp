@@ -1,10 +1,10 @@
-// The program entry: the main window, then the message loop, which is the program's only one.
+// The program entry: the program, then the message loop, which is the program's only one.
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "app/win32/main_form.h"
+#include "app/win32/program.h"
 #include "winui/dll_search.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
@@ -17,9 +17,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     winui::InitCommonControls();
     std::vector<std::string> arguments(__argv + 1, __argv + __argc);
     // Lives until the process ends: the collector thread is neither stopped nor waited for.
-    auto* mainForm = new win32::MainForm(std::move(arguments), nullptr, win32::kUpdateIntervalMs);
-    mainForm->Open(showCommand);
-    winui::RunMessageLoop(*mainForm, mainForm->Accelerators());
+    auto* program = new win32::Program(std::move(arguments), nullptr, win32::kUpdateIntervalMs);
+    program->Open(showCommand);
+    winui::RunMessageLoop(program->Form(), program->Form().Accelerators());
   } catch (const std::exception& e) {
     winui::ShowErrorBox(e.what());
   } catch (...) {

@@ -2,8 +2,6 @@
 
 #include "app/presentation.h"
 #include "res/resource.h"
-#include "winui/error_box.h"
-#include "winui/message_loop.h"
 
 namespace orvane::win32 {
 
@@ -17,77 +15,13 @@ constexpr int kLogoHeight = 59;
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
-// Shows, restores and activates the running instance's main window, if there is one.
-void BringRunningInstanceForward() {
-  if (HWND running = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
-    winui::BringForward(running);
-  }
-}
-
 }  // namespace
 
-MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
-                   UINT updateIntervalMs)
-    : arguments_(std::move(arguments)),
-      updateIntervalMs_(updateIntervalMs),
-      appDirectory_(DirectoryOf(ExecutablePath())),
-      source_(source ? *source : systemSource_) {
-  SetCurrentDirectoryA(appDirectory_.c_str());
-
-  if (AppliesSingleInstanceRule(arguments_)) {
-    mutex_ = CreateMutexA(nullptr, TRUE, kInstanceMutex);
-    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-      terminating_ = true;
-      PostQuitMessage(0);
-      // Started by Ctrl+Alt+Del's Task Manager: the user asked to see the running instance.
-      // Any other second start ends silently.
-      if (StartsAsTaskManager(arguments_)) BringRunningInstanceForward();
-    }
-  }
-
-  sink_.Register(&treeListener_);
-  sink_.Register(&listFilter_);
-  sink_.Register(&statusListener_);
-  sink_.Register(&lastMainWindows_);
-  logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
-  searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
-  printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
-  autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
-  cmdLineDlg_ = std::make_unique<CmdLineDlg>(
-      CmdLineServices{objectControl_, registry_, files_, tray_, listModel_, appDirectory_});
-  startDlg_ = std::make_unique<StartDlg>(files_, starter_, appDirectory_ + kRunHistoryFile);
-  aboutDlg_ = std::make_unique<AboutDlg>(starter_);
-  traySettings_ = std::make_unique<TraySettings>(
-      TraySettingsServices{registry_, starter_, files_, objectControl_, tray_, appDirectory_});
-  infoThread_ = std::make_unique<InfoThread>(collector_, batches_);
-  infoThread_->SetSink(&sink_);
-  // A listener's consistency error leaves its view as it stood at that record; the cycle's end
-  // rebuilds the views rather than let them stay wrong. The user could do nothing with a box.
-  infoThread_->SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
-  infoThread_->SetCycleEndStep([this] {
-    logDlg_->CycleEnded();
-    if (viewsBroken_) RebuildViews();
-    if (!cycleQuiet_) return;
-    cycleQuiet_ = false;
-    EndQuiet();
-  });
-}
-
 MainForm::~MainForm() {
-  // A cycle still being handed over needs this thread to take its records before the
-  // collector can be ended; the program itself never waits here, it just exits.
-  const DWORD start = GetTickCount();
-  while (infoThread_->Busy() && GetTickCount() - start < 10000) {
-    winui::PumpMessages();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  infoThread_.reset();
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
-  if (mutex_) CloseHandle(mutex_);
 }
 
-void MainForm::Open(int showCommand) {
-  winui::InitCommonControls();
+void MainForm::Create() {
   winui::WindowArgs args;
   args.className = kMainWindowClass.data();
   args.text = kMainCaption;
@@ -100,31 +34,16 @@ void MainForm::Open(int showCommand) {
   args.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
   args.smallIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
-  Create(args);
-  // A second instance ends at once; shown, it would take the front from the running one.
-  if (!terminating_) {
-    ShowWindow(*this, showCommand);
-    UpdateWindow(*this);
-  }
-  if (OpensCommandLineDialog(arguments_)) cmdLineDlg_->FormShow(arguments_);
+  WindowBase::Create(args);
 }
 
 void MainForm::OnCreate() {
   CreateComponents();
   CreatePalettes();
-  boxes_.SetOwner(*this);
-  starter_.SetOwner(*this);
-  RestoreWorkspace();
-  // Reported, not fatal: the window is made all the same, and the next start tries again.
-  winui::Guarded([this] { traySettings_->InstallOnFirstRun(TrayChecks().traps); });
-  // Only in the running instance: a second one, or a command line run beside it, would judge
-  // by a workspace that the running one has not saved yet.
-  if (AppliesSingleInstanceRule(arguments_) && !terminating_) {
-    traySettings_->RemoveStaleTaskManagerTrap(TrayChecks().traps);
-  }
-  // Before the first tick, so the log sees the first cycle.
-  CreateDialogs();
-  SetTimer(kUpdateTimer, updateIntervalMs_);
+}
+
+void MainForm::StartUpdates(UINT intervalMs) {
+  SetTimer(kUpdateTimer, intervalMs);
 }
 
 void MainForm::CreateComponents() {
@@ -219,7 +138,7 @@ void MainForm::OnTimer(UINT_PTR id) {
     UpdateTimer();
   } else if (id == kCompanionStartTimer) {
     KillTimer(kCompanionStartTimer);
-    traySettings_->StartCompanion();
+    services_.traySettings.StartCompanion();
   }
 }
 
@@ -251,7 +170,7 @@ bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
 
 bool MainForm::OnClose() {
   // FormClose. The collector is neither stopped nor waited for: the process ends with it.
-  if (!terminating_) SaveWorkspace();
+  SaveWorkspace();
   return false;
 }
 
@@ -265,8 +184,8 @@ void MainForm::MenuExitClick() {
 }
 
 void MainForm::UpdateTimer() {
-  SetMenuChecked(kMenuAddTrayIcon, traySettings_->TrayIconChecked());
-  infoThread_->Wake();
+  SetMenuChecked(kMenuAddTrayIcon, services_.traySettings.TrayIconChecked());
+  services_.worker.Wake();
   if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
     Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
     ViewObjectTreeTVClick();
@@ -299,26 +218,6 @@ void MainForm::Quietly(const std::function<void()>& f) {
   }
   listControl_.ReleaseCount();
   EndQuiet();
-}
-
-void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {
-  inner_.RunOnGui([this, &step] {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    if (!form_.cycleQuiet_) {
-      form_.cycleQuiet_ = true;
-      form_.BeginQuiet();
-    }
-    // The list's row count once per batch: between batches the list is painted and clicked as
-    // it is.
-    form_.listControl_.HoldCount();
-    step();
-    form_.listControl_.ReleaseCount();
-    QueryPerformanceCounter(&end);
-    form_.deliveryMilliseconds_ += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                                   static_cast<double>(frequency.QuadPart);
-  });
 }
 
 }  // namespace orvane::win32

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: navigation tree, object list with heading and information box, status
-// bar, the palette bars, and the timer that drives the collector.
+// bar, the palette bars, the menu and keys, and the timer that drives the collector. The
+// program (app/win32/program.h) makes it and hands it the models, dialogs and services.
 
 #include <windows.h>
 
@@ -23,20 +24,11 @@
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
 #include "dialogs/start/win32/start_dlg.h"
-#include "platform/win32/files.h"
-#include "platform/win32/message_boxes.h"
-#include "platform/win32/object_control.h"
-#include "platform/win32/program_start.h"
-#include "platform/win32/system_services.h"
-#include "snapshot/collector.h"
+#include "platform/files.h"
 #include "snapshot/info_thread.h"
-#include "snapshot/record_sink.h"
-#include "snapshot/win32/nt_query_source.h"
-#include "snapshot/win32/window_dispatcher.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
 #include "view/list_listener.h"
-#include "view/status_listener.h"
 #include "view/tree_listener.h"
 #include "view/win32/view_controls.h"
 #include "winui/gdi.h"
@@ -52,11 +44,7 @@
 
 namespace orvane::win32 {
 
-constexpr char kApplicationTitle[] = "Orvane 2000";
 constexpr const char* kMainCaption = kMainWindowTitle.data();
-constexpr char kInstanceMutex[] = "Orvane2000Mutex";
-// How often the window wakes the collector; tests ask for a shorter one.
-constexpr UINT kUpdateIntervalMs = 1000;
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 // A registered message the main window answers with the number of times it rebuilt its views
 // after a listener's consistency error; the soak reads it from outside.
@@ -67,22 +55,48 @@ using enum MenuId;
 using orvane::CommandId;
 using orvane::PaletteMenuId;
 
+// The seven tool dialogs, made by the program, created as the main window's children.
+struct ToolDialogs {
+  LogDlg& log;
+  SearchDlg& search;
+  PrintReportDlg& printReport;
+  AutorunDlg& autorun;
+  CmdLineDlg& cmdLine;
+  StartDlg& start;
+  AboutDlg& about;
+};
+
+// What the main window works with, all of it owned by the program (not owned here). The window
+// only keeps references: it is made before the models and listeners it is handed.
+struct MainFormServices {
+  Files& files;
+  TraySettings& traySettings;
+  InfoThread& worker;
+  ObjectCommands& commands;
+  ToolDialogs dialogs;
+  // The views behind the tree and the list, for the window's own handlers.
+  TreeModel& treeModel;
+  TreeListener& treeListener;
+  ListModel& listModel;
+  ListListener& listListener;
+  ListFilter& listFilter;
+  const KnownPrograms& programs;
+  Locale& locale;
+};
+
 class MainForm : public winui::WindowBase {
  public:
-  // Construction: the executable's directory becomes the current directory, the
-  // single-instance rule is applied, and the sink, the listeners and the collector thread
-  // (suspended) are made. arguments: the command line after the program name. source: where
-  // the snapshots come from, the system's tool-help snapshots unless given (not owned).
-  // updateIntervalMs: the update timer's period.
-  explicit MainForm(std::vector<std::string> arguments, SnapshotSource* source = nullptr,
-                    UINT updateIntervalMs = kUpdateIntervalMs);
+  explicit MainForm(const MainFormServices& services) : services_(services) {}
   ~MainForm() override;
 
-  // Creates the window and its components (FormCreate) and shows it (FormShow), opening the
-  // command-line dialog for a command line.
-  void Open(int showCommand = SW_SHOWNORMAL);
-  // This is a second instance: the message loop is to end at its first turn.
-  bool Terminating() const { return terminating_; }
+  // Creates the window and its components, without showing it.
+  void Create();
+  // Restores "workspace.dat", or the default workspace without a whole file.
+  void RestoreWorkspace();
+  // The tray items' check marks, as the Settings menu shows them.
+  TrayMenuChecks TrayChecks() const;
+  // Starts the update timer: each tick wakes the collector.
+  void StartUpdates(UINT intervalMs);
   HACCEL Accelerators() const { return accelerators_; }
 
   // Handlers, public so that tests can drive the window as a person would.
@@ -106,6 +120,7 @@ class MainForm : public winui::WindowBase {
   // Runs the handler bound to a palette button, menu item or key.
   void RunCommand(Command command);
   bool MenuChecked(int id) const;
+  void SetMenuChecked(int id, bool checked);
 
   winui::TreeView& Tree() { return viewObjectTreeTV_; }
   winui::ListView& List() { return viewObjectListLV_; }
@@ -116,29 +131,22 @@ class MainForm : public winui::WindowBase {
   winui::Panel& DockBig() { return dockBig_; }
   winui::Panel& DockTop() { return dockTop_; }
   winui::Panel& DockBottom() { return dockBottom_; }
-  winui::Panel& DockCenter() { return dockCenter_; }
   FloatingHost& FloatingHostOf(PaletteId id) { return hosts_[static_cast<std::size_t>(id)]; }
   const PaletteArrangement& Arrangement() const { return arrangement_; }
-  ObjectCommands& Commands() { return commands_; }
-  Win32MessageBoxes& Boxes() { return boxes_; }
-  winui::Panel& Bar() { return mainBar_; }
-  LogDlg& LogDialog() { return *logDlg_; }
-  SearchDlg& SearchDialog() { return *searchDlg_; }
-  PrintReportDlg& PrintReportDialog() { return *printReportDlg_; }
-  AutorunDlg& AutorunDialog() { return *autorunDlg_; }
-  CmdLineDlg& CmdLineDialog() { return *cmdLineDlg_; }
-  StartDlg& StartDialog() { return *startDlg_; }
-  AboutDlg& AboutDialog() { return *aboutDlg_; }
-  winui::Picture& Logo() { return imageLogo_; }
-  ListFilter& Filter() { return listFilter_; }
-  ListModel& ListRows() { return listModel_; }
-  InfoThread& Worker() { return *infoThread_; }
-  const TrayShared& Tray() const { return tray_; }
-  const std::string& AppDirectory() const { return appDirectory_; }
+  // The view seams' adapters over the tree, the list and the status bar.
+  TreeViewControl& TreeControl() { return treeControl_; }
+  ListViewControl& ListControl() { return listControl_; }
+  StatusBarPanels& StatusPanels() { return statusPanels_; }
+  // Runs f with the tree's drawing held back and the list's new row count given once at the
+  // end.
+  void Quietly(const std::function<void()>& f);
+  // Between the two, the tree does not redraw; nested pairs count once.
+  void BeginQuiet();
+  void EndQuiet();
+  // Counts a rebuild of the tree and the list after a listener's consistency error.
+  void CountViewRepair() { ++viewRepairs_; }
   // Times the tree and the list were rebuilt after a listener's consistency error.
   uint64_t ViewRepairs() const { return viewRepairs_; }
-  // Time the GUI thread has spent applying handed-over records, in milliseconds.
-  double DeliveryMilliseconds() const { return deliveryMilliseconds_; }
 
  protected:
   void OnCreate() override;
@@ -150,64 +158,9 @@ class MainForm : public winui::WindowBase {
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
-  // Runs the hand-over steps with the tree and the list not redrawing, once per batch.
-  class BatchDispatcher : public GuiDispatcher {
-   public:
-    BatchDispatcher(GuiDispatcher& inner, MainForm& form) : inner_(inner), form_(form) {}
-    void RunOnGui(const std::function<void()>& step) override;
-
-   private:
-    GuiDispatcher& inner_;  // not owned
-    MainForm& form_;        // not owned
-  };
-
-  // The selection, the tree's focus and the setting, as the object commands ask for them.
-  class Host : public CommandHost {
-   public:
-    explicit Host(MainForm& form) : form_(form) {}
-    bool NavigationTreeFocused() override;
-    std::vector<SelectedRow> SelectedRows() override;
-    bool AskBeforeTerminate() override;
-    void SetAskBeforeTerminate(bool checked) override;
-
-   private:
-    MainForm& form_;  // not owned
-  };
-
-  // What the search dialog needs of the window: the tree's nodes, the list and its heading.
-  class Search : public SearchTarget {
-   public:
-    explicit Search(MainForm& form) : form_(form) {}
-    void ClearList() override;
-    PinnedKeys& Pinned() override { return form_.listFilter_.pinnedKeys; }
-    void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override;
-    void SetHeading(const std::string& heading) override;
-    int ColumnCount() override { return form_.viewObjectListLV_.ColumnCount(); }
-    void AddColumn(const std::string& caption, int width) override;
-    void SetColumn(int index, const std::string& caption, int width) override;
-
-   private:
-    MainForm& form_;  // not owned
-  };
-
-  // What the report dialog reads of the object list.
-  class Report : public ReportSource {
-   public:
-    explicit Report(MainForm& form) : form_(form) {}
-    std::string Heading() override { return form_.viewListName_.Caption(); }
-    std::vector<std::string> ColumnCaptions() override;
-    const ListModel& Rows() override { return form_.listModel_; }
-
-   private:
-    MainForm& form_;  // not owned
-  };
-
   void CreateComponents();
-  void CreateDialogs();
   void CreatePalettes();
   HMENU BuildMenu();
-  void SetMenuChecked(int id, bool checked);
-  TrayMenuChecks TrayChecks() const;
   // Starts the companion kTrayRestartWaitMs from now, or cancels a start still to come.
   void StartCompanionLater(bool start);
   void SetTrayChecks(const TrayMenuChecks& checks);
@@ -216,43 +169,16 @@ class MainForm : public winui::WindowBase {
   void ApplyArrangement();
   void PaletteDrag(PaletteId id, DragPhase phase, POINT cursor);
   Landing LandingFor(PaletteId id, POINT cursor);
-  // FormCreate's restore of "workspace.dat", or the default workspace without a whole file.
-  void RestoreWorkspace();
   void ApplyRestoreStep(const RestoreStep& step);
   // FormClose's save; a file that cannot be written keeps its old content.
   void SaveWorkspace();
   void MainBarResize(int width);
-  // Runs f with the tree's drawing held back and the list's new row count given once at the
-  // end.
-  void Quietly(const std::function<void()>& f);
-  // Empties the tree and the list and their listeners' stores, whatever they hold, for the next
-  // cycle to fill again: the list's level, heading and search result stay.
-  void RebuildViews();
-  void BeginQuiet();
-  void EndQuiet();
-
-  std::vector<std::string> arguments_;
-  UINT updateIntervalMs_;
-  std::string appDirectory_;
-  bool terminating_ = false;
-  HANDLE mutex_ = nullptr;         // owned; held for the life of the process
+  MainFormServices services_;
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;
   int quietDepth_ = 0;
-  bool cycleQuiet_ = false;   // a cycle's records are being applied
-  bool viewsBroken_ = false;  // a listener raised during this cycle's delivery
   uint64_t viewRepairs_ = 0;
   std::string savedListHeading_;
-  double deliveryMilliseconds_ = 0;
-
-  // Platform services.
-  Win32Locale locale_;
-  Win32Clock clock_;
-  Win32Registry registry_;
-  NtQuerySource systemSource_;
-  SnapshotSource& source_;  // not owned
-  TrayShared tray_;
-  KnownPrograms programs_{locale_};
 
   // Components, in the order of the form.
   winui::Font font_;
@@ -284,44 +210,10 @@ class MainForm : public winui::WindowBase {
   POINT dragGrab_{};      // the cursor's offset from the dragged palette's top left
   HMENU menu_ = nullptr;  // owned by the window
 
-  // The view models and their listeners, served by the sink in this order: tree, list
-  // filter, status.
+  // The view seams' adapters: the list view reads its rows from the list model as it paints.
   TreeViewControl treeControl_{viewObjectTreeTV_};
-  TreeModel treeModel_{treeControl_};
-  ListViewControl listControl_{viewObjectListLV_, listModel_};
-  ListModel listModel_{listControl_};
+  ListViewControl listControl_{viewObjectListLV_, services_.listModel};
   StatusBarPanels statusPanels_{viewStatus_, {200, 200, 50}};
-  RecordSink sink_;
-  TreeListener treeListener_{treeModel_, programs_};
-  ListListener listListener_{listModel_, programs_};
-  ListFilter listFilter_{listListener_};
-  StatusListener statusListener_{statusPanels_};
-  LastMainWindows lastMainWindows_;  // for the commands on a process's main window
-
-  Win32MessageBoxes boxes_;
-  Win32ObjectControl objectControl_;
-  Host host_{*this};
-  ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
-
-  // The tool dialogs, made in the constructor: the log dialog's listener comes after the
-  // window's own.
-  Win32Files files_{appDirectory_};  // the data files are the program folder's, always
-  Win32ProgramStarter starter_;
-  Search search_{*this};
-  Report report_{*this};
-  std::unique_ptr<LogDlg> logDlg_;
-  std::unique_ptr<SearchDlg> searchDlg_;
-  std::unique_ptr<PrintReportDlg> printReportDlg_;
-  std::unique_ptr<AutorunDlg> autorunDlg_;
-  std::unique_ptr<CmdLineDlg> cmdLineDlg_;
-  std::unique_ptr<StartDlg> startDlg_;
-  std::unique_ptr<AboutDlg> aboutDlg_;
-  std::unique_ptr<TraySettings> traySettings_;  // made once the program's directory is known
-
-  orvane::Collector collector_{source_, registry_, clock_, locale_, tray_};
-  WindowDispatcher dispatcher_;
-  BatchDispatcher batches_{dispatcher_, *this};
-  std::unique_ptr<InfoThread> infoThread_;  // last: it uses everything above
 };
 
 }  // namespace orvane::win32

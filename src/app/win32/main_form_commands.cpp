@@ -100,25 +100,25 @@ void MainForm::RunCommand(Command command) {
       ToolGeneral0RefreshClick();
       return;
     case Command::kGeneralSearch:
-      searchDlg_->FormShow();
+      services_.dialogs.search.FormShow();
       return;
     case Command::kGeneralPrint:
-      printReportDlg_->FormShow();
+      services_.dialogs.printReport.FormShow();
       return;
     case Command::kGeneralLog:
-      logDlg_->FormShow();
+      services_.dialogs.log.FormShow();
       return;
     case Command::kComputerRestart:
-      autorunDlg_->FormShow();
+      services_.dialogs.autorun.FormShow();
       return;
     case Command::kComputerRun:
-      startDlg_->FormShow();
+      services_.dialogs.start.FormShow();
       return;
     case Command::kAbout1:
-      aboutDlg_->FormShow();
+      services_.dialogs.about.FormShow();
       return;
     default:
-      commands_.Run(command);
+      services_.commands.Run(command);
   }
 }
 
@@ -136,29 +136,6 @@ void MainForm::ShowNavigationTree1Click() {
   viewObjectTreeTV_.Show(show);
   splitter2_.Show(show);
   dockCenter_.Layout().Apply();
-}
-
-bool MainForm::Host::NavigationTreeFocused() {
-  return GetFocus() == static_cast<HWND>(form_.viewObjectTreeTV_);
-}
-
-std::vector<SelectedRow> MainForm::Host::SelectedRows() {
-  std::vector<SelectedRow> rows;
-  winui::ListView& list = form_.viewObjectListLV_;
-  for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i)) {
-    if (const ListRow* row = form_.listControl_.RowAt(i)) {
-      rows.push_back(SelectedRowOf(*row, form_.listListener_, form_.lastMainWindows_));
-    }
-  }
-  return rows;
-}
-
-bool MainForm::Host::AskBeforeTerminate() {
-  return form_.MenuChecked(CommandId(Command::kAskBefore1));
-}
-
-void MainForm::Host::SetAskBeforeTerminate(bool checked) {
-  form_.SetMenuChecked(CommandId(Command::kAskBefore1), checked);
 }
 
 }  // namespace orvane::win32

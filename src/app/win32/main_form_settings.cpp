@@ -36,7 +36,7 @@ void MainForm::SetTrayChecks(const TrayMenuChecks& checks) {
 
 void MainForm::Addtraybaricon1Click() {
   TrayMenuChecks checks = TrayChecks();
-  traySettings_->AddTrayIconClick(checks);
+  services_.traySettings.AddTrayIconClick(checks);
   SetTrayChecks(checks);
 }
 
@@ -45,7 +45,7 @@ void MainForm::TrapCTRLALTDEL1Click(int item) {
   // The inverted mark stays even when "tray.dat" cannot be written.
   bool start = false;
   try {
-    start = traySettings_->TrapClick(checks, TrapOfItem(item));
+    start = services_.traySettings.TrapClick(checks, TrapOfItem(item));
   } catch (...) {
     SetTrayChecks(checks);
     throw;
@@ -55,7 +55,7 @@ void MainForm::TrapCTRLALTDEL1Click(int item) {
 }
 
 void MainForm::Help1Click() {
-  traySettings_->OpenHelp();
+  services_.traySettings.OpenHelp();
 }
 
 }  // namespace orvane::win32

@@ -6,9 +6,9 @@
 namespace orvane::win32 {
 
 void MainForm::ViewObjectTreeTVClick() {
-  if (!listFilter_.pinnedKeys.empty()) {
-    Quietly([this] { listListener_.ClearAll(); });
-    listFilter_.pinnedKeys.clear();
+  if (!services_.listFilter.pinnedKeys.empty()) {
+    Quietly([this] { services_.listListener.ClearAll(); });
+    services_.listFilter.pinnedKeys.clear();
   }
   TreeNode* node = treeControl_.NodeOf(viewObjectTreeTV_.Selected());
   if (node == nullptr) return;
@@ -25,10 +25,10 @@ void MainForm::ViewObjectTreeTVClick() {
   }
   savedListHeading_ = viewListName_.Caption();
 
-  if (!KeyEquals(key, listFilter_.currentKey)) {
-    listFilter_.currentKey = key;
-    Quietly([this] { listListener_.ClearAll(); });
-    listFilter_.pinnedKeys.clear();
+  if (!KeyEquals(key, services_.listFilter.currentKey)) {
+    services_.listFilter.currentKey = key;
+    Quietly([this] { services_.listListener.ClearAll(); });
+    services_.listFilter.pinnedKeys.clear();
   }
 
   // Drawing off meanwhile: each column change would otherwise repaint the list and its scroll
@@ -44,22 +44,11 @@ void MainForm::ViewObjectTreeTVClick() {
 
 void MainForm::ToolGeneral0RefreshClick() {
   Quietly([this] {
-    listListener_.ClearAll();
-    treeListener_.ClearAll();
+    services_.listListener.ClearAll();
+    services_.treeListener.ClearAll();
   });
-  listFilter_.pinnedKeys.clear();
+  services_.listFilter.pinnedKeys.clear();
   viewListName_.SetCaption(savedListHeading_);
-}
-
-void MainForm::RebuildViews() {
-  viewsBroken_ = false;
-  ++viewRepairs_;
-  Quietly([this] {
-    listListener_.Reset();
-    listModel_.Clear();
-    treeListener_.Reset();
-    treeModel_.Clear();
-  });
 }
 
 void MainForm::ViewObjectListLVClick() {
@@ -67,11 +56,11 @@ void MainForm::ViewObjectListLVClick() {
   if (selected < 0) return;
   const ListRow* row = listControl_.RowAt(selected);
   if (row == nullptr) return;
-  if (auto lines = InfoLinesFor(*row, programs_)) viewObjectInfoRE_.SetLines(*lines);
+  if (auto lines = InfoLinesFor(*row, services_.programs)) viewObjectInfoRE_.SetLines(*lines);
 }
 
 void MainForm::ViewObjectListLVColumnClick(int column) {
-  Quietly([&] { SortListByColumn(listModel_, column, locale_); });
+  Quietly([&] { SortListByColumn(services_.listModel, column, services_.locale); });
 }
 
 }  // namespace orvane::win32

@@ -41,7 +41,7 @@ int SettingMenuId(SettingItem item) {
 }  // namespace
 
 void MainForm::RestoreWorkspace() {
-  const std::optional<Workspace> read = ReadWorkspace(files_);
+  const std::optional<Workspace> read = ReadWorkspace(services_.files);
   if (!read) {
     MenuResetWorkspaceClick();
     return;
@@ -160,7 +160,7 @@ void MainForm::SaveWorkspace() {
   s.trapCtrlAltShift = MenuChecked(kMenuTrapCtrlAltShift);
   s.trapLeftShiftRightShift = MenuChecked(kMenuTrapShiftShift);
   try {
-    WriteWorkspace(files_, workspace);
+    WriteWorkspace(services_.files, workspace);
   } catch (const Error&) {
     // The program closes all the same; the whole-file replace left the old file as it was.
   }

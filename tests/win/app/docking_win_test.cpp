@@ -69,12 +69,13 @@ class Docking : public ::testing::Test {
  protected:
   Docking() { Clear(); }
   ~Docking() override {
-    form.reset();
+    program.reset();
     Clear();
   }
 
   const std::string path = TestDirectory() + "workspace.dat";
-  std::unique_ptr<win32::MainForm> form;
+  std::unique_ptr<win32::Program> program;
+  win32::MainForm* form = nullptr;  // the program's
 
   void Clear() {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -82,9 +83,10 @@ class Docking : public ::testing::Test {
     RemoveDirectoryA(path.c_str());
   }
   void Start() {
-    form.reset();
-    form = testing::NewMainForm();
-    form->Open();
+    program.reset();
+    program = testing::NewProgram();
+    form = &program->Form();
+    program->Open();
   }
   // Closes the window as the title bar's close box does; the process would end here.
   void Close() {
@@ -290,7 +292,7 @@ TEST_F(Docking, AnUnusableWorkspaceFileGivesAUsableWindow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    form.reset();
+    program.reset();
     Clear();
     c.make(path);
     Start();
@@ -304,7 +306,7 @@ TEST_F(Docking, AnUnusableWorkspaceFileGivesAUsableWindow) {
   }
 
   // A file that cannot be replaced: the window still closes, and the file stays as it was.
-  form.reset();
+  program.reset();
   Clear();
   WriteWorkspaceFile(EncodeWorkspace(off));
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);

@@ -21,7 +21,8 @@ using testing::TestProcess;
 
 class MainFormCommands : public ::testing::Test {
  protected:
-  std::unique_ptr<win32::MainForm> form = testing::NewMainForm();
+  std::unique_ptr<win32::Program> program = testing::NewProgram();
+  win32::MainForm* form = &program->Form();
 
   int RowOf(const std::string& caption) {
     winui::ListView& list = form->List();
@@ -57,7 +58,7 @@ class MainFormCommands : public ::testing::Test {
 };
 
 TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
-  form->Open();
+  program->Open();
   win32::PaletteWindow& common = form->PaletteOf(PaletteId::kCommon);
   EXPECT_TRUE(common.IsVisible());
   EXPECT_EQ(GetParent(common), static_cast<HWND>(form->DockBig()));
@@ -108,7 +109,7 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
 // What screen readers and automation read of a palette button: its caption where it shows one,
 // its hint where it shows the glyph alone.
 TEST_F(MainFormCommands, EveryPaletteButtonHasItsText) {
-  form->Open();
+  program->Open();
   for (const Palette& palette : Palettes()) {
     if (!form->PaletteOf(palette.id).IsVisible()) form->ShowPaletteClick(palette.id);
   }
@@ -131,7 +132,7 @@ TEST_F(MainFormCommands, EveryPaletteButtonHasItsText) {
 
 TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProcess) {
   TestProcess helper("Orvane key target", 1);
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane key target") >= 0; }, 15000));
   // The row names the priority as Windows numbers it, under Wine too.
   EXPECT_EQ(PriorityOf("Orvane key target"), "Normal (8)");
@@ -158,7 +159,7 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
 // process row names none, and Show still finds the window the process had.
 TEST_F(MainFormCommands, ThePaletteHidesTheMainWindowOfAProcessAndShowsItAgainCyclesLater) {
   TestProcess helper("Orvane palette target", 1);
-  form->Open();
+  program->Open();
   // The row's main window is linked from the second cycle on.
   ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane palette target") >= 0; }, 15000));
   form->List().SetSelected(RowOf("Orvane palette target"), true);
@@ -167,9 +168,11 @@ TEST_F(MainFormCommands, ThePaletteHidesTheMainWindowOfAProcessAndShowsItAgainCy
 
   ASSERT_TRUE(PumpUntil([&] { return RowOf("test_window.exe") >= 0; }, 10000))
       << "the process's caption falls back to its file name";
-  const uint64_t cycles = form->Worker().CyclesCompleted();
+  const uint64_t cycles = program->Worker().CyclesCompleted();
   ASSERT_TRUE(PumpUntil(
-      [&] { return form->Worker().CyclesCompleted() >= cycles + 2 && !form->Worker().Busy(); },
+      [&] {
+        return program->Worker().CyclesCompleted() >= cycles + 2 && !program->Worker().Busy();
+      },
       20000));
   ASSERT_TRUE(form->List().IsSelected(RowOf("test_window.exe")));
   PressKey('S', true);
@@ -188,7 +191,7 @@ class EditDialog : public winui::DialogBase {
 };
 
 TEST_F(MainFormCommands, TheMainWindowsKeysActOnlyInTheMainWindow) {
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil([&] { return form->Tree().Count() > 0; }, 15000));
   // Without the question Delete would act at once.
   SendMessageA(*form, WM_COMMAND, win32::kMenuCommand + static_cast<int>(Command::kAskBefore1), 0);

@@ -68,7 +68,7 @@ class MainFormTest : public HeldSourceHolder, public testing::MainFormFixture {
   // Opens the window and waits for the computer level and the node of the process titled so;
   // null when they do not come.
   HTREEITEM OpenAtTheComputerLevel(const std::string& title) {
-    form->Open();
+    program->Open();
     HTREEITEM process = nullptr;
     PumpUntil([&] { return list().ColumnCount() == 3 && (process = NodeOf(tree().Root(), title)); },
               15000);
@@ -100,10 +100,11 @@ class MainFormTest : public HeldSourceHolder, public testing::MainFormFixture {
 TEST_F(MainFormTest, StartUpFillsTheListThenTurnsToTheComputerLevel) {
   // At the program's interval: what the first cycle shows stays until the next tick, a second
   // later, however long the cycle took to arrive.
-  form.reset();
-  form = testing::NewMainForm(&source, win32::kUpdateIntervalMs);
+  program.reset();
+  program = testing::NewProgram(&source, win32::kUpdateIntervalMs);
+  form = &program->Form();
   TestProcess helper("Orvane main window probe", 3);
-  form->Open();
+  program->Open();
   EXPECT_EQ(form->GetText(), "Orvane 2000 Professional");
   EXPECT_EQ(form->Heading().Caption(), "Name");
   EXPECT_EQ(list().ColumnCount(), 1);
@@ -182,7 +183,7 @@ TEST_F(MainFormTest, AMouseClickWhileACycleIsBeingAppliedChoosesTheLevel) {
   TestProcess helper("Orvane busy cycle probe", 1);
   HTREEITEM process = OpenAtTheComputerLevel("Orvane busy cycle probe");
   ASSERT_NE(process, nullptr);
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 1));
 
   source.HoldNextCycle();
   ASSERT_TRUE(PumpUntil([&] { return source.Holding(); }, 5000));
@@ -192,9 +193,9 @@ TEST_F(MainFormTest, AMouseClickWhileACycleIsBeingAppliedChoosesTheLevel) {
       5000));
   EXPECT_EQ(tree().Selected(), process);
   EXPECT_EQ(list().ColumnCount(), 2);
-  EXPECT_TRUE(form->Worker().Busy()) << "the click came inside the cycle";
+  EXPECT_TRUE(program->Worker().Busy()) << "the click came inside the cycle";
   source.Release();
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 1));
 }
 
 // The click itself counts, not the selection change: clicking the node that is shown rebuilds
@@ -205,7 +206,7 @@ TEST_F(MainFormTest, ClicksAndKeysOnTheTreeChooseTheLevelAndTheWindowsOwnSelecti
   ASSERT_NE(process, nullptr);
   const std::string computerHeading = form->Heading().Caption();
   auto showSearchResult = [&] {
-    form->Filter().pinnedKeys.push_back({kKindProcess, 0, 0, helper.pid(), 0, 0});
+    program->Filter().pinnedKeys.push_back({kKindProcess, 0, 0, helper.pid(), 0, 0});
     form->Heading().SetCaption("Search result");
     list().DeleteAllColumns();
   };
@@ -215,20 +216,20 @@ TEST_F(MainFormTest, ClicksAndKeysOnTheTreeChooseTheLevelAndTheWindowsOwnSelecti
   MouseClick(tree().Root());
   EXPECT_TRUE(PumpUntil([&] { return form->Heading().Caption() == computerHeading; }, 5000));
   EXPECT_EQ(list().ColumnCount(), 3);
-  EXPECT_TRUE(form->Filter().pinnedKeys.empty());
+  EXPECT_TRUE(program->Filter().pinnedKeys.empty());
 
   showSearchResult();
   tree().Select(process);
   winui::PumpMessages();
   EXPECT_EQ(form->Heading().Caption(), "Search result");
-  EXPECT_FALSE(form->Filter().pinnedKeys.empty());
+  EXPECT_FALSE(program->Filter().pinnedKeys.empty());
 
   // A key moves the selection back up to the computer and chooses its level.
   tree().Focus();
   SendMessageA(tree(), WM_KEYDOWN, VK_HOME, 0);
   EXPECT_TRUE(PumpUntil([&] { return form->Heading().Caption() == computerHeading; }, 5000));
   EXPECT_EQ(tree().Selected(), tree().Root());
-  EXPECT_TRUE(form->Filter().pinnedKeys.empty());
+  EXPECT_TRUE(program->Filter().pinnedKeys.empty());
 
   MouseClick(process);
   EXPECT_TRUE(PumpUntil(
@@ -237,16 +238,16 @@ TEST_F(MainFormTest, ClicksAndKeysOnTheTreeChooseTheLevelAndTheWindowsOwnSelecti
 }
 
 TEST_F(MainFormTest, RefreshEmptiesBothViewsAndTheNextCycleRebuildsThemAtTheSameLevel) {
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));
   const std::string heading = form->Heading().Caption();
-  const uint64_t cycles = form->Worker().CyclesCompleted();
+  const uint64_t cycles = program->Worker().CyclesCompleted();
   ASSERT_TRUE(WaitCycles(cycles));  // not in the middle of a cycle
   form->ToolGeneral0RefreshClick();
   EXPECT_EQ(list().Count(), 0);
   EXPECT_EQ(tree().Count(), 0);
   EXPECT_EQ(form->Heading().Caption(), heading);
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 1));
   EXPECT_GT(tree().Count(), 0);
   EXPECT_GT(list().Count(), 0);
   EXPECT_EQ(list().ColumnCount(), 3);
@@ -255,16 +256,16 @@ TEST_F(MainFormTest, RefreshEmptiesBothViewsAndTheNextCycleRebuildsThemAtTheSame
 TEST_F(MainFormTest, AListThatWentWrongIsRebuiltWholeAtTheEndOfTheCycle) {
   TestProcess doomed("Orvane heal doomed");
   TestProcess kept("Orvane heal kept");
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil(
       [&] {
         return list().ColumnCount() == 3 && RowOf("Orvane heal doomed") >= 0 &&
                RowOf("Orvane heal kept") >= 0;
       },
       15000));
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted()));  // between cycles
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted()));  // between cycles
   // The row goes behind its listener's back: the process's removal then finds no row.
-  ListModel& rows = form->ListRows();
+  ListModel& rows = program->ListRows();
   rows.DeleteRow(
       *rows.FindFirst(rows.Row(static_cast<std::size_t>(RowOf("Orvane heal doomed"))).key));
   TerminateProcess(doomed.handle(), 0);
@@ -292,9 +293,9 @@ TEST_F(MainFormTest, SortingAndTheInformationBoxOfAKnownProgram) {
                              &notepad));
   WaitForInputIdle(notepad.hProcess, 10000);
   TestProcess helper("aaa first by name", 1);
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 3; }, 10000));
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 1));
 
   form->ViewObjectListLVColumnClick(0);
   std::string previous;
@@ -331,11 +332,11 @@ TEST_F(MainFormTest, SortingAndTheInformationBoxOfAKnownProgram) {
 TEST_F(MainFormTest, TheSelectionStaysOnItsProcessWhileTheListSortsAndRowsAboveLeave) {
   TestProcess leaving("Orvane leaving first", 1);
   TestProcess kept("Orvane selection keeper", 1);
-  form->Open();
+  program->Open();
   ASSERT_TRUE(PumpUntil(
       [&] { return RowOf("Orvane leaving first") >= 0 && RowOf("Orvane selection keeper") >= 0; },
       15000));
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 1));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 1));
   auto selected = [&] {
     std::vector<std::string> captions;
     for (int i = list().NextSelected(); i >= 0; i = list().NextSelected(i))
@@ -365,10 +366,10 @@ TEST_F(MainFormTest, TheUpdateTimerTicksAtTheIntervalItsCreatorGave) {
   EXPECT_EQ(win32::kUpdateIntervalMs, 1000u) << "the program's window updates every second";
   // The tests' window, at a fifth of that: three more cycles take well under the two seconds
   // and more they would take at the program's interval.
-  form->Open();
+  program->Open();
   ASSERT_TRUE(WaitCycles(1));
   const DWORD start = GetTickCount();
-  ASSERT_TRUE(WaitCycles(form->Worker().CyclesCompleted() + 3));
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 3));
   EXPECT_LT(GetTickCount() - start, 2000u);
 }
 

@@ -135,22 +135,23 @@ class TrayWinTest : public testing::MainFormFixture {
     SendMessageA(*form, WM_CLOSE, 0, 0);
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    form.reset();
-    form = testing::NewMainForm();
-    form->Open();
+    program.reset();
+    program = testing::NewProgram();
+    form = &program->Form();
+    program->Open();
   }
   // The running companion as the collector sees it: its process and its window.
   bool CompanionSeen() {
     const HWND window = CompanionWindow();
-    return window && form->Tray().TrayRunning.load() != 0 &&
-           form->Tray().TrayWindowKey.Load().windowHandle == HandleToULong(window);
+    return window && program->Tray().TrayRunning.load() != 0 &&
+           program->Tray().TrayWindowKey.Load().windowHandle == HandleToULong(window);
   }
 };
 
 TEST_F(TrayWinTest, FirstStartInstallsAndTheIconItemStopsAndStartsTheCompanion) {
   DeleteFileA(TrayDataPath().c_str());
   RemoveRunValues();
-  form->Open();
+  program->Open();
   // Installed at creation: started, registered per machine, and "tray.dat" holds no traps.
   EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kNoTraps));
   EXPECT_EQ(RunValue(RegistryRoot::kLocalMachine), TestDirectory() + "tray.exe");
@@ -202,7 +203,7 @@ TEST_F(TrayWinTest, FirstStartInstallsAndTheIconItemStopsAndStartsTheCompanion) 
 }
 
 TEST_F(TrayWinTest, ARestoredTrapThatCannotWriteTrayDatIsReportedAndTheWindowStartsAllTheSame) {
-  form->Open();
+  program->Open();
   form->TrapCTRLALTDEL1Click(win32::kMenuTrapShiftShift);
   ASSERT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapShiftShift));
   SetFileAttributesA(TrayDataPath().c_str(), FILE_ATTRIBUTE_READONLY);
@@ -222,7 +223,7 @@ TEST_F(TrayWinTest, ARestoredTrapThatCannotWriteTrayDatIsReportedAndTheWindowSta
 }
 
 TEST_F(TrayWinTest, DataFilesAreThoseOfTheProgramFolderWhateverTheCurrentFolder) {
-  form->Open();
+  program->Open();
   ASSERT_TRUE(WaitCycles(1));
   // As the open dialogs leave it.
   char temp[MAX_PATH] = {};
@@ -248,7 +249,7 @@ TEST_F(TrayWinTest, DataFilesAreThoseOfTheProgramFolderWhateverTheCurrentFolder)
 }
 
 TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
-  form->Open();
+  program->Open();
   ASSERT_TRUE(WaitCycles(1));
   const HWND main = *form;
   std::atomic<bool> done = false;
@@ -294,7 +295,7 @@ TEST_F(TrayWinTest, WithoutTrayExeNothingBreaks) {
   } putBack{away, exe};
 
   DeleteFileA(TrayDataPath().c_str());
-  form->Open();
+  program->Open();
   EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kNoTraps));
   form->TrapCTRLALTDEL1Click(win32::kMenuTrapShiftShift);
   EXPECT_EQ(FileBytes(TrayDataPath()), EncodeTrapMask(kTrapShiftShift));
@@ -308,7 +309,7 @@ TEST_F(TrayWinTest, WithoutTrayExeNothingBreaks) {
 }
 
 TEST_F(TrayWinTest, HookBringsTheMainWindowUpAndASecondCompanionEnds) {
-  form->Open();
+  program->Open();
   ASSERT_TRUE(WaitCycles(1));
   WriteTrayData(kTrapCtrlAltShift | kTrapShiftShift);
   StartCompanion();

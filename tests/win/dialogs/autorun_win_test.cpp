@@ -285,8 +285,8 @@ TEST_F(AutorunWin, TheDialogAddsThroughItsPanelAndRemovesTheSelectedRow) {
 class AutorunMainForm : public testing::MainFormFixture {};
 
 TEST_F(AutorunMainForm, TheComputerPalettesRestartButtonShowsTheStartupEntries) {
-  form->Open();
-  win32::AutorunDlg& autorun = form->AutorunDialog();
+  program->Open();
+  win32::AutorunDlg& autorun = program->AutorunDialog();
   EXPECT_FALSE(autorun.IsVisible());
   winui::ToolButton* restart = form->PaletteOf(PaletteId::kComputer).Button("ToolComputer0Restart");
   ASSERT_NE(restart, nullptr);

@@ -21,7 +21,7 @@ using testing::TestProcess;
 class DialogsTest : public testing::MainFormFixture {
  protected:
   bool LogHas(const std::string& start) {
-    for (const std::string& line : form->LogDialog().Disp().Lines())
+    for (const std::string& line : program->LogDialog().Disp().Lines())
       if (line.rfind(start, 0) == 0) return true;
     return false;
   }
@@ -45,7 +45,7 @@ TEST_F(DialogsTest, LogStartsWithTheComputerThenWritesTickedEventsOnly) {
   // The log shows a cycle's lines at its end; the list can turn to the processes while the
   // first one is still being handed over.
   ASSERT_TRUE(WaitCycles(1));
-  win32::LogDlg& log = form->LogDialog();
+  win32::LogDlg& log = program->LogDialog();
   // The log takes a cycle's lines at its end; with a short interval the list may show the
   // processes before the first cycle has ended.
   ASSERT_TRUE(PumpUntil([&] { return log.Disp().Lines().size() >= 2; }, 10000));
@@ -106,7 +106,7 @@ TEST_F(DialogsTest, SearchTurnsTheListIntoTheFoundProcessesUntilRefresh) {
   const std::string heading = form->Heading().Caption();
   const int rows = list().Count();
 
-  win32::SearchDlg& search = form->SearchDialog();
+  win32::SearchDlg& search = program->SearchDialog();
   form->RunCommand(Command::kGeneralSearch);
   EXPECT_TRUE(search.IsVisible());
   EXPECT_FALSE(search.Threads().IsVisible());
@@ -149,7 +149,7 @@ TEST_F(DialogsTest, ReportOfTheProcessListHasItsHeaderAtTheStopsAndALinePerRow) 
   ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane report probe") >= 0; }, 10000));
   ASSERT_TRUE(WaitNextCycle());
 
-  win32::PrintReportDlg& report = form->PrintReportDialog();
+  win32::PrintReportDlg& report = program->PrintReportDialog();
   form->RunCommand(Command::kGeneralPrint);
   EXPECT_TRUE(report.IsVisible());
   auto lines = report.Report().GetLines();
@@ -176,7 +176,7 @@ TEST_F(DialogsTest, ReportOfTheProcessListHasItsHeaderAtTheStopsAndALinePerRow) 
 }
 
 TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChangesNothing) {
-  form->Open();
+  program->Open();
   struct Expected {
     winui::DialogBase* dialog;
     const char* caption;
@@ -186,16 +186,16 @@ TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChanges
     bool sizeable;
   };
   const Expected dialogs[] = {
-      {&form->LogDialog(), "Log events", {247, 173, 247 + 554, 173 + 436}, false, false, true},
-      {&form->SearchDialog(), "Search", {0, 0, 250, 172}, true, true, false},
-      {&form->PrintReportDialog(),
+      {&program->LogDialog(), "Log events", {247, 173, 247 + 554, 173 + 436}, false, false, true},
+      {&program->SearchDialog(), "Search", {0, 0, 250, 172}, true, true, false},
+      {&program->PrintReportDialog(),
        "Print Object List",
        {246, 72, 246 + 603, 72 + 559},
        false,
        true,
        true},
       // Captioned with the main window's title when it is shown.
-      {&form->CmdLineDialog(), "", {0, 0, 346, 70}, true, true, false},
+      {&program->CmdLineDialog(), "", {0, 0, 346, 70}, true, true, false},
   };
   for (const Expected& e : dialogs) {
     SCOPED_TRACE(e.caption);
@@ -210,12 +210,12 @@ TEST_F(DialogsTest, DialogsStandWhereAndAsTheirFormsSayAndAFailingPrinterChanges
     EXPECT_NE(ex & WS_EX_TOPMOST, 0);
     EXPECT_EQ((e.dialog->Style() & WS_THICKFRAME) != 0, e.sizeable);
   }
-  EXPECT_EQ(form->SearchDialog().WindowRect().left, 233);
-  EXPECT_EQ(form->CmdLineDialog().WindowRect().left, 363);
-  EXPECT_EQ(form->CmdLineDialog().WindowRect().top, 365);
-  EXPECT_FALSE(form->CmdLineDialog().IsVisible()) << "a plain start shows no command line";
+  EXPECT_EQ(program->SearchDialog().WindowRect().left, 233);
+  EXPECT_EQ(program->CmdLineDialog().WindowRect().left, 363);
+  EXPECT_EQ(program->CmdLineDialog().WindowRect().top, 365);
+  EXPECT_FALSE(program->CmdLineDialog().IsVisible()) << "a plain start shows no command line";
 
-  win32::LogDlg& log = form->LogDialog();
+  win32::LogDlg& log = program->LogDialog();
   log.Disp().SetLines({"kept", ""});
   HDC notAPrinter = CreateCompatibleDC(nullptr);
   EXPECT_THROW(log.Disp().Print(notAPrinter, "Printed by test"), Error);

@@ -190,9 +190,9 @@ UINT AboutItem(HMENU bar) {
 }
 
 TEST_F(StartAboutTest, MenuAndPalettesOpenTheDialogsAndAboutCentresOnTheMainWindowUnclamped) {
-  form->Open();
+  program->Open();
   form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Run")->Click();
-  win32::StartDlg& start = form->StartDialog();
+  win32::StartDlg& start = program->StartDialog();
   EXPECT_TRUE(start.IsVisible());
   EXPECT_EQ(start.ClientRect().right, 360);
   EXPECT_EQ(start.ClientRect().bottom, 62);
@@ -200,15 +200,15 @@ TEST_F(StartAboutTest, MenuAndPalettesOpenTheDialogsAndAboutCentresOnTheMainWind
   EXPECT_EQ(start.WindowRect().top, 406);
   EXPECT_EQ(GetWindowLongA(start, GWL_EXSTYLE) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW),
             WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
-  form->StartDialog().Hide();
+  program->StartDialog().Hide();
   form->ShowPaletteClick(PaletteId::kComputer);
   form->PaletteOf(PaletteId::kComputer).Button("ToolComputer0Run")->Click();
-  EXPECT_TRUE(form->StartDialog().IsVisible());
-  form->StartDialog().Hide();
+  EXPECT_TRUE(program->StartDialog().IsVisible());
+  program->StartDialog().Hide();
 
   const UINT about = AboutItem(GetMenu(*form));
   ASSERT_NE(about, 0u);
-  win32::AboutDlg& box = form->AboutDialog();
+  win32::AboutDlg& box = program->AboutDialog();
   const int screen = GetSystemMetrics(SM_CXSCREEN);
   // Centred, then with the main window at the right edge of the screen: past it, not clamped.
   for (int left : {40, screen - 200}) {
@@ -230,7 +230,7 @@ TEST_F(StartAboutTest, MenuAndPalettesOpenTheDialogsAndAboutCentresOnTheMainWind
 }
 
 TEST_F(StartAboutTest, TheLinkAndTheStripOpenTheHomePageWithoutTheStripsBlanks) {
-  form->Open();
+  program->Open();
   testing::FakeProgramStarter starter;
   win32::AboutDlg box(starter);
   box.Create(*form);

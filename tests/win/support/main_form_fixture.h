@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/win32/main_form.h"
+#include "app/win32/program.h"
 #include "win/support/test_process.h"
 
 namespace orvane::testing {
@@ -19,15 +19,16 @@ constexpr UINT kTestUpdateIntervalMs = 200;
 
 // A plain start, without a command line. source: the system's snapshots unless given (not
 // owned).
-inline std::unique_ptr<win32::MainForm> NewMainForm(SnapshotSource* source = nullptr,
-                                                    UINT intervalMs = kTestUpdateIntervalMs) {
-  return std::make_unique<win32::MainForm>(std::vector<std::string>{}, source, intervalMs);
+inline std::unique_ptr<win32::Program> NewProgram(SnapshotSource* source = nullptr,
+                                                  UINT intervalMs = kTestUpdateIntervalMs) {
+  return std::make_unique<win32::Program>(std::vector<std::string>{}, source, intervalMs);
 }
 
 class MainFormFixture : public ::testing::Test {
  protected:
   // source: the system's snapshots unless given (not owned).
-  explicit MainFormFixture(SnapshotSource* source = nullptr) : form(NewMainForm(source)) {}
+  explicit MainFormFixture(SnapshotSource* source = nullptr)
+      : program(NewProgram(source)), form(&program->Form()) {}
 
   // Each test starts from the default workspace: a program closed in the tests' folder (the
   // end-to-end runs) leaves its "workspace.dat" there.
@@ -38,7 +39,8 @@ class MainFormFixture : public ::testing::Test {
   const bool workspaceForgotten_ = ForgetWorkspace();
   // A plain start, without a command line: each test's window releases the instance mutex
   // when it goes, so the next one starts as a first instance.
-  std::unique_ptr<win32::MainForm> form;
+  std::unique_ptr<win32::Program> program;
+  win32::MainForm* form;  // the program's
 
   winui::ListView& list() { return form->List(); }
   winui::TreeView& tree() { return form->Tree(); }
@@ -55,13 +57,14 @@ class MainFormFixture : public ::testing::Test {
   }
   bool WaitCycles(uint64_t n) {
     return PumpUntil(
-        [&] { return form->Worker().CyclesCompleted() >= n && !form->Worker().Busy(); }, 20000);
+        [&] { return program->Worker().CyclesCompleted() >= n && !program->Worker().Busy(); },
+        20000);
   }
   // Waits until the cycle after the one running now has ended.
-  bool WaitNextCycle() { return WaitCycles(form->Worker().CyclesCompleted() + 1); }
+  bool WaitNextCycle() { return WaitCycles(program->Worker().CyclesCompleted() + 1); }
   // Opens the window and waits until it shows the computer's processes.
   void OpenAtProcesses() {
-    form->Open();
+    program->Open();
     ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));
   }
   static std::string ComputerName() {

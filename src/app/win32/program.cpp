@@ -1,0 +1,174 @@
+#include "app/win32/program.h"
+
+#include "app/presentation.h"
+#include "winui/error_box.h"
+#include "winui/message_loop.h"
+
+namespace orvane::win32 {
+
+namespace {
+
+// Shows, restores and activates the running instance's main window, if there is one.
+void BringRunningInstanceForward() {
+  if (HWND running = FindWindowA(kMainWindowClass.data(), kMainWindowTitle.data())) {
+    winui::BringForward(running);
+  }
+}
+
+}  // namespace
+
+Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UINT updateIntervalMs)
+    : arguments_(std::move(arguments)),
+      updateIntervalMs_(updateIntervalMs),
+      appDirectory_(DirectoryOf(ExecutablePath())),
+      source_(source ? *source : systemSource_) {
+  SetCurrentDirectoryA(appDirectory_.c_str());
+
+  if (AppliesSingleInstanceRule(arguments_)) {
+    mutex_ = CreateMutexA(nullptr, TRUE, kInstanceMutex);
+    if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+      terminating_ = true;
+      PostQuitMessage(0);
+      // Started by Ctrl+Alt+Del's Task Manager: the user asked to see the running instance.
+      // Any other second start ends silently.
+      if (StartsAsTaskManager(arguments_)) BringRunningInstanceForward();
+    }
+  }
+
+  infoThread_.SetSink(&sink_);
+  // A listener's consistency error leaves its view as it stood at that record; the cycle's end
+  // rebuilds the views rather than let them stay wrong. The user could do nothing with a box.
+  infoThread_.SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
+  infoThread_.SetCycleEndStep([this] {
+    logDlg_.CycleEnded();
+    if (viewsBroken_) RebuildViews();
+    batches_.CycleEnded();
+  });
+}
+
+Program::~Program() {
+  // A cycle still being handed over needs this thread to take its records before the
+  // collector can be ended; the program itself never waits here, it just exits.
+  const DWORD start = GetTickCount();
+  while (infoThread_.Busy() && GetTickCount() - start < 10000) {
+    winui::PumpMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  if (mutex_) CloseHandle(mutex_);
+}
+
+void Program::Open(int showCommand) {
+  winui::InitCommonControls();
+  form_.Create();
+  boxes_.SetOwner(form_);
+  starter_.SetOwner(form_);
+  form_.RestoreWorkspace();
+  // Reported, not fatal: the window is made all the same, and the next start tries again.
+  winui::Guarded([this] { traySettings_.InstallOnFirstRun(form_.TrayChecks().traps); });
+  // Only in the running instance: a second one, or a command line run beside it, would judge
+  // by a workspace that the running one has not saved yet.
+  if (AppliesSingleInstanceRule(arguments_) && !terminating_) {
+    traySettings_.RemoveStaleTaskManagerTrap(form_.TrayChecks().traps);
+  }
+  // Before the first tick, so the log sees the first cycle.
+  logDlg_.Create(form_);
+  searchDlg_.Create(form_);
+  printReportDlg_.Create(form_);
+  autorunDlg_.Create(form_);
+  cmdLineDlg_.Create(form_);
+  startDlg_.Create(form_);
+  aboutDlg_.Create(form_);
+  form_.StartUpdates(updateIntervalMs_);
+  // A second instance ends at once; shown, it would take the front from the running one.
+  if (!terminating_) {
+    ShowWindow(form_, showCommand);
+    UpdateWindow(form_);
+  }
+  if (OpensCommandLineDialog(arguments_)) cmdLineDlg_.FormShow(arguments_);
+}
+
+void Program::RebuildViews() {
+  viewsBroken_ = false;
+  form_.CountViewRepair();
+  form_.Quietly([this] {
+    listListener_.Reset();
+    listModel_.Clear();
+    treeListener_.Reset();
+    treeModel_.Clear();
+  });
+}
+
+bool SelectionHost::NavigationTreeFocused() {
+  return GetFocus() == static_cast<HWND>(form_.Tree());
+}
+
+std::vector<SelectedRow> SelectionHost::SelectedRows() {
+  std::vector<SelectedRow> rows;
+  winui::ListView& list = form_.List();
+  for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i)) {
+    if (const ListRow* row = form_.ListControl().RowAt(i)) {
+      rows.push_back(SelectedRowOf(*row, listener_, mainWindows_));
+    }
+  }
+  return rows;
+}
+
+bool SelectionHost::AskBeforeTerminate() {
+  return form_.MenuChecked(CommandId(Command::kAskBefore1));
+}
+
+void SelectionHost::SetAskBeforeTerminate(bool checked) {
+  form_.SetMenuChecked(CommandId(Command::kAskBefore1), checked);
+}
+
+void ListSearchTarget::ClearList() {
+  form_.Quietly([this] { list_.ClearAll(); });
+}
+
+void ListSearchTarget::ForEachNode(
+    const std::function<void(std::string_view, const ObjectKey&)>& each) {
+  tree_.ForEachNode([&](const TreeNode& node) { each(node.content.text, node.key); });
+}
+
+void ListSearchTarget::AddColumn(const std::string& caption, int width) {
+  form_.List().AddColumn(caption, width);
+}
+
+void ListSearchTarget::SetColumn(int index, const std::string& caption, int width) {
+  form_.List().SetColumn(index, caption, width);
+}
+
+std::vector<std::string> ListReportSource::ColumnCaptions() {
+  std::vector<std::string> captions;
+  winui::ListView& list = form_.List();
+  for (int i = 0; i < list.ColumnCount(); ++i) captions.push_back(list.GetColumnText(i));
+  return captions;
+}
+
+void BatchDispatcher::RunOnGui(const std::function<void()>& step) {
+  inner_.RunOnGui([this, &step] {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (!cycleQuiet_) {
+      cycleQuiet_ = true;
+      form_.BeginQuiet();
+    }
+    // The list's row count once per batch: between batches the list is painted and clicked as
+    // it is.
+    form_.ListControl().HoldCount();
+    step();
+    form_.ListControl().ReleaseCount();
+    QueryPerformanceCounter(&end);
+    milliseconds_ += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                     static_cast<double>(frequency.QuadPart);
+  });
+}
+
+void BatchDispatcher::CycleEnded() {
+  if (!cycleQuiet_) return;
+  cycleQuiet_ = false;
+  form_.EndQuiet();
+}
+
+}  // namespace orvane::win32
