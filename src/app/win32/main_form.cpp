@@ -39,7 +39,9 @@ void MainForm::Create() {
 
 void MainForm::OnCreate() {
   CreateComponents();
-  CreatePalettes();
+  bars_.onCommand = [this](Command command) { RunCommand(command); };
+  bars_.onClosed = [this](PaletteId id) { SetMenuChecked(PaletteMenuId(id), false); };
+  bars_.Create(*this);
 }
 
 void MainForm::StartUpdates(UINT intervalMs) {
@@ -218,6 +220,26 @@ void MainForm::Quietly(const std::function<void()>& f) {
   }
   listControl_.ReleaseCount();
   EndQuiet();
+}
+
+void MainForm::ShowPaletteClick(PaletteId id) {
+  const int item = PaletteMenuId(id);
+  const bool show = !MenuChecked(item);
+  SetMenuChecked(item, show);
+  bars_.Show(id, show);
+}
+
+void MainForm::MenuResetWorkspaceClick() {
+  bars_.Reset();
+  // The hidden palettes' View items unchecked, so that every check mark matches its palette.
+  for (const Palette& palette : Palettes()) {
+    if (palette.id != PaletteId::kCommon) SetMenuChecked(PaletteMenuId(palette.id), false);
+  }
+  if (!MenuChecked(kMenuShowObjectInfo)) ShowObjectInfo1Click();
+  dockCenter_.Layout().SetSize(viewObjectTreeTV_, kDefaultTreeWidth);
+  dockCenter_.Layout().Apply();
+  rightCenter_.Layout().SetSize(viewObjectInfoRE_, kDefaultInfoHeight);
+  rightCenter_.Layout().Apply();
 }
 
 }  // namespace orvane::win32

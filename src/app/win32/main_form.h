@@ -15,8 +15,7 @@
 #include "app/main_menu.h"
 #include "app/palettes.h"
 #include "app/tray_settings.h"
-#include "app/win32/palette_dock.h"
-#include "app/win32/palette_window.h"
+#include "app/win32/palette_bars.h"
 #include "dialogs/about/win32/about_dlg.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
 #include "dialogs/cmdline/win32/cmd_line_dlg.h"
@@ -110,9 +109,6 @@ class MainForm : public winui::WindowBase {
   void ShowObjectInfo1Click();
   void ShowNavigationTree1Click();
   void ShowPaletteClick(PaletteId id);
-  // Lays out the palette's buttons for the place the arrangement gives it, docked in its bar or
-  // floating in its tool window, and shows or hides it.
-  void ToolEndDock(PaletteId id);
   void Addtraybaricon1Click();
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
   void TrapCTRLALTDEL1Click(int item);
@@ -127,12 +123,10 @@ class MainForm : public winui::WindowBase {
   winui::RichEdit& Info() { return viewObjectInfoRE_; }
   winui::StatusBar& Status() { return viewStatus_; }
   winui::Panel& Heading() { return viewListName_; }
-  PaletteWindow& PaletteOf(PaletteId id) { return palettes_[static_cast<std::size_t>(id)]; }
+  PaletteBars& Bars() { return bars_; }
   winui::Panel& DockBig() { return dockBig_; }
   winui::Panel& DockTop() { return dockTop_; }
   winui::Panel& DockBottom() { return dockBottom_; }
-  FloatingHost& FloatingHostOf(PaletteId id) { return hosts_[static_cast<std::size_t>(id)]; }
-  const PaletteArrangement& Arrangement() const { return arrangement_; }
   // The view seams' adapters over the tree, the list and the status bar.
   TreeViewControl& TreeControl() { return treeControl_; }
   ListViewControl& ListControl() { return listControl_; }
@@ -159,16 +153,10 @@ class MainForm : public winui::WindowBase {
 
  private:
   void CreateComponents();
-  void CreatePalettes();
   HMENU BuildMenu();
   // Starts the companion kTrayRestartWaitMs from now, or cancels a start still to come.
   void StartCompanionLater(bool start);
   void SetTrayChecks(const TrayMenuChecks& checks);
-  winui::Panel& BarOf(DockSite site);
-  // The bars' heights and every palette's place, from the arrangement.
-  void ApplyArrangement();
-  void PaletteDrag(PaletteId id, DragPhase phase, POINT cursor);
-  Landing LandingFor(PaletteId id, POINT cursor);
   void ApplyRestoreStep(const RestoreStep& step);
   // FormClose's save; a file that cannot be written keeps its old content.
   void SaveWorkspace();
@@ -201,13 +189,7 @@ class MainForm : public winui::WindowBase {
   winui::RichEdit viewObjectInfoRE_;
   winui::Panel dockBottom_;
   winui::StatusBar viewStatus_;
-  winui::ImageList glyphs24_;
-  winui::ImageList glyphs32_;
-  std::array<PaletteWindow, 5> palettes_;  // by PaletteId
-  std::array<FloatingHost, 5> hosts_;      // by PaletteId: where each floats
-  PaletteArrangement arrangement_;         // where the palettes are, read by all that shows them
-  DropIndicator dropIndicator_;
-  POINT dragGrab_{};      // the cursor's offset from the dragged palette's top left
+  PaletteBars bars_{{dockBig_, dockTop_, dockBottom_, dockCenter_, layout_}};
   HMENU menu_ = nullptr;  // owned by the window
 
   // The view seams' adapters: the list view reads its rows from the list model as it paints.

@@ -61,7 +61,7 @@ void MainForm::RestoreWorkspace() {
   }
   // Every palette shows at start, as its View item is checked; the file hides those it records
   // hidden.
-  for (const Palette& palette : Palettes()) arrangement_.SetVisible(palette.id, true);
+  for (const Palette& palette : Palettes()) bars_.Arrangement().SetVisible(palette.id, true);
   // Each step on its own: one that fails (a "tray.dat" that cannot be written) is reported and
   // the rest of the start-up still runs.
   for (const RestoreStep& step : RestoreSteps(KeepReachable(*read, screen)))
@@ -72,7 +72,7 @@ void MainForm::RestoreWorkspace() {
 // the bars show again, so a palette that ends hidden is never shown (a floating one would flash,
 // and under Wine each hide of a top-level window waits for a window manager).
 void MainForm::ApplyRestoreStep(const RestoreStep& step) {
-  const PalettePlacement& place = arrangement_.Of(step.palette);
+  const PalettePlacement& place = bars_.Arrangement().Of(step.palette);
   switch (step.action) {
     case RestoreAction::kSetWindowRect:
       Move(step.rect.left, step.rect.top, step.rect.width, step.rect.height);
@@ -82,24 +82,24 @@ void MainForm::ApplyRestoreStep(const RestoreStep& step) {
       const bool show = step.action == RestoreAction::kShowDockBars;
       for (HWND bar : {dockBig_.Handle(), dockTop_.Handle(), dockBottom_.Handle()})
         ShowWindow(bar, show ? SW_SHOW : SW_HIDE);
-      if (show) ApplyArrangement();
+      if (show) bars_.ApplyArrangement();
       return;
     }
     case RestoreAction::kFloat:
-      arrangement_.Float(step.palette, place.left, place.top);
+      bars_.Arrangement().Float(step.palette, place.left, place.top);
       return;
     case RestoreAction::kDock:
-      arrangement_.Dock(step.palette, step.site, place.left, place.top);
+      bars_.Arrangement().Dock(step.palette, step.site, place.left, place.top);
       return;
     case RestoreAction::kLayOutButtons:
       return;
     case RestoreAction::kHidePalette:
-      arrangement_.SetVisible(step.palette, false);
+      bars_.Arrangement().SetVisible(step.palette, false);
       SetMenuChecked(PaletteMenuId(step.palette), false);
       return;
     case RestoreAction::kSetDockedPosition:
     case RestoreAction::kSetFloatingPosition:
-      arrangement_.SetPosition(step.palette, step.rect.left, step.rect.top);
+      bars_.Arrangement().SetPosition(step.palette, step.rect.left, step.rect.top);
       return;
     case RestoreAction::kSetTreeWidth:
       dockCenter_.Layout().SetSize(viewObjectTreeTV_, step.value);
@@ -139,15 +139,7 @@ void MainForm::SaveWorkspace() {
   workspace.window = {window.left, window.top, window.right - window.left,
                       window.bottom - window.top};
   for (const Palette& palette : Palettes()) {
-    const auto index = static_cast<std::size_t>(palette.id);
-    PalettePlacement place = arrangement_.Of(palette.id);
-    // The system menu's Move can take a floating window elsewhere than a drag left it.
-    if (place.site == DockSite::kFloating) {
-      const RECT host = hosts_[index].WindowRect();
-      place.left = host.left;
-      place.top = host.top;
-    }
-    workspace.palettes[index] = place;
+    workspace.palettes[static_cast<std::size_t>(palette.id)] = bars_.PlacementNow(palette.id);
   }
   WorkspaceSettings& s = workspace.settings;
   s.treeWidth = dockCenter_.Layout().GetSize(viewObjectTreeTV_);

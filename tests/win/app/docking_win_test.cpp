@@ -109,7 +109,7 @@ class Docking : public ::testing::Test {
     win32::Win32Files files;
     return files.ReadAll(path).value_or("");
   }
-  win32::PaletteWindow& Palette(PaletteId id) { return form->PaletteOf(id); }
+  win32::PaletteWindow& Palette(PaletteId id) { return form->Bars().PaletteOf(id); }
   bool Checked(PaletteId id) { return form->MenuChecked(win32::PaletteMenuId(id)); }
   HWND Indicator() { return FindWindowA("OrvaneDropIndicator", nullptr); }
 
@@ -124,7 +124,7 @@ class Docking : public ::testing::Test {
   }
   // The same by the small caption of the palette's tool window.
   void DragCaption(PaletteId id, POINT to) {
-    HWND host = form->FloatingHostOf(id);
+    HWND host = form->Bars().FloatingHostOf(id);
     const RECT r = ScreenRect(host);
     SendMessageA(host, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(r.left + 20, r.top + 5));
     SendMessageA(host, WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(host, to));
@@ -157,11 +157,11 @@ TEST_F(Docking, PalettesDraggedOntoTheThinBarsGoSmallGrowTheBarsAndComeBackAfter
   // Process, shown from the View menu, floats; by its caption onto DockBottom, which grows
   // upward from the status bar.
   form->ShowPaletteClick(PaletteId::kProcess);
-  ASSERT_TRUE(IsWindowVisible(form->FloatingHostOf(PaletteId::kProcess)));
+  ASSERT_TRUE(IsWindowVisible(form->Bars().FloatingHostOf(PaletteId::kProcess)));
   const RECT bottom = ScreenRect(form->DockBottom());
   DragCaption(PaletteId::kProcess, {bottom.left + 50, bottom.top - 3});
   EXPECT_EQ(GetParent(Palette(PaletteId::kProcess)), static_cast<HWND>(form->DockBottom()));
-  EXPECT_FALSE(IsWindowVisible(form->FloatingHostOf(PaletteId::kProcess)));
+  EXPECT_FALSE(IsWindowVisible(form->Bars().FloatingHostOf(PaletteId::kProcess)));
   EXPECT_EQ(SizeOf(form->DockBottom()).cy, 34);
   EXPECT_EQ(ScreenRect(form->DockBottom()).bottom, ScreenRect(form->Status()).top);
   EXPECT_EQ(SizeOf(*Palette(PaletteId::kProcess).Button("ToolProcess0Min")).cy, 32);
@@ -169,7 +169,7 @@ TEST_F(Docking, PalettesDraggedOntoTheThinBarsGoSmallGrowTheBarsAndComeBackAfter
   // Dropped over the list, the client area takes it not: it floats.
   const RECT list = ScreenRect(form->List());
   DragGrip(PaletteId::kProcess, {list.left + 40, list.top + 60});
-  EXPECT_EQ(form->Arrangement().Of(PaletteId::kProcess).site, DockSite::kFloating);
+  EXPECT_EQ(form->Bars().Arrangement().Of(PaletteId::kProcess).site, DockSite::kFloating);
   EXPECT_EQ(SizeOf(form->DockBottom()).cy, 4);
   DragCaption(PaletteId::kProcess, {bottom.left + 50, bottom.top - 3});
 
@@ -192,7 +192,7 @@ TEST_F(Docking, PalettesDraggedOntoTheThinBarsGoSmallGrowTheBarsAndComeBackAfter
   // Reset Workspace brings Common back into DockBig, large, and hides and unchecks the others.
   form->MenuResetWorkspaceClick();
   EXPECT_EQ(GetParent(Palette(PaletteId::kCommon)), static_cast<HWND>(form->DockBig()));
-  EXPECT_FALSE(IsWindowVisible(form->FloatingHostOf(PaletteId::kCommon)));
+  EXPECT_FALSE(IsWindowVisible(form->Bars().FloatingHostOf(PaletteId::kCommon)));
   EXPECT_EQ(SizeOf(*Palette(PaletteId::kCommon).Button("ToolCommon0Run")).cx, 48);
   EXPECT_FALSE(Palette(PaletteId::kProcess).IsVisible());
   EXPECT_FALSE(Checked(PaletteId::kProcess));
@@ -201,7 +201,7 @@ TEST_F(Docking, PalettesDraggedOntoTheThinBarsGoSmallGrowTheBarsAndComeBackAfter
 TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
   Start();
   form->ShowPaletteClick(PaletteId::kWindow);
-  HWND host = form->FloatingHostOf(PaletteId::kWindow);
+  HWND host = form->Bars().FloatingHostOf(PaletteId::kWindow);
   // A small caption, and a client area of 32 by 32 per button.
   EXPECT_TRUE(GetWindowLongPtrA(host, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
   RECT client;
@@ -219,13 +219,13 @@ TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
   EXPECT_EQ(ScreenRect(host).top, -8);
   // The tool window of a docked palette ignores a close sent to it (taskkill sends one to every
   // top-level window of the process).
-  SendMessageA(form->FloatingHostOf(PaletteId::kCommon), WM_CLOSE, 0, 0);
+  SendMessageA(form->Bars().FloatingHostOf(PaletteId::kCommon), WM_CLOSE, 0, 0);
   EXPECT_TRUE(Checked(PaletteId::kCommon));
   EXPECT_TRUE(Palette(PaletteId::kCommon).IsVisible());
   form->ShowPaletteClick(PaletteId::kCommon);  // hidden from the View menu
   // Closing a floating palette's window hides it and unchecks its item.
   form->ShowPaletteClick(PaletteId::kGeneral);
-  SendMessageA(form->FloatingHostOf(PaletteId::kGeneral), WM_CLOSE, 0, 0);
+  SendMessageA(form->Bars().FloatingHostOf(PaletteId::kGeneral), WM_CLOSE, 0, 0);
   EXPECT_FALSE(Palette(PaletteId::kGeneral).IsVisible());
   EXPECT_FALSE(Checked(PaletteId::kGeneral));
 
@@ -233,10 +233,10 @@ TEST_F(Docking, FloatingAndHiddenPalettesKeepTheirStateAcrossARestart) {
     ShownWindows shown;
     Restart();
     // Each palette takes its final state once: one that ends hidden never shows on the way.
-    EXPECT_FALSE(ShownWindows::WasShown(form->FloatingHostOf(PaletteId::kGeneral)));
-    EXPECT_TRUE(ShownWindows::WasShown(form->FloatingHostOf(PaletteId::kWindow)));
+    EXPECT_FALSE(ShownWindows::WasShown(form->Bars().FloatingHostOf(PaletteId::kGeneral)));
+    EXPECT_TRUE(ShownWindows::WasShown(form->Bars().FloatingHostOf(PaletteId::kWindow)));
   }
-  host = form->FloatingHostOf(PaletteId::kWindow);
+  host = form->Bars().FloatingHostOf(PaletteId::kWindow);
   EXPECT_TRUE(IsWindowVisible(host));
   EXPECT_EQ(ScreenRect(host).left, -60);
   EXPECT_EQ(ScreenRect(host).top, -8);
@@ -263,7 +263,7 @@ TEST_F(Docking, AnUnusableWorkspaceFileGivesAUsableWindow) {
   const RECT window = ScreenRect(*form);
   EXPECT_TRUE(IntersectRect(&shown, &work, &window));
   EXPECT_GE(SizeOf(*form).cx, GetSystemMetrics(SM_CXMINTRACK));
-  const RECT floating = ScreenRect(form->FloatingHostOf(PaletteId::kProcess));
+  const RECT floating = ScreenRect(form->Bars().FloatingHostOf(PaletteId::kProcess));
   EXPECT_TRUE(IntersectRect(&shown, &work, &floating));
   EXPECT_FALSE(form->Tree().IsVisible());
   EXPECT_FALSE(form->MenuChecked(win32::kMenuShowNavigationTree));

@@ -59,7 +59,7 @@ class MainFormCommands : public ::testing::Test {
 
 TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   program->Open();
-  win32::PaletteWindow& common = form->PaletteOf(PaletteId::kCommon);
+  win32::PaletteWindow& common = form->Bars().PaletteOf(PaletteId::kCommon);
   EXPECT_TRUE(common.IsVisible());
   EXPECT_EQ(GetParent(common), static_cast<HWND>(form->DockBig()));
   winui::ToolButton* stop = common.Button("ToolCommon0Stop");
@@ -71,7 +71,7 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   EXPECT_EQ(common.Button("ToolCommon0Refresh")->Caption(), "Refresh");
   for (PaletteId id :
        {PaletteId::kProcess, PaletteId::kWindow, PaletteId::kGeneral, PaletteId::kComputer}) {
-    EXPECT_FALSE(form->PaletteOf(id).IsVisible());
+    EXPECT_FALSE(form->Bars().PaletteOf(id).IsVisible());
     EXPECT_FALSE(form->MenuChecked(win32::kMenuShowPalette + static_cast<int>(id)));
   }
   EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
@@ -81,9 +81,10 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   // Shown from the View menu, a palette first floats with small buttons; the bars stay thin.
   SendMessageA(*form, WM_COMMAND, win32::kMenuShowPalette + static_cast<int>(PaletteId::kProcess),
                0);
-  win32::PaletteWindow& process = form->PaletteOf(PaletteId::kProcess);
+  win32::PaletteWindow& process = form->Bars().PaletteOf(PaletteId::kProcess);
   EXPECT_TRUE(process.IsVisible());
-  EXPECT_EQ(GetParent(process), static_cast<HWND>(form->FloatingHostOf(PaletteId::kProcess)));
+  EXPECT_EQ(GetParent(process),
+            static_cast<HWND>(form->Bars().FloatingHostOf(PaletteId::kProcess)));
   EXPECT_EQ(SizeOf(form->DockTop()).cy, 4);
   winui::ToolButton* inc = process.Button("ToolProcess0Inc");
   ASSERT_NE(inc, nullptr);
@@ -92,7 +93,7 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
   EXPECT_EQ(SizeOf(process).cx, static_cast<LONG>(32 * process.ButtonCount()));
   form->ShowPaletteClick(PaletteId::kProcess);
   EXPECT_FALSE(process.IsVisible());
-  EXPECT_FALSE(IsWindowVisible(form->FloatingHostOf(PaletteId::kProcess)));
+  EXPECT_FALSE(IsWindowVisible(form->Bars().FloatingHostOf(PaletteId::kProcess)));
 
   // The views: the information box goes and comes back; Reset Workspace brings it back too.
   form->ShowObjectInfo1Click();
@@ -111,13 +112,13 @@ TEST_F(MainFormCommands, TheDefaultArrangementAndThePaletteToggles) {
 TEST_F(MainFormCommands, EveryPaletteButtonHasItsText) {
   program->Open();
   for (const Palette& palette : Palettes()) {
-    if (!form->PaletteOf(palette.id).IsVisible()) form->ShowPaletteClick(palette.id);
+    if (!form->Bars().PaletteOf(palette.id).IsVisible()) form->ShowPaletteClick(palette.id);
   }
-  EXPECT_EQ(form->PaletteOf(PaletteId::kCommon).CurrentLayout(), PaletteLayout::kLarge);
-  EXPECT_EQ(GetParent(form->PaletteOf(PaletteId::kProcess)),
-            static_cast<HWND>(form->FloatingHostOf(PaletteId::kProcess)));
+  EXPECT_EQ(form->Bars().PaletteOf(PaletteId::kCommon).CurrentLayout(), PaletteLayout::kLarge);
+  EXPECT_EQ(GetParent(form->Bars().PaletteOf(PaletteId::kProcess)),
+            static_cast<HWND>(form->Bars().FloatingHostOf(PaletteId::kProcess)));
   for (const Palette& palette : Palettes()) {
-    win32::PaletteWindow& window = form->PaletteOf(palette.id);
+    win32::PaletteWindow& window = form->Bars().PaletteOf(palette.id);
     const bool large = window.CurrentLayout() == PaletteLayout::kLarge;
     EXPECT_EQ(large, palette.id == PaletteId::kCommon) << palette.name;
     for (const PaletteButton& button : palette.buttons) {
@@ -163,7 +164,7 @@ TEST_F(MainFormCommands, ThePaletteHidesTheMainWindowOfAProcessAndShowsItAgainCy
   // The row's main window is linked from the second cycle on.
   ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane palette target") >= 0; }, 15000));
   form->List().SetSelected(RowOf("Orvane palette target"), true);
-  form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Hide")->Click();
+  form->Bars().PaletteOf(PaletteId::kCommon).Button("ToolCommon0Hide")->Click();
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(helper.window()); }, 5000));
 
   ASSERT_TRUE(PumpUntil([&] { return RowOf("test_window.exe") >= 0; }, 10000))

@@ -191,7 +191,7 @@ UINT AboutItem(HMENU bar) {
 
 TEST_F(StartAboutTest, MenuAndPalettesOpenTheDialogsAndAboutCentresOnTheMainWindowUnclamped) {
   program->Open();
-  form->PaletteOf(PaletteId::kCommon).Button("ToolCommon0Run")->Click();
+  form->Bars().PaletteOf(PaletteId::kCommon).Button("ToolCommon0Run")->Click();
   win32::StartDlg& start = program->StartDialog();
   EXPECT_TRUE(start.IsVisible());
   EXPECT_EQ(start.ClientRect().right, 360);
@@ -202,7 +202,7 @@ TEST_F(StartAboutTest, MenuAndPalettesOpenTheDialogsAndAboutCentresOnTheMainWind
             WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
   program->StartDialog().Hide();
   form->ShowPaletteClick(PaletteId::kComputer);
-  form->PaletteOf(PaletteId::kComputer).Button("ToolComputer0Run")->Click();
+  form->Bars().PaletteOf(PaletteId::kComputer).Button("ToolComputer0Run")->Click();
   EXPECT_TRUE(program->StartDialog().IsVisible());
   program->StartDialog().Hide();
 

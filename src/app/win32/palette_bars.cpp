@@ -1,6 +1,5 @@
-// The main window's palettes: their places from the arrangement, dragging them between the
-// bars and floating, the View menu's palette toggles and Reset Workspace.
-#include "app/win32/main_form.h"
+#include "app/win32/palette_bars.h"
+
 #include "res/resource.h"
 
 namespace orvane::win32 {
@@ -16,46 +15,44 @@ Rect ScreenRectOf(HWND window) {
 
 }  // namespace
 
-void MainForm::CreatePalettes() {
+void PaletteBars::Create(HWND owner) {
   glyphs24_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_24, 24);
   glyphs32_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_32, 32);
   dropIndicator_.Create();
   for (const Palette& palette : Palettes()) {
     const auto index = static_cast<std::size_t>(palette.id);
     const PaletteId id = palette.id;
-    hosts_[index].Create(*this, std::string(palette.caption));
+    hosts_[index].Create(owner, std::string(palette.caption));
     hosts_[index].onClose = [this, id] {
       // Only a palette that floats in it: a process-wide close (as taskkill sends to every
       // top-level window) reaches the hidden tool windows of docked palettes too.
       if (arrangement_.Of(id).site != DockSite::kFloating) return;
-      SetMenuChecked(PaletteMenuId(id), false);
       arrangement_.SetVisible(id, false);
       ToolEndDock(id);
+      if (onClosed) onClosed(id);
     };
-    hosts_[index].drag.onDrag = [this, id](DragPhase phase, POINT at) {
-      PaletteDrag(id, phase, at);
-    };
+    hosts_[index].drag.onDrag = [this, id](DragPhase phase, POINT at) { Drag(id, phase, at); };
     palettes_[index].Create(BarOf(DockSite::kDockBig), palette, glyphs24_, glyphs32_,
-                            [this](Command command) { RunCommand(command); });
-    palettes_[index].drag.onDrag = [this, id](DragPhase phase, POINT at) {
-      PaletteDrag(id, phase, at);
-    };
+                            [this](Command command) {
+                              if (onCommand) onCommand(command);
+                            });
+    palettes_[index].drag.onDrag = [this, id](DragPhase phase, POINT at) { Drag(id, phase, at); };
   }
   ApplyArrangement();
 }
 
-winui::Panel& MainForm::BarOf(DockSite site) {
+winui::Panel& PaletteBars::BarOf(DockSite site) {
   switch (site) {
     case DockSite::kDockTop:
-      return dockTop_;
+      return bars_.top;
     case DockSite::kDockBottom:
-      return dockBottom_;
+      return bars_.bottom;
     default:
-      return dockBig_;
+      return bars_.big;
   }
 }
 
-void MainForm::ToolEndDock(PaletteId id) {
+void PaletteBars::ToolEndDock(PaletteId id) {
   const PalettePlacement& place = arrangement_.Of(id);
   PaletteWindow& palette = PaletteOf(id);
   FloatingHost& host = FloatingHostOf(id);
@@ -77,25 +74,25 @@ void MainForm::ToolEndDock(PaletteId id) {
   palette.Show(place.visible);
 }
 
-void MainForm::ApplyArrangement() {
-  layout_.SetSize(dockTop_, arrangement_.BarHeight(DockSite::kDockTop));
-  layout_.SetSize(dockBottom_, arrangement_.BarHeight(DockSite::kDockBottom));
-  layout_.Apply();
+void PaletteBars::ApplyArrangement() {
+  bars_.layout.SetSize(bars_.top, arrangement_.BarHeight(DockSite::kDockTop));
+  bars_.layout.SetSize(bars_.bottom, arrangement_.BarHeight(DockSite::kDockBottom));
+  bars_.layout.Apply();
   for (const Palette& palette : Palettes()) ToolEndDock(palette.id);
 }
 
-Landing MainForm::LandingFor(PaletteId id, POINT cursor) {
-  const DropTargets targets{.dockBig = ScreenRectOf(dockBig_),
-                            .dockTop = ScreenRectOf(dockTop_),
-                            .dockBottom = ScreenRectOf(dockBottom_),
-                            .dockCenter = ScreenRectOf(dockCenter_)};
+Landing PaletteBars::LandingFor(PaletteId id, POINT cursor) {
+  const DropTargets targets{.dockBig = ScreenRectOf(bars_.big),
+                            .dockTop = ScreenRectOf(bars_.top),
+                            .dockBottom = ScreenRectOf(bars_.bottom),
+                            .dockCenter = ScreenRectOf(bars_.center)};
   const SIZE floating = FloatingHost::OuterSize(PaletteWidthAt(id, DockSite::kFloating),
                                                 PaletteHeightAt(DockSite::kFloating));
   return LandingAt(id, {cursor.x, cursor.y}, {dragGrab_.x, dragGrab_.y}, targets,
                    {floating.cx, floating.cy});
 }
 
-void MainForm::PaletteDrag(PaletteId id, DragPhase phase, POINT cursor) {
+void PaletteBars::Drag(PaletteId id, DragPhase phase, POINT cursor) {
   switch (phase) {
     case DragPhase::kBegin: {
       const bool floating = arrangement_.Of(id).site == DockSite::kFloating;
@@ -127,23 +124,16 @@ void MainForm::PaletteDrag(PaletteId id, DragPhase phase, POINT cursor) {
   }
 }
 
-void MainForm::ShowPaletteClick(PaletteId id) {
-  const int item = PaletteMenuId(id);
-  const bool show = !MenuChecked(item);
-  SetMenuChecked(item, show);
+void PaletteBars::Show(PaletteId id, bool show) {
   arrangement_.SetVisible(id, show);
-  // Shown again in a bar, it moves along rather than cover a palette that came there meanwhile.
   if (show) arrangement_.Realign(arrangement_.Of(id).site, id);
   ApplyArrangement();
 }
 
-void MainForm::MenuResetWorkspaceClick() {
-  // Only the Common palette, in the big bar with large buttons; the four others hidden and
-  // their View items unchecked so that every check mark matches its palette.
+void PaletteBars::Reset() {
   for (PaletteId id :
        {PaletteId::kGeneral, PaletteId::kProcess, PaletteId::kWindow, PaletteId::kComputer}) {
     arrangement_.SetVisible(id, false);
-    SetMenuChecked(PaletteMenuId(id), false);
   }
   // Through a floating window into DockBig, as a drag would: a thin bar it leaves empty
   // becomes thin again.
@@ -152,11 +142,16 @@ void MainForm::MenuResetWorkspaceClick() {
   arrangement_.Dock(PaletteId::kCommon, DockSite::kDockBig, 0, 0);
   arrangement_.Realign(DockSite::kDockBig, PaletteId::kCommon);
   ApplyArrangement();
-  if (!MenuChecked(kMenuShowObjectInfo)) ShowObjectInfo1Click();
-  dockCenter_.Layout().SetSize(viewObjectTreeTV_, kDefaultTreeWidth);
-  dockCenter_.Layout().Apply();
-  rightCenter_.Layout().SetSize(viewObjectInfoRE_, kDefaultInfoHeight);
-  rightCenter_.Layout().Apply();
+}
+
+PalettePlacement PaletteBars::PlacementNow(PaletteId id) const {
+  PalettePlacement place = arrangement_.Of(id);
+  if (place.site == DockSite::kFloating) {
+    const RECT host = hosts_[static_cast<std::size_t>(id)].WindowRect();
+    place.left = host.left;
+    place.top = host.top;
+  }
+  return place;
 }
 
 }  // namespace orvane::win32
