@@ -40,11 +40,6 @@ foreach(planted planted_before planted_after)
   set_target_properties(${planted} PROPERTIES PREFIX "")
 endforeach()
 
-# The wrapper layer's demo window with sample objects, for screenshots.
-add_executable(winui_demo WIN32 tests/win/winui/demo/winui_demo.cpp ${ORVANE_RESOURCES})
-target_include_directories(winui_demo PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(winui_demo PRIVATE orvane_win32)
-
 file(GLOB_RECURSE WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp
      ${CMAKE_SOURCE_DIR}/tests/win/support/*.cpp)
 add_executable(win_tests ${WIN_TEST_SOURCES} ${ORVANE_RESOURCES})

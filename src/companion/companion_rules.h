@@ -1,7 +1,10 @@
 #pragma once
-// The companion's decision that needs no window: which key events complete a trapped
-// combination.
+// The companion's decisions that need no window: which key events complete a trapped
+// combination, and putting its replacement of the task manager in place.
 
+#include <string_view>
+
+#include "platform/registry.h"
 #include "tray/tray_interface.h"
 
 namespace orvane {
@@ -26,5 +29,11 @@ class KeyChords {
   TrapMask traps_;
   unsigned down_ = 0;
 };
+
+// Makes the program in appDirectory (which ends in a backslash) the system's task manager:
+// writes our "Debugger" value, creating its key, where no value is there yet; ours or another
+// program's stays as it is. Without the right to change the key (an administrator's) nothing
+// changes, silently. True when our value was written.
+bool WriteOurDebugger(Registry& registry, std::string_view appDirectory);
 
 }  // namespace orvane

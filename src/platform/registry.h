@@ -41,6 +41,9 @@ class Registry {
                                             std::string_view name) = 0;
   // Whether the key holds a value of that name, of any type.
   virtual bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) = 0;
+  // Creates the key and any missing key above it; true when the key is there afterwards,
+  // false when that is refused.
+  virtual bool CreateKey(RegistryRoot root, std::string_view key) = 0;
   // Writes a REG_SZ value into an existing key, replacing one of the same name. The key is
   // never created: false when it is missing or the write is refused.
   virtual bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 #include "winui/reflect.h"
@@ -28,6 +29,36 @@ struct ControlArgs {
   HFONT font = nullptr;  // not owned; nullptr: the parent's font
   bool visible = true;
 };
+
+// A control of a form whose controls stand still: one row of the form's constexpr layout table.
+struct LayoutRow {
+  int id = 0;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  const char* text = "";
+
+  ControlArgs Args(HWND parent, HFONT font = nullptr) const {
+    return {.parent = parent,
+            .id = id,
+            .x = x,
+            .y = y,
+            .width = width,
+            .height = height,
+            .text = text,
+            .font = font};
+  }
+};
+
+// The table's row for id, found while compiling: an id the table lacks does not compile.
+template <std::size_t N>
+consteval const LayoutRow& RowOf(const LayoutRow (&table)[N], int id) {
+  for (const LayoutRow& row : table) {
+    if (row.id == id) return row;
+  }
+  throw "no row for this id in the layout table";
+}
 
 class Control : public Window, public ReflectTarget {
  public:

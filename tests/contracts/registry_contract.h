@@ -74,6 +74,14 @@ inline void CheckRegistryContract(Registry& registry, const RegistrySetUp& setUp
   EXPECT_TRUE(registry.DeleteValue(root, key, "Gamma")) << "values of any type";
   ASSERT_EQ(registry.EnumValues(root, key).size(), 2u);
   EXPECT_EQ(registry.EnumValues(root, key)[1].name, longName);
+
+  // Creating a key makes the missing keys above it; creating one that is there changes nothing.
+  const std::string inner = key + "\\Theta\\Inner";
+  EXPECT_TRUE(registry.CreateKey(root, inner));
+  EXPECT_EQ(registry.EnumSubkeys(root, key), (std::vector<std::string>{"Eta", "Theta", "Zeta"}));
+  EXPECT_TRUE(registry.WriteString(root, inner, "Tool", "tool.exe"));
+  EXPECT_TRUE(registry.CreateKey(root, key + "\\theta\\INNER"));
+  EXPECT_EQ(registry.ReadString(root, inner, "Tool"), "tool.exe");
 }
 
 }  // namespace orvane::testing

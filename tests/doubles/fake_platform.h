@@ -120,6 +120,11 @@ class FakeRegistry : public Registry {
   bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) override {
     return Find(root, key, name) != nullptr;
   }
+  bool CreateKey(RegistryRoot root, std::string_view key) override {
+    if (refuseWrites) return false;
+    AddKey(root, key);
+    return true;
+  }
   bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,
                    std::string_view data) override {
     if (refuseWrites || !HasKey(root, key)) return false;

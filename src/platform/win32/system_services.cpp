@@ -124,6 +124,17 @@ bool Win32Registry::HasValue(RegistryRoot root, std::string_view key, std::strin
          RegQueryValueExA(k.get(), n.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+bool Win32Registry::CreateKey(RegistryRoot root, std::string_view key) {
+  const std::string path(key);
+  HKEY created = nullptr;
+  if (RegCreateKeyExA(RootKey(root), path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | ViewOf(root),
+                      nullptr, &created, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(created);
+  return true;
+}
+
 bool Win32Registry::WriteString(RegistryRoot root, std::string_view key, std::string_view name,
                                 std::string_view data) {
   OpenKey k(root, key, KEY_SET_VALUE);

@@ -13,6 +13,7 @@ class Win32Registry : public Registry {
   std::optional<uint32_t> ReadDword(RegistryRoot root, std::string_view key,
                                     std::string_view name) override;
   bool HasValue(RegistryRoot root, std::string_view key, std::string_view name) override;
+  bool CreateKey(RegistryRoot root, std::string_view key) override;
   bool WriteString(RegistryRoot root, std::string_view key, std::string_view name,
                    std::string_view data) override;
   bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) override;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "doubles/fake_platform.h"
+#include "tray/task_manager_trap.h"
 
 namespace orvane {
 namespace {
@@ -71,6 +72,41 @@ TEST(CompanionRulesTest, ATrappedCombinationFiresOnceWhenItBecomesComplete) {
     for (std::size_t i = 0; i < c.events.size(); ++i)
       if (chords.OnKey(c.events[i].key, c.events[i].down)) fired.push_back(static_cast<int>(i));
     EXPECT_EQ(fired, c.fired);
+  }
+}
+
+TEST(CompanionRulesTest, OurReplacementOfTheTaskManagerIsWrittenOnlyWhereNoneIsThere) {
+  constexpr char kDir[] = "C:\\Program Files\\Orvane\\";
+  constexpr RegistryRoot k64 = RegistryRoot::kLocalMachine64;
+  const std::string ours = "\"C:\\Program Files\\Orvane\\orvn2k.exe\"";
+  const std::string other = "\"C:\\Tools\\other.exe\"";
+  struct Case {
+    const char* name;
+    bool key;  // the key is there before
+    RegistryRoot root;
+    std::optional<std::string> before;
+    bool refused;  // without an administrator's right
+    bool written;
+  };
+  const Case cases[] = {
+      {"no key", false, k64, std::nullopt, false, true},
+      {"an empty key", true, k64, std::nullopt, false, true},
+      {"ours", true, k64, ours, false, false},
+      {"another program's", true, k64, other, false, false},
+      {"no key, refused", false, k64, std::nullopt, true, false},
+      // The system's task manager reads the 64-bit view alone.
+      {"another's in the 32-bit view", true, RegistryRoot::kLocalMachine32, other, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::FakeRegistry registry;
+    if (c.key) registry.AddKey(c.root, kTaskManagerOptionsKey);
+    if (c.before) registry.SetString(c.root, kTaskManagerOptionsKey, kDebuggerValue, *c.before);
+    registry.refuseWrites = c.refused;
+    EXPECT_EQ(WriteOurDebugger(registry, kDir), c.written);
+    const auto now = registry.ReadString(k64, kTaskManagerOptionsKey, kDebuggerValue);
+    EXPECT_EQ(now, c.written ? std::optional(ours) : c.root == k64 ? c.before : std::nullopt);
+    EXPECT_EQ(registry.HasKey(k64, kTaskManagerOptionsKey), c.written || (c.key && c.root == k64));
   }
 }
 

@@ -24,6 +24,8 @@ TEST(FakeRegistry, KeepsTheRegistryContractAndCanRefuseWrites) {
   registry.refuseWrites = true;
   EXPECT_FALSE(registry.WriteString(root, key, "Alpha", "tool.exe"));
   EXPECT_FALSE(registry.DeleteValue(root, key, "Alpha"));
+  EXPECT_FALSE(registry.CreateKey(root, key + "\\Refused"));
+  EXPECT_FALSE(registry.HasKey(root, key + "\\Refused"));
   EXPECT_EQ(registry.ReadString(root, key, "Alpha"), "explorer.exe");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A window built like the main window (bar with logo and tool buttons, tree, splitters,
-// heading, list, information box, status bar) from the wrapper layer alone. The GUI tests
-// drive it, and the demo program shows it for a screenshot.
+// heading, list, information box, status bar) from the wrapper layer alone, for the GUI tests
+// to drive.
 
 #include <windows.h>
 
@@ -125,13 +125,6 @@ class DemoForm : public WindowBase {
   }
 
   void OnSize(int, int) override { layout.Apply(); }
-
-  void OnDestroy() override {
-    if (quitOnDestroy) ::PostQuitMessage(0);
-  }
-
- public:
-  bool quitOnDestroy = false;
 };
 
 }  // namespace orvane::winui::testing

@@ -1,13 +1,11 @@
 #include "dialogs/log/win32/log_dlg.h"
 
-#include "winui/file_dialogs.h"
-#include "winui/printing.h"
-
 namespace orvane::win32 {
 
 namespace {
 
-constexpr int kStripHeight = 97;
+// Below the text: the event boxes and the buttons.
+constexpr int kPanelHeight = 97;
 
 struct EventBox {
   const char* caption;
@@ -20,7 +18,7 @@ constexpr std::array<EventBox, 6> kEventBoxes{{{"Process Add/Remove", kLogProces
                                                {"Thread Change", kLogThreadMod},
                                                {"Window Change", kLogWindowMod}}};
 
-enum ControlId : int { kDisp = 100, kEvents, kBoxes, kClear = kBoxes + 6, kPrint, kSave };
+enum ControlId : int { kDisp = 100, kEvents, kBoxes, kClear = kBoxes + 6 };
 
 }  // namespace
 
@@ -30,7 +28,6 @@ LogDlg::LogDlg(RecordSink& sink, Clock& clock, Files& files)
 }
 
 void LogDlg::Create(HWND owner) {
-  owner_ = owner;
   DialogBase::Create({.owner = owner,
                       .caption = "Log events",
                       .width = 554,
@@ -53,34 +50,26 @@ void LogDlg::OnCreate() {
   }
   clear_.Create({.parent = *this, .id = kClear, .text = "Clear Log"});
   clear_.onClick = [this] { ClearClick(); };
-  print_.Create({.parent = *this, .id = kPrint, .text = "Print"});
-  print_.onClick = [this] { PrintClick(); };
-  save_.Create({.parent = *this, .id = kSave, .text = "Save To File"});
-  save_.onClick = [this] { SaveClick(); };
-  cancel_.Create({.parent = *this, .id = IDCANCEL, .text = "Cancel"});
+  strip_.Create(*this, *this, {.printWidth = 70, .gap = 6});
   const RECT client = ClientRect();
   Place(client.right, client.bottom);
 }
 
 void LogDlg::OnSize(int width, int height) {
-  if (cancel_.Handle()) Place(width, height);
+  if (strip_.IsCreated()) Place(width, height);
 }
 
 void LogDlg::Place(int width, int height) {
-  const int strip = height - kStripHeight;
-  disp_.Move(0, 0, width, strip);
-  events_.Move(8, strip + 4, 288, kStripHeight - 10);
+  const int panel = height - kPanelHeight;
+  disp_.Move(0, 0, width, panel);
+  events_.Move(8, panel + 4, 288, kPanelHeight - 10);
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const int column = static_cast<int>(i / 3);
     const int row = static_cast<int>(i % 3);
-    boxes_[i].Move(16 + column * 144, strip + 22 + row * 22, 138, 20);
+    boxes_[i].Move(16 + column * 144, panel + 22 + row * 22, 138, 20);
   }
-  constexpr int kButtonHeight = 25;
-  const int bottom = height - kButtonHeight - 8;
-  clear_.Move(width - 80, strip + 10, 75, kButtonHeight);
-  cancel_.Move(width - 80, bottom, 75, kButtonHeight);
-  save_.Move(width - 171, bottom, 85, kButtonHeight);
-  print_.Move(width - 247, bottom, 70, kButtonHeight);
+  clear_.Move(width - 80, panel + 10, 75, PrintSaveStrip::kHeight);
+  strip_.Place(width - strip_.Width() - 5, height - PrintSaveStrip::kHeight - 8);
 }
 
 void LogDlg::FormShow() {
@@ -96,24 +85,14 @@ void LogDlg::EventBoxClick() {
   listener_.LogFlags = flags;
 }
 
-void LogDlg::SaveClick() {
-  const auto path = winui::ChooseTextFileToSave(*this);
-  if (path) SaveTo(*path);
-}
-
 void LogDlg::SaveTo(const std::string& path) {
   buffer_.Flush();
   WriteLines(files_, path, disp_.Lines());
 }
 
-void LogDlg::PrintClick() {
+void LogDlg::PrintOn(HDC printer, const std::string& jobTitle) {
   buffer_.Flush();
-  winui::PrinterDc printer = winui::ChoosePrinter(*this);
-  if (printer) disp_.Print(printer.Get(), JobTitle());
-}
-
-std::string LogDlg::JobTitle() const {
-  return "Printed by " + winui::Window(owner_).GetText();
+  disp_.Print(printer, jobTitle);
 }
 
 void LogDlg::ClearClick() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialogs/log/log.h"
+#include "dialogs/win32/print_save_strip.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "snapshot/record_sink.h"
@@ -20,7 +21,7 @@
 
 namespace orvane::win32 {
 
-class LogDlg : public winui::DialogBase {
+class LogDlg : public winui::DialogBase, public PrintSaveTarget {
  public:
   // Makes the log listener and registers it with the sink, after the listeners already there.
   // None is owned; all must outlive the dialog.
@@ -35,11 +36,8 @@ class LogDlg : public winui::DialogBase {
 
   // Handlers, public so that tests can drive the dialog as a person would.
   void EventBoxClick();
-  void SaveClick();
-  void PrintClick();
   void ClearClick();
-  // Writes the log to path, replacing the file; raises orvane::Error when it cannot.
-  void SaveTo(const std::string& path);
+  void SaveTo(const std::string& path) override;
 
   LogListener& Listener() { return listener_; }
   // Where the listener's lines go until the cycle ends.
@@ -53,23 +51,20 @@ class LogDlg : public winui::DialogBase {
   void OnSize(int width, int height) override;
 
  private:
+  void PrintOn(HDC printer, const std::string& jobTitle) override;
   void Place(int width, int height);
-  std::string JobTitle() const;
 
   Files& files_;  // not owned
   LogBuffer buffer_{
       [this](std::vector<std::string>&& lines) { disp_.AppendLines(std::move(lines)); }};
   LogListener listener_;
-  HWND owner_ = nullptr;  // not owned
 
   winui::Font font_;
   winui::LineView disp_;
   winui::GroupBox events_;
   std::array<winui::CheckBox, 6> boxes_;
   winui::Button clear_;
-  winui::Button print_;
-  winui::Button save_;
-  winui::Button cancel_;
+  PrintSaveStrip strip_;
 };
 
 }  // namespace orvane::win32

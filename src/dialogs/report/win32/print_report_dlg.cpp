@@ -1,19 +1,16 @@
 #include "dialogs/report/win32/print_report_dlg.h"
 
-#include "winui/file_dialogs.h"
 #include "winui/printing.h"
 
 namespace orvane::win32 {
 
 namespace {
 
-constexpr int kStripHeight = 25;
-enum ControlId : int { kReport = 100, kPrint, kSave };
+enum ControlId : int { kReport = 100 };
 
 }  // namespace
 
 void PrintReportDlg::Create(HWND owner) {
-  owner_ = owner;
   DialogBase::Create({.owner = owner,
                       .caption = "Print Object List",
                       .width = 603,
@@ -32,24 +29,15 @@ void PrintReportDlg::OnCreate() {
                   .scrollBars = winui::ScrollBars::Both,
                   .wrap = false,
                   .acceptsTabs = true});
-  print_.Create({.parent = *this, .id = kPrint, .text = "Print"});
-  print_.onClick = [this] { PrintClick(); };
-  save_.Create({.parent = *this, .id = kSave, .text = "Save To File"});
-  save_.onClick = [this] { SaveClick(); };
-  cancel_.Create({.parent = *this, .id = IDCANCEL, .text = "Cancel"});
+  strip_.Create(*this, *this, {});
   const RECT client = ClientRect();
-  Place(client.right, client.bottom);
+  OnSize(client.right, client.bottom);
 }
 
 void PrintReportDlg::OnSize(int width, int height) {
-  if (cancel_.Handle()) Place(width, height);
-}
-
-void PrintReportDlg::Place(int width, int height) {
-  report_.Move(0, 0, width, height - kStripHeight);
-  print_.Move(0, height - kStripHeight, 75, kStripHeight);
-  save_.Move(75, height - kStripHeight, 85, kStripHeight);
-  cancel_.Move(160, height - kStripHeight, 75, kStripHeight);
+  if (!strip_.IsCreated()) return;
+  report_.Move(0, 0, width, height - PrintSaveStrip::kHeight);
+  strip_.Place(0, height - PrintSaveStrip::kHeight);
 }
 
 void PrintReportDlg::FormShow() {
@@ -64,16 +52,8 @@ void PrintReportDlg::BuildReport() {
   report_.SetPointSize(12);
 }
 
-void PrintReportDlg::PrintClick() {
-  winui::PrinterDc printer = winui::ChoosePrinter(*this);
-  if (printer) {
-    winui::PrintRichText(report_, printer.Get(), "Printed by " + winui::Window(owner_).GetText());
-  }
-}
-
-void PrintReportDlg::SaveClick() {
-  const auto path = winui::ChooseTextFileToSave(*this);
-  if (path) SaveTo(*path);
+void PrintReportDlg::PrintOn(HDC printer, const std::string& jobTitle) {
+  winui::PrintRichText(report_, printer, jobTitle);
 }
 
 void PrintReportDlg::SaveTo(const std::string& path) {

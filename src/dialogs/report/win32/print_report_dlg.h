@@ -7,16 +7,16 @@
 #include <string>
 
 #include "dialogs/report/report.h"
+#include "dialogs/win32/print_save_strip.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "winui/button.h"
 #include "winui/dialog_base.h"
 #include "winui/gdi.h"
 #include "winui/rich_edit.h"
 
 namespace orvane::win32 {
 
-class PrintReportDlg : public winui::DialogBase {
+class PrintReportDlg : public winui::DialogBase, public PrintSaveTarget {
  public:
   // None is owned; all must outlive the dialog.
   PrintReportDlg(ReportSource& source, Clock& clock, Files& files)
@@ -27,11 +27,7 @@ class PrintReportDlg : public winui::DialogBase {
   // Builds the report and shows the window; one already shown keeps its report.
   void FormShow();
 
-  // Handlers, public so that tests can drive the dialog as a person would.
-  void PrintClick();
-  void SaveClick();
-  // Writes the text to path, replacing the file; raises orvane::Error when it cannot.
-  void SaveTo(const std::string& path);
+  void SaveTo(const std::string& path) override;
 
   winui::RichEdit& Report() { return report_; }
 
@@ -40,19 +36,16 @@ class PrintReportDlg : public winui::DialogBase {
   void OnSize(int width, int height) override;
 
  private:
+  void PrintOn(HDC printer, const std::string& jobTitle) override;
   void BuildReport();
-  void Place(int width, int height);
 
   ReportSource& source_;  // not owned
   Clock& clock_;          // not owned
   Files& files_;          // not owned
-  HWND owner_ = nullptr;  // not owned
 
   winui::Font font_;
   winui::RichEdit report_;
-  winui::Button print_;
-  winui::Button save_;
-  winui::Button cancel_;
+  PrintSaveStrip strip_;
 };
 
 }  // namespace orvane::win32

@@ -16,6 +16,19 @@ enum ControlId : int {
   kExact
 };
 
+constexpr winui::LayoutRow kLayout[] = {
+    {kKeyLabel, 8, 8, 234, 14, "Search for:"},    {kKey, 8, 24, 234, 21},
+    {kObjectType, 8, 52, 114, 80, "Object Type"}, {kProcesses, 16, 68, 100, 18, "Processes"},
+    {kThreads, 16, 88, 100, 18, "Threads"},       {kWindows, 16, 108, 100, 18, "Windows"},
+    {kOptions, 128, 52, 114, 80, "Options"},      {kCase, 136, 68, 100, 18, "Case sensitive"},
+    {kExact, 136, 88, 100, 18, "Exact match"},    {IDOK, 86, 140, 75, 25, "Search"},
+    {IDCANCEL, 167, 140, 75, 25, "Cancel"},
+};
+
+consteval const winui::LayoutRow& Row(int id) {
+  return winui::RowOf(kLayout, id);
+}
+
 }  // namespace
 
 void SearchDlg::Create(HWND owner) {
@@ -30,74 +43,18 @@ void SearchDlg::Create(HWND owner) {
 }
 
 void SearchDlg::OnCreate() {
-  keyLabel_.Create({.parent = *this,
-                    .id = kKeyLabel,
-                    .x = 8,
-                    .y = 8,
-                    .width = 234,
-                    .height = 14,
-                    .text = "Search for:"});
-  key_.Create({.parent = *this, .id = kKey, .x = 8, .y = 24, .width = 234, .height = 21});
-  objectType_.Create({.parent = *this,
-                      .id = kObjectType,
-                      .x = 8,
-                      .y = 52,
-                      .width = 114,
-                      .height = 80,
-                      .text = "Object Type"});
-  processes_.Create({.parent = *this,
-                     .id = kProcesses,
-                     .x = 16,
-                     .y = 68,
-                     .width = 100,
-                     .height = 18,
-                     .text = "Processes"});
-  threads_.Create({.parent = *this,
-                   .id = kThreads,
-                   .x = 16,
-                   .y = 88,
-                   .width = 100,
-                   .height = 18,
-                   .text = "Threads"});
-  windows_.Create({.parent = *this,
-                   .id = kWindows,
-                   .x = 16,
-                   .y = 108,
-                   .width = 100,
-                   .height = 18,
-                   .text = "Windows"});
-  options_.Create({.parent = *this,
-                   .id = kOptions,
-                   .x = 128,
-                   .y = 52,
-                   .width = 114,
-                   .height = 80,
-                   .text = "Options"});
-  case_.Create({.parent = *this,
-                .id = kCase,
-                .x = 136,
-                .y = 68,
-                .width = 100,
-                .height = 18,
-                .text = "Case sensitive"});
-  exact_.Create({.parent = *this,
-                 .id = kExact,
-                 .x = 136,
-                 .y = 88,
-                 .width = 100,
-                 .height = 18,
-                 .text = "Exact match"});
+  keyLabel_.Create(Row(kKeyLabel).Args(*this));
+  key_.Create(Row(kKey).Args(*this));
+  objectType_.Create(Row(kObjectType).Args(*this));
+  processes_.Create(Row(kProcesses).Args(*this));
+  threads_.Create(Row(kThreads).Args(*this));
+  windows_.Create(Row(kWindows).Args(*this));
+  options_.Create(Row(kOptions).Args(*this));
+  case_.Create(Row(kCase).Args(*this));
+  exact_.Create(Row(kExact).Args(*this));
   exact_.onClick = [this] { ExactClick(); };
-  search_.Create(
-      {.parent = *this, .id = IDOK, .x = 86, .y = 140, .width = 75, .height = 25, .text = "Search"},
-      true);
-  cancel_.Create({.parent = *this,
-                  .id = IDCANCEL,
-                  .x = 167,
-                  .y = 140,
-                  .width = 75,
-                  .height = 25,
-                  .text = "Cancel"});
+  search_.Create(Row(IDOK).Args(*this), true);
+  cancel_.Create(Row(IDCANCEL).Args(*this));
   processes_.SetChecked(true);
   threads_.SetChecked(true);
   windows_.SetChecked(true);

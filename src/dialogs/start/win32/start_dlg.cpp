@@ -9,6 +9,19 @@ namespace {
 enum ControlId : int { kRunLabel = 100, kExePath, kRun, kBrowse, kClearList };
 constexpr char kPlaceholder[] = "executable";
 
+constexpr winui::LayoutRow kLayout[] = {
+    {kRunLabel, 8, 7, 30, 16, "Run:"},
+    {kExePath, 40, 4, 312, 160},  // the height with the list dropped down
+    {kRun, 12, 32, 75, 25, "Run"},
+    {kBrowse, 99, 32, 75, 25, "Browse"},
+    {kClearList, 186, 32, 75, 25, "Clear List"},
+    {IDCANCEL, 273, 32, 75, 25, "Cancel"},
+};
+
+consteval const winui::LayoutRow& Row(int id) {
+  return winui::RowOf(kLayout, id);
+}
+
 }  // namespace
 
 StartDlg::StartDlg(Files& files, ProgramStarter& starter, std::string historyPath)
@@ -29,47 +42,19 @@ void StartDlg::Create(HWND owner) {
 
 void StartDlg::OnCreate() {
   labelFont_ = winui::MakeFont("MS Sans Serif", -13);
-  runLabel_.Create({.parent = *this,
-                    .id = kRunLabel,
-                    .x = 8,
-                    .y = 7,
-                    .width = 30,
-                    .height = 16,
-                    .text = "Run:",
-                    .font = labelFont_});
-  exePath_.Create({.parent = *this, .id = kExePath, .x = 40, .y = 4, .width = 312, .height = 160});
+  runLabel_.Create(Row(kRunLabel).Args(*this, labelFont_));
+  exePath_.Create(Row(kExePath).Args(*this));
   exePath_.onSelChange = [this](int index) { history_.Select(index); };
   // Typed text is neither run nor kept: once the box shows something else than the chosen
   // entry, Run starts nothing rather than a program the box does not show.
   exePath_.onEditChange = [this] { history_.Select(-1); };
-  constexpr int kTop = 32;
-  run_.Create(
-      {.parent = *this, .id = kRun, .x = 12, .y = kTop, .width = 75, .height = 25, .text = "Run"},
-      true);
+  run_.Create(Row(kRun).Args(*this), true);
   run_.onClick = [this] { RunClick(); };
-  browse_.Create({.parent = *this,
-                  .id = kBrowse,
-                  .x = 99,
-                  .y = kTop,
-                  .width = 75,
-                  .height = 25,
-                  .text = "Browse"});
+  browse_.Create(Row(kBrowse).Args(*this));
   browse_.onClick = [this] { BrowseClick(); };
-  clearList_.Create({.parent = *this,
-                     .id = kClearList,
-                     .x = 186,
-                     .y = kTop,
-                     .width = 75,
-                     .height = 25,
-                     .text = "Clear List"});
+  clearList_.Create(Row(kClearList).Args(*this));
   clearList_.onClick = [this] { ClearListClick(); };
-  cancel_.Create({.parent = *this,
-                  .id = IDCANCEL,
-                  .x = 273,
-                  .y = kTop,
-                  .width = 75,
-                  .height = 25,
-                  .text = "Cancel"});
+  cancel_.Create(Row(IDCANCEL).Args(*this));
   ShowHistory();
 }
 
