@@ -1,6 +1,6 @@
 #include "app/win32/main_form.h"
 
-#include "app/presentation.h"
+#include "app/startup.h"
 #include "res/resource.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
@@ -50,8 +50,8 @@ MainForm::MainForm(std::vector<std::string> arguments, SnapshotSource* source,
   sink_.Register(&statusListener_);
   sink_.Register(&lastMainWindows_);
   logDlg_ = std::make_unique<LogDlg>(sink_, clock_, files_);
-  searchDlg_ = std::make_unique<SearchDlg>(search_, locale_);
-  printReportDlg_ = std::make_unique<PrintReportDlg>(report_, clock_, files_);
+  searchDlg_ = std::make_unique<SearchDlg>(objectList_, locale_);
+  printReportDlg_ = std::make_unique<PrintReportDlg>(objectList_, clock_, files_);
   autorunDlg_ = std::make_unique<AutorunDlg>(registry_, files_, locale_, programs_);
   cmdLineDlg_ = std::make_unique<CmdLineDlg>(
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_, appDirectory_});
@@ -169,10 +169,9 @@ void MainForm::CreateComponents() {
   rightCenter_.Create({.parent = dockCenter_, .id = 10, .font = font_});
   dockCenter_.Layout().Add(rightCenter_, winui::Align::Client);
 
-  viewListName_.Create({.parent = rightCenter_, .id = 11, .text = "Name", .font = headingFont_});
+  viewListName_.Create({.parent = rightCenter_, .id = 11, .font = headingFont_});
   rightCenter_.Layout().Add(viewListName_, winui::Align::Top, 24);
   viewObjectInfoRE_.Create({.parent = rightCenter_, .id = 12});
-  viewObjectInfoRE_.SetLines(InitialInfoLines());
   rightCenter_.Layout().Add(viewObjectInfoRE_, winui::Align::Bottom, 90);
   splitter1_.Create({.parent = rightCenter_,
                      .id = 13,
@@ -184,7 +183,6 @@ void MainForm::CreateComponents() {
   viewObjectListLV_.SetItemSource(&listControl_);
   viewObjectListLV_.SetSmallImages(viewObjectIconsPriority_);
   viewObjectListLV_.SetStateImages(viewObjectIcons_);
-  viewObjectListLV_.AddColumn("Name", 150);
   rightCenter_.Layout().Add(viewObjectListLV_, winui::Align::Client);
 
   // The tree reports a click before it moves its selection, so the click is acted on once it
@@ -201,6 +199,7 @@ void MainForm::CreateComponents() {
   // the key has moved the selection.
   viewObjectListLV_.onKeyDown = [this](WORD) { PostMessageA(WM_APP, 0, 0); };
   viewObjectListLV_.onColumnClick = [this](int column) { ViewObjectListLVColumnClick(column); };
+  objectList_.ShowFirst();
 
   layout_.Apply();
 }
@@ -268,7 +267,7 @@ void MainForm::UpdateTimer() {
   SetMenuChecked(kMenuAddTrayIcon, traySettings_->TrayIconChecked());
   infoThread_->Wake();
   if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
-    Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
+    listFrame_.Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
     ViewObjectTreeTVClick();
     initialSelectionPending_ = false;
   }
@@ -285,20 +284,6 @@ void MainForm::BeginQuiet() {
 void MainForm::EndQuiet() {
   if (--quietDepth_ > 0) return;
   treeControl_.ReleaseRedraw();
-}
-
-void MainForm::Quietly(const std::function<void()>& f) {
-  BeginQuiet();
-  listControl_.HoldCount();
-  try {
-    f();
-  } catch (...) {
-    listControl_.ReleaseCount();
-    EndQuiet();
-    throw;
-  }
-  listControl_.ReleaseCount();
-  EndQuiet();
 }
 
 void MainForm::BatchDispatcher::RunOnGui(const std::function<void()>& step) {

@@ -12,8 +12,10 @@
 #include "app/commands.h"
 #include "app/docking.h"
 #include "app/main_menu.h"
+#include "app/object_list.h"
 #include "app/palettes.h"
 #include "app/tray_settings.h"
+#include "app/win32/list_frame.h"
 #include "app/win32/palette_dock.h"
 #include "app/win32/palette_window.h"
 #include "dialogs/about/win32/about_dlg.h"
@@ -174,34 +176,6 @@ class MainForm : public winui::WindowBase {
     MainForm& form_;  // not owned
   };
 
-  // What the search dialog needs of the window: the tree's nodes, the list and its heading.
-  class Search : public SearchTarget {
-   public:
-    explicit Search(MainForm& form) : form_(form) {}
-    void ClearList() override;
-    PinnedKeys& Pinned() override { return form_.listFilter_.pinnedKeys; }
-    void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override;
-    void SetHeading(const std::string& heading) override;
-    int ColumnCount() override { return form_.viewObjectListLV_.ColumnCount(); }
-    void AddColumn(const std::string& caption, int width) override;
-    void SetColumn(int index, const std::string& caption, int width) override;
-
-   private:
-    MainForm& form_;  // not owned
-  };
-
-  // What the report dialog reads of the object list.
-  class Report : public ReportSource {
-   public:
-    explicit Report(MainForm& form) : form_(form) {}
-    std::string Heading() override { return form_.viewListName_.Caption(); }
-    std::vector<std::string> ColumnCaptions() override;
-    const ListModel& Rows() override { return form_.listModel_; }
-
-   private:
-    MainForm& form_;  // not owned
-  };
-
   void CreateComponents();
   void CreateDialogs();
   void CreatePalettes();
@@ -222,9 +196,6 @@ class MainForm : public winui::WindowBase {
   // FormClose's save; a file that cannot be written keeps its old content.
   void SaveWorkspace();
   void MainBarResize(int width);
-  // Runs f with the tree's drawing held back and the list's new row count given once at the
-  // end.
-  void Quietly(const std::function<void()>& f);
   // Empties the tree and the list and their listeners' stores, whatever they hold, for the next
   // cycle to fill again: the list's level, heading and search result stay.
   void RebuildViews();
@@ -242,7 +213,6 @@ class MainForm : public winui::WindowBase {
   bool cycleQuiet_ = false;   // a cycle's records are being applied
   bool viewsBroken_ = false;  // a listener raised during this cycle's delivery
   uint64_t viewRepairs_ = 0;
-  std::string savedListHeading_;
   double deliveryMilliseconds_ = 0;
 
   // Platform services.
@@ -307,8 +277,10 @@ class MainForm : public winui::WindowBase {
   // window's own.
   Win32Files files_{appDirectory_};  // the data files are the program folder's, always
   Win32ProgramStarter starter_;
-  Search search_{*this};
-  Report report_{*this};
+  Win32ListFrame listFrame_{{viewListName_, viewObjectListLV_, viewObjectInfoRE_, viewObjectTreeTV_,
+                             treeControl_, listControl_}};
+  ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
+                          programs_, locale_, listFrame_}};
   std::unique_ptr<LogDlg> logDlg_;
   std::unique_ptr<SearchDlg> searchDlg_;
   std::unique_ptr<PrintReportDlg> printReportDlg_;

@@ -1,60 +1,20 @@
-// The main window's tree and list commands: choosing a level, Refresh, the information box
-// and the column sort.
-#include "app/presentation.h"
+// The main window's tree and list handlers: the object list decides what they change.
 #include "app/win32/main_form.h"
 
 namespace orvane::win32 {
 
 void MainForm::ViewObjectTreeTVClick() {
-  if (!listFilter_.pinnedKeys.empty()) {
-    Quietly([this] { listListener_.ClearAll(); });
-    listFilter_.pinnedKeys.clear();
-  }
-  TreeNode* node = treeControl_.NodeOf(viewObjectTreeTV_.Selected());
-  if (node == nullptr) return;
-  // A window shows the windows of the thread that created it.
-  if (node->key.kind == kKindWindow && node->parent) {
-    node = node->parent;
-    Quietly([&] { viewObjectTreeTV_.Select(TreeViewControl::ItemOf(*node)); });
-  }
-  const ObjectKey key = node->key;
-
-  const std::string parentText = node->parent ? node->parent->content.text : std::string();
-  if (auto heading = ListHeading(key.kind, node->content.text, parentText)) {
-    viewListName_.SetCaption(*heading);
-  }
-  savedListHeading_ = viewListName_.Caption();
-
-  if (!KeyEquals(key, listFilter_.currentKey)) {
-    listFilter_.currentKey = key;
-    Quietly([this] { listListener_.ClearAll(); });
-    listFilter_.pinnedKeys.clear();
-  }
-
-  // Drawing off meanwhile: each column change would otherwise repaint the list and its scroll
-  // bars (about 8 ms under Wine), where switching back on repaints it once.
-  viewObjectListLV_.SetRedraw(false);
-  viewObjectListLV_.DeleteAllColumns();
-  for (const ColumnSpec& column : ColumnsFor(key.kind)) {
-    viewObjectListLV_.AddColumn(std::string(column.caption), column.width);
-  }
-  viewObjectListLV_.SetRedraw(true);
-  listControl_.RedrawAll();
+  objectList_.ChooseLevel(treeControl_.NodeOf(viewObjectTreeTV_.Selected()));
 }
 
 void MainForm::ToolGeneral0RefreshClick() {
-  Quietly([this] {
-    listListener_.ClearAll();
-    treeListener_.ClearAll();
-  });
-  listFilter_.pinnedKeys.clear();
-  viewListName_.SetCaption(savedListHeading_);
+  objectList_.Refresh();
 }
 
 void MainForm::RebuildViews() {
   viewsBroken_ = false;
   ++viewRepairs_;
-  Quietly([this] {
+  listFrame_.Quietly([this] {
     listListener_.Reset();
     listModel_.Clear();
     treeListener_.Reset();
@@ -63,15 +23,11 @@ void MainForm::RebuildViews() {
 }
 
 void MainForm::ViewObjectListLVClick() {
-  const int selected = viewObjectListLV_.NextSelected();
-  if (selected < 0) return;
-  const ListRow* row = listControl_.RowAt(selected);
-  if (row == nullptr) return;
-  if (auto lines = InfoLinesFor(*row, programs_)) viewObjectInfoRE_.SetLines(*lines);
+  objectList_.RowClicked(viewObjectListLV_.NextSelected());
 }
 
 void MainForm::ViewObjectListLVColumnClick(int column) {
-  Quietly([&] { SortListByColumn(listModel_, column, locale_); });
+  objectList_.SortByColumn(column);
 }
 
 }  // namespace orvane::win32
