@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/presentation.h"
+#include "app/list_sort.h"
 #include "fuzz_check.h"
 #include "platform/error.h"
 #include "view_rig.h"

@@ -1,12 +1,16 @@
-// The search over any node texts and keys with any options: the pinned keys are the
-// placeholder and then exactly the matching nodes in tree order, the heading quotes the search
-// text, and the list ends with the three result columns whatever it had before.
+// The search over any node texts and keys with any options: exactly the matching nodes are
+// found, in tree order; shown by the object list, the pinned keys are the placeholder and then
+// the found keys, the heading quotes the search text, and the list ends with the three result
+// columns whatever it had before.
 #include <cstring>
 
+#include "app/object_list.h"
 #include "dialogs/search/search.h"
+#include "doubles/fake_list_frame.h"
 #include "doubles/fake_platform.h"
 #include "doubles/fake_search_target.h"
 #include "fuzz_check.h"
+#include "view_rig.h"
 
 namespace orvane {
 namespace {
@@ -23,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                         in.ConsumeBool()};
   const std::string text = fuzz::TextOrOneOf(in, kTexts);
   testing::FakeSearchTarget target;
-  target.columns.resize(in.ConsumeIntegralInRange<std::size_t>(0, 8), {"old", 7});
+  testing::FakeListFrame frame;
+  frame.columns.resize(in.ConsumeIntegralInRange<std::size_t>(0, 8), {"old", 7});
   while (in.remaining_bytes() > 0 && target.nodes.size() < 64) {
     ObjectKey key{in.ConsumeIntegralInRange(-1, 6),
                   0,
@@ -51,20 +56,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                (textMatches && kindMatches));
     if (textMatches && kindMatches) found.push_back(node.key);
   }
-  const std::vector<ObjectKey>& pinned = target.pinned.keys();
-  FUZZ_CHECK(target.clears == 1);
+  FUZZ_CHECK(target.results == 1 && target.searched == searched);
+  FUZZ_CHECK(target.found.size() == found.size());
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    FUZZ_CHECK(std::memcmp(&target.found[i], &found[i], sizeof(ObjectKey)) == 0);
+  }
+
+  fuzz::ViewRig view;
+  ObjectList objects({view.filter, view.listListener, view.treeListener, view.tree, view.list,
+                      view.programs, view.locale, frame});
+  objects.ShowSearchResult(target.searched, target.found);
+  const std::vector<ObjectKey>& pinned = view.filter.pinnedKeys.keys();
   FUZZ_CHECK(pinned.size() == found.size() + 1 && KeyEquals(pinned[0], kSearchPlaceholderKey));
   for (std::size_t i = 0; i < found.size(); ++i) {
     FUZZ_CHECK(std::memcmp(&pinned[i + 1], &found[i], sizeof(ObjectKey)) == 0);
-    FUZZ_CHECK(target.pinned.Contains(found[i]));
+    FUZZ_CHECK(view.filter.pinnedKeys.Contains(found[i]));
   }
 
-  FUZZ_CHECK(target.heading == SearchHeading(searched));
-  FUZZ_CHECK(target.heading ==
+  FUZZ_CHECK(frame.heading == objects.Heading());
+  FUZZ_CHECK(frame.heading ==
              "Search results for \"" + searched + "\"  (click \"Refresh\" to end search)");
-  FUZZ_CHECK(target.columns.size() >= 3);
-  FUZZ_CHECK(target.columns[0] == std::make_pair(std::string("Process Name"), 200) &&
-             target.columns[1] == std::make_pair(std::string("Priority"), 100) &&
-             target.columns[2] == std::make_pair(std::string("Executable"), 100));
+  FUZZ_CHECK(frame.columns.size() >= 3);
+  FUZZ_CHECK(frame.columns[0] == std::make_pair(std::string("Process Name"), 200) &&
+             frame.columns[1] == std::make_pair(std::string("Priority"), 100) &&
+             frame.columns[2] == std::make_pair(std::string("Executable"), 100));
   return 0;
 }

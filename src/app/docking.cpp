@@ -36,6 +36,10 @@ int32_t Within(int64_t start, int32_t length, int32_t low, int32_t room) {
 
 }  // namespace
 
+int LogoLeft(int barWidth, int logoWidth) {
+  return barWidth <= 610 ? 620 - logoWidth : barWidth - logoWidth + 10;
+}
+
 PaletteLayout LayoutAt(DockSite site) {
   const bool floating = site == DockSite::kFloating;
   return LayoutFor(site == DockSite::kDockBig ? kDockBigHeight : kDockBarHeight, floating);

@@ -21,6 +21,9 @@ constexpr int32_t kGripWidth = 8;
 // How far outside a bar a palette is still taken by it: the thin bars are only 4 high empty.
 constexpr int32_t kDockInfluence = 10;
 
+// The left edge of the logo beside DockBig in a main bar of this width.
+int LogoLeft(int barWidth, int logoWidth);
+
 // The button layout of a palette in a place: large in DockBig, small in the thin bars (34 high)
 // and floating.
 PaletteLayout LayoutAt(DockSite site);

@@ -1,6 +1,6 @@
 #include "app/win32/main_form.h"
 
-#include "app/presentation.h"
+#include "app/startup.h"
 #include "res/resource.h"
 
 namespace orvane::win32 {
@@ -90,10 +90,9 @@ void MainForm::CreateComponents() {
   rightCenter_.Create({.parent = dockCenter_, .id = 10, .font = font_});
   dockCenter_.Layout().Add(rightCenter_, winui::Align::Client);
 
-  viewListName_.Create({.parent = rightCenter_, .id = 11, .text = "Name", .font = headingFont_});
+  viewListName_.Create({.parent = rightCenter_, .id = 11, .font = headingFont_});
   rightCenter_.Layout().Add(viewListName_, winui::Align::Top, 24);
   viewObjectInfoRE_.Create({.parent = rightCenter_, .id = 12});
-  viewObjectInfoRE_.SetLines(InitialInfoLines());
   rightCenter_.Layout().Add(viewObjectInfoRE_, winui::Align::Bottom, 90);
   splitter1_.Create({.parent = rightCenter_,
                      .id = 13,
@@ -105,7 +104,6 @@ void MainForm::CreateComponents() {
   viewObjectListLV_.SetItemSource(&listControl_);
   viewObjectListLV_.SetSmallImages(viewObjectIconsPriority_);
   viewObjectListLV_.SetStateImages(viewObjectIcons_);
-  viewObjectListLV_.AddColumn("Name", 150);
   rightCenter_.Layout().Add(viewObjectListLV_, winui::Align::Client);
 
   // The tree reports a click before it moves its selection, so the click is acted on once it
@@ -122,6 +120,7 @@ void MainForm::CreateComponents() {
   // the key has moved the selection.
   viewObjectListLV_.onKeyDown = [this](WORD) { PostMessageA(WM_APP, 0, 0); };
   viewObjectListLV_.onColumnClick = [this](int column) { ViewObjectListLVColumnClick(column); };
+  services_.objectList.ShowFirst();
 
   layout_.Apply();
 }
@@ -189,37 +188,10 @@ void MainForm::UpdateTimer() {
   SetMenuChecked(kMenuAddTrayIcon, services_.traySettings.TrayIconChecked());
   services_.worker.Wake();
   if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
-    Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
+    listFrame_.Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
     ViewObjectTreeTVClick();
     initialSelectionPending_ = false;
   }
-}
-
-void MainForm::BeginQuiet() {
-  // The tree stops drawing for the changes that show, once per cycle rather than per batch:
-  // each switch back on repaints all of it. The list keeps drawing: it repaints only the rows
-  // in view that change.
-  if (quietDepth_++ > 0) return;
-  treeControl_.HoldRedraw();
-}
-
-void MainForm::EndQuiet() {
-  if (--quietDepth_ > 0) return;
-  treeControl_.ReleaseRedraw();
-}
-
-void MainForm::Quietly(const std::function<void()>& f) {
-  BeginQuiet();
-  listControl_.HoldCount();
-  try {
-    f();
-  } catch (...) {
-    listControl_.ReleaseCount();
-    EndQuiet();
-    throw;
-  }
-  listControl_.ReleaseCount();
-  EndQuiet();
 }
 
 void MainForm::ShowPaletteClick(PaletteId id) {

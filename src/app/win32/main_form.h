@@ -13,8 +13,10 @@
 #include "app/commands.h"
 #include "app/docking.h"
 #include "app/main_menu.h"
+#include "app/object_list.h"
 #include "app/palettes.h"
 #include "app/tray_settings.h"
+#include "app/win32/list_frame.h"
 #include "app/win32/palette_bars.h"
 #include "dialogs/about/win32/about_dlg.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
@@ -25,10 +27,6 @@
 #include "dialogs/start/win32/start_dlg.h"
 #include "platform/files.h"
 #include "snapshot/info_thread.h"
-#include "view/known_programs.h"
-#include "view/list_filter.h"
-#include "view/list_listener.h"
-#include "view/tree_listener.h"
 #include "view/win32/view_controls.h"
 #include "winui/gdi.h"
 #include "winui/image_list.h"
@@ -73,14 +71,9 @@ struct MainFormServices {
   InfoThread& worker;
   ObjectCommands& commands;
   ToolDialogs dialogs;
-  // The views behind the tree and the list, for the window's own handlers.
-  TreeModel& treeModel;
-  TreeListener& treeListener;
-  ListModel& listModel;
-  ListListener& listListener;
-  ListFilter& listFilter;
-  const KnownPrograms& programs;
-  Locale& locale;
+  // What the list shows, and the rows the list view paints.
+  ObjectList& objectList;
+  const ListModel& listModel;
 };
 
 class MainForm : public winui::WindowBase {
@@ -131,12 +124,8 @@ class MainForm : public winui::WindowBase {
   TreeViewControl& TreeControl() { return treeControl_; }
   ListViewControl& ListControl() { return listControl_; }
   StatusBarPanels& StatusPanels() { return statusPanels_; }
-  // Runs f with the tree's drawing held back and the list's new row count given once at the
-  // end.
-  void Quietly(const std::function<void()>& f);
-  // Between the two, the tree does not redraw; nested pairs count once.
-  void BeginQuiet();
-  void EndQuiet();
+  // The heading, columns and information box around the list's rows.
+  Win32ListFrame& ListFrame() { return listFrame_; }
   // Counts a rebuild of the tree and the list after a listener's consistency error.
   void CountViewRepair() { ++viewRepairs_; }
   // Times the tree and the list were rebuilt after a listener's consistency error.
@@ -164,9 +153,7 @@ class MainForm : public winui::WindowBase {
   MainFormServices services_;
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;
-  int quietDepth_ = 0;
   uint64_t viewRepairs_ = 0;
-  std::string savedListHeading_;
 
   // Components, in the order of the form.
   winui::Font font_;
@@ -196,6 +183,8 @@ class MainForm : public winui::WindowBase {
   TreeViewControl treeControl_{viewObjectTreeTV_};
   ListViewControl listControl_{viewObjectListLV_, services_.listModel};
   StatusBarPanels statusPanels_{viewStatus_, {200, 200, 50}};
+  Win32ListFrame listFrame_{{viewListName_, viewObjectListLV_, viewObjectInfoRE_, viewObjectTreeTV_,
+                             treeControl_, listControl_}};
 };
 
 }  // namespace orvane::win32

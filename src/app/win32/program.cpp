@@ -1,6 +1,6 @@
 #include "app/win32/program.h"
 
-#include "app/presentation.h"
+#include "app/startup.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
 
@@ -90,7 +90,7 @@ void Program::Open(int showCommand) {
 void Program::RebuildViews() {
   viewsBroken_ = false;
   form_.CountViewRepair();
-  form_.Quietly([this] {
+  form_.ListFrame().Quietly([this] {
     listListener_.Reset();
     listModel_.Clear();
     treeListener_.Reset();
@@ -121,38 +121,17 @@ void SelectionHost::SetAskBeforeTerminate(bool checked) {
   form_.SetMenuChecked(CommandId(Command::kAskBefore1), checked);
 }
 
-void ListSearchTarget::ClearList() {
-  form_.Quietly([this] { list_.ClearAll(); });
-}
-
-void ListSearchTarget::ForEachNode(
-    const std::function<void(std::string_view, const ObjectKey&)>& each) {
-  tree_.ForEachNode([&](const TreeNode& node) { each(node.content.text, node.key); });
-}
-
-void ListSearchTarget::AddColumn(const std::string& caption, int width) {
-  form_.List().AddColumn(caption, width);
-}
-
-void ListSearchTarget::SetColumn(int index, const std::string& caption, int width) {
-  form_.List().SetColumn(index, caption, width);
-}
-
-std::vector<std::string> ListReportSource::ColumnCaptions() {
-  std::vector<std::string> captions;
-  winui::ListView& list = form_.List();
-  for (int i = 0; i < list.ColumnCount(); ++i) captions.push_back(list.GetColumnText(i));
-  return captions;
-}
-
 void BatchDispatcher::RunOnGui(const std::function<void()>& step) {
   inner_.RunOnGui([this, &step] {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
+    // The tree stops drawing for the changes that show once per cycle rather than per batch:
+    // each switch back on repaints all of it. The list keeps drawing: it repaints only the rows
+    // in view that change.
     if (!cycleQuiet_) {
       cycleQuiet_ = true;
-      form_.BeginQuiet();
+      form_.TreeControl().HoldRedraw();
     }
     // The list's row count once per batch: between batches the list is painted and clicked as
     // it is.
@@ -168,7 +147,7 @@ void BatchDispatcher::RunOnGui(const std::function<void()>& step) {
 void BatchDispatcher::CycleEnded() {
   if (!cycleQuiet_) return;
   cycleQuiet_ = false;
-  form_.EndQuiet();
+  form_.TreeControl().ReleaseRedraw();
 }
 
 }  // namespace orvane::win32

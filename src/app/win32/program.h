@@ -50,39 +50,6 @@ class SelectionHost : public CommandHost {
   LastMainWindows& mainWindows_;  // not owned
 };
 
-// What the search dialog needs of the window: the tree's nodes, the list and its heading.
-class ListSearchTarget : public SearchTarget {
- public:
-  ListSearchTarget(MainForm& form, TreeModel& tree, ListListener& list, ListFilter& filter)
-      : form_(form), tree_(tree), list_(list), filter_(filter) {}
-  void ClearList() override;
-  PinnedKeys& Pinned() override { return filter_.pinnedKeys; }
-  void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override;
-  void SetHeading(const std::string& heading) override { form_.Heading().SetCaption(heading); }
-  int ColumnCount() override { return form_.List().ColumnCount(); }
-  void AddColumn(const std::string& caption, int width) override;
-  void SetColumn(int index, const std::string& caption, int width) override;
-
- private:
-  MainForm& form_;      // not owned
-  TreeModel& tree_;     // not owned
-  ListListener& list_;  // not owned
-  ListFilter& filter_;  // not owned
-};
-
-// What the report dialog reads of the object list.
-class ListReportSource : public ReportSource {
- public:
-  ListReportSource(MainForm& form, const ListModel& rows) : form_(form), rows_(rows) {}
-  std::string Heading() override { return form_.Heading().Caption(); }
-  std::vector<std::string> ColumnCaptions() override;
-  const ListModel& Rows() override { return rows_; }
-
- private:
-  MainForm& form_;         // not owned
-  const ListModel& rows_;  // not owned
-};
-
 // Runs the hand-over steps with the tree and the list not redrawing, once per batch, and adds
 // up the time they take.
 class BatchDispatcher : public GuiDispatcher {
@@ -167,13 +134,8 @@ class Program {
                                   .commands = commands_,
                                   .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_,
                                               cmdLineDlg_, startDlg_, aboutDlg_},
-                                  .treeModel = treeModel_,
-                                  .treeListener = treeListener_,
-                                  .listModel = listModel_,
-                                  .listListener = listListener_,
-                                  .listFilter = listFilter_,
-                                  .programs = programs_,
-                                  .locale = locale_}};
+                                  .objectList = objectList_,
+                                  .listModel = listModel_}};
 
   // The view models and their listeners, served by the sink in this order: tree, list filter,
   // status, the main windows; then the log dialog's.
@@ -186,15 +148,17 @@ class Program {
   LastMainWindows lastMainWindows_;  // for the commands on a process's main window
   RecordSink sink_{{&treeListener_, &listFilter_, &statusListener_, &lastMainWindows_}};
 
+  // What the list shows: a level or a search result, with its heading and columns.
+  ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
+                          programs_, locale_, form_.ListFrame()}};
+
   SelectionHost host_{form_, listListener_, lastMainWindows_};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
 
   // The tool dialogs, made here and created as the window's children before the first tick.
-  ListSearchTarget search_{form_, treeModel_, listListener_, listFilter_};
-  ListReportSource report_{form_, listModel_};
   LogDlg logDlg_{sink_, clock_, files_};
-  SearchDlg searchDlg_{search_, locale_};
-  PrintReportDlg printReportDlg_{report_, clock_, files_};
+  SearchDlg searchDlg_{objectList_, locale_};
+  PrintReportDlg printReportDlg_{objectList_, clock_, files_};
   AutorunDlg autorunDlg_{registry_, files_, locale_, programs_};
   CmdLineDlg cmdLineDlg_{
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_, appDirectory_}};

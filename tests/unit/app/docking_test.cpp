@@ -10,6 +10,12 @@ namespace {
 using P = PaletteId;
 using S = DockSite;
 
+TEST(Docking, TheLogoKeepsItsPlaceInANarrowMainBarAndFollowsTheRightEdgeOfAWideOne) {
+  EXPECT_EQ(LogoLeft(600, 233), 620 - 233);
+  EXPECT_EQ(LogoLeft(610, 233), 620 - 233);
+  EXPECT_EQ(LogoLeft(911, 233), 911 - 233 + 10);
+}
+
 TEST(Docking, TheBarsTakeExactlyThePalettesAndTheClientAreaRefusesThem) {
   for (DropTarget bar : {DropTarget::kDockBig, DropTarget::kDockTop, DropTarget::kDockBottom}) {
     for (const Palette& palette : Palettes()) EXPECT_TRUE(AcceptsDrop(bar, palette.name));

@@ -1,5 +1,5 @@
-// The tool dialogs' portable logic: search matching and its effect on the list, the report's
-// column rule, log gathering and clearing, and the text-file format.
+// The tool dialogs' portable logic: search matching, the report's column rule, log gathering
+// and clearing, and the text-file format.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,14 +30,10 @@ ObjectKey Key(int32_t kind, uint32_t id) {
           kind == kKindWindow ? id : 0};
 }
 
-// The found keys' ids after the placeholder.
+// The found keys' ids.
 std::vector<uint32_t> Found(const FakeSearchTarget& target) {
   std::vector<uint32_t> ids;
-  EXPECT_FALSE(target.pinned.empty());
-  if (target.pinned.empty()) return ids;
-  EXPECT_TRUE(KeyEquals(target.pinned.keys().front(), kSearchPlaceholderKey));
-  for (std::size_t i = 1; i < target.pinned.size(); ++i)
-    ids.push_back(target.pinned.keys()[i].processId);
+  for (const ObjectKey& key : target.found) ids.push_back(key.processId);
   return ids;
 }
 
@@ -68,28 +64,10 @@ TEST(Search, MatchesByCaseExactnessKindAndNeverTheComputer) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    target.pinned.push_back(Key(kKindProcess, 99));  // a previous search is replaced
     RunSearch(target, locale, c.text, c.options);
     EXPECT_EQ(Found(target), c.found);
   }
-  EXPECT_EQ(target.clears, static_cast<int>(std::size(cases)));
-}
-
-TEST(Search, HeadingShowsTheTextAsSearchedAndTheFirstThreeColumnsTurnToProcesses) {
-  testing::FakeLocale locale;
-  FakeSearchTarget target;
-  RunSearch(target, locale, "Note", {});
-  EXPECT_EQ(target.heading, "Search results for \"note\"  (click \"Refresh\" to end search)");
-  // A list of one column gets three; one of seven keeps its fourth to seventh.
-  const std::vector<std::pair<std::string, int>> process{
-      {"Process Name", 200}, {"Priority", 100}, {"Executable", 100}};
-  EXPECT_EQ(target.columns, process);
-
-  target.columns.assign(7, {"Other", 60});
-  RunSearch(target, locale, "x\xe9\xff\x01 long text of any length and content", {});
-  ASSERT_EQ(target.columns.size(), 7u);
-  EXPECT_EQ(std::vector(target.columns.begin(), target.columns.begin() + 3), process);
-  EXPECT_EQ(target.columns[6], (std::pair<std::string, int>{"Other", 60}));
+  EXPECT_EQ(target.results, static_cast<int>(std::size(cases)));
 }
 
 std::vector<std::string> Report(const std::vector<std::string>& captions,

@@ -288,7 +288,8 @@ TEST_F(AutorunMainForm, TheComputerPalettesRestartButtonShowsTheStartupEntries) 
   program->Open();
   win32::AutorunDlg& autorun = program->AutorunDialog();
   EXPECT_FALSE(autorun.IsVisible());
-  winui::ToolButton* restart = form->Bars().PaletteOf(PaletteId::kComputer).Button("ToolComputer0Restart");
+  winui::ToolButton* restart =
+      form->Bars().PaletteOf(PaletteId::kComputer).Button("ToolComputer0Restart");
   ASSERT_NE(restart, nullptr);
   form->RunCommand(Command::kComputerRestart);
   EXPECT_TRUE(PumpUntil([&] { return autorun.IsVisible(); }, 5000));

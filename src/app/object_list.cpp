@@ -1,0 +1,179 @@
+#include "app/object_list.h"
+
+#include <array>
+#include <optional>
+
+#include "app/list_sort.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr std::string_view kFirstHeading = "Name";
+constexpr std::array<ColumnSpec, 1> kFirstColumns{{{"Name", 150}}};
+constexpr std::array<ColumnSpec, 3> kProcessColumns{
+    {{"Process Name", 150}, {"Priority", 120}, {"Executable", 200}}};
+constexpr std::array<ColumnSpec, 2> kThreadColumns{{{"Thread ID", 100}, {"Priority", 100}}};
+constexpr std::array<ColumnSpec, 7> kWindowColumns{{{"Window Title", 200},
+                                                    {"WindowState", 100},
+                                                    {"Visible", 100},
+                                                    {"Width", 60},
+                                                    {"Height", 60},
+                                                    {"Left", 60},
+                                                    {"Top", 60}}};
+// A search result's first three columns; a list with more keeps the others as they are.
+constexpr std::array<ColumnSpec, 3> kSearchColumns{
+    {{"Process Name", 200}, {"Priority", 100}, {"Executable", 100}}};
+
+// The list's columns when a tree node of this kind is chosen; none for other kinds.
+std::span<const ColumnSpec> ColumnsFor(int32_t kind) {
+  switch (kind) {
+    case kKindComputer:
+      return kProcessColumns;
+    case kKindProcess:
+      return kThreadColumns;
+    case kKindThread:
+      return kWindowColumns;
+    default:
+      return {};
+  }
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
+}
+
+// The heading for a chosen node of kind 1, 2 or 3; nullopt for other kinds (heading kept).
+// parentText is the text of the node's parent (for a thread: its process).
+std::optional<std::string> LevelHeading(int32_t kind, std::string_view nodeText,
+                                        std::string_view parentText) {
+  switch (kind) {
+    case kKindComputer:
+      return "Processes running on the computer " + Quoted(nodeText);
+    case kKindProcess:
+      return "Threads owned by the process " + Quoted(nodeText);
+    case kKindThread:
+      return "Windows created by thread " + Quoted(nodeText) + " owned by the process " +
+             Quoted(parentText);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string SearchHeading(std::string_view searchedText) {
+  std::string heading = "Search results for \"";
+  heading.append(searchedText).append("\"  (click \"Refresh\" to end search)");
+  return heading;
+}
+
+// The information box for a row: nullopt leaves the box as it is, an empty vector clears it.
+std::optional<std::vector<std::string>> InfoLinesFor(const ListRow& row,
+                                                     const KnownPrograms& programs) {
+  switch (row.key.kind) {
+    case kKindProcess: {
+      const std::string_view executable =
+          row.cells.subItems.size() > 1 ? std::string_view(row.cells.subItems[1]) : "";
+      return std::vector<std::string>{std::string(executable),
+                                      std::string(programs.DescribeProgram(executable))};
+    }
+    case kKindThread:
+    case kKindWindow:
+      return std::vector<std::string>{};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void ObjectList::ShowFirst() {
+  SetHeading(std::string(kFirstHeading));
+  parts_.frame.ReplaceColumns(kFirstColumns);
+  parts_.frame.SetInfoLines(
+      {"Object Information",
+       "Select an object from the list above, to view more detailed information it."});
+}
+
+void ObjectList::ChooseLevel(const TreeNode* node) {
+  if (ShowsSearchResult()) ClearList();
+  if (node == nullptr) return;
+  if (node->key.kind == kKindWindow && node->parent != nullptr) {
+    node = node->parent;
+    parts_.frame.SelectNode(*node);
+  }
+  const ObjectKey key = node->key;
+
+  const std::string parentText = node->parent ? node->parent->content.text : std::string();
+  if (auto heading = LevelHeading(key.kind, node->content.text, parentText)) {
+    SetHeading(std::move(*heading));
+  }
+  savedHeading_ = heading_;
+
+  if (!KeyEquals(key, parts_.filter.currentKey)) {
+    parts_.filter.currentKey = key;
+    ClearList();
+  }
+  parts_.frame.ReplaceColumns(ColumnsFor(key.kind));
+}
+
+void ObjectList::Refresh() {
+  parts_.frame.Quietly([this] {
+    parts_.listListener.ClearAll();
+    parts_.treeListener.ClearAll();
+  });
+  parts_.filter.pinnedKeys.clear();
+  SetHeading(savedHeading_);
+}
+
+void ObjectList::RowClicked(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= parts_.rows.RowCount()) return;
+  const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
+  if (auto lines = InfoLinesFor(row, parts_.programs)) parts_.frame.SetInfoLines(*lines);
+}
+
+void ObjectList::SortByColumn(int column) {
+  parts_.frame.Quietly([&] { SortListByColumn(parts_.rows, column, parts_.locale); });
+}
+
+void ObjectList::ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) {
+  parts_.tree.ForEachNode([&](const TreeNode& node) { each(node.content.text, node.key); });
+}
+
+void ObjectList::ShowSearchResult(std::string_view searchedText,
+                                  const std::vector<ObjectKey>& found) {
+  ClearList();
+  PinnedKeys& pinned = parts_.filter.pinnedKeys;
+  pinned.push_back(kSearchPlaceholderKey);
+  for (const ObjectKey& key : found) pinned.push_back(key);
+
+  SetHeading(SearchHeading(searchedText));
+  ListFrame& frame = parts_.frame;
+  while (frame.ColumnCount() < static_cast<int>(kSearchColumns.size())) frame.AddColumn("", 50);
+  for (std::size_t i = 0; i < kSearchColumns.size(); ++i) {
+    frame.SetColumn(static_cast<int>(i), kSearchColumns[i].caption, kSearchColumns[i].width);
+  }
+}
+
+std::vector<std::string> ObjectList::ColumnCaptions() {
+  std::vector<std::string> captions;
+  for (int i = 0; i < parts_.frame.ColumnCount(); ++i) {
+    captions.push_back(parts_.frame.ColumnCaption(i));
+  }
+  return captions;
+}
+
+void ObjectList::SetHeading(std::string heading) {
+  heading_ = std::move(heading);
+  parts_.frame.SetHeading(heading_);
+}
+
+// Empties the list at once and ends a search result.
+void ObjectList::ClearList() {
+  parts_.frame.Quietly([this] { parts_.listListener.ClearAll(); });
+  parts_.filter.pinnedKeys.clear();
+}
+
+}  // namespace orvane

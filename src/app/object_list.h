@@ -1,0 +1,105 @@
+#pragma once
+// What the object list shows: one level of the navigation tree (the children of the filter's
+// current key) or a search's result (the filter's pinned keys), the heading above it and the
+// columns of each, the information box below it, and the column sort. It decides; the frame
+// around the rows shows.
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/report/report.h"
+#include "dialogs/search/search.h"
+#include "platform/clock.h"
+#include "view/known_programs.h"
+#include "view/list_filter.h"
+#include "view/list_model.h"
+#include "view/record_listener.h"
+#include "view/tree_model.h"
+
+namespace orvane {
+
+struct ColumnSpec {
+  std::string_view caption;
+  int width;
+};
+
+// The controls around the list's rows: the heading above, the columns, the information box
+// below, and the holds that keep the tree and the list from drawing each change.
+class ListFrame {
+ public:
+  virtual ~ListFrame() = default;
+  virtual void SetHeading(const std::string& text) = 0;
+  virtual int ColumnCount() = 0;
+  virtual std::string ColumnCaption(int index) = 0;
+  virtual void AddColumn(std::string_view caption, int width) = 0;
+  virtual void SetColumn(int index, std::string_view caption, int width) = 0;
+  // Removes every column, then adds these in order.
+  virtual void ReplaceColumns(std::span<const ColumnSpec> columns) = 0;
+  virtual void SetInfoLines(const std::vector<std::string>& lines) = 0;
+  // Runs f with the tree's drawing held back and the list's new row count given once at the
+  // end.
+  virtual void Quietly(const std::function<void()>& f) = 0;
+  // Selects node in the tree as the window's own choice, which is no click.
+  virtual void SelectNode(const TreeNode& node) = 0;
+};
+
+// Put first into the pinned keys of a search result: it equals no object's key (every real
+// root has rootId 0), so a search that finds nothing leaves the list empty rather than
+// unfiltered.
+constexpr ObjectKey kSearchPlaceholderKey{kKindRoot, 1, 0, 0, 0, 0};
+
+// What the object list works on; none is owned, all must outlive it.
+struct ObjectListParts {
+  ListFilter& filter;  // its current key and pinned keys are the list's mode
+  RecordListener& listListener;
+  RecordListener& treeListener;
+  const TreeModel& tree;
+  ListModel& rows;
+  const KnownPrograms& programs;
+  Locale& locale;
+  ListFrame& frame;
+};
+
+class ObjectList : public SearchTarget, public ReportSource {
+ public:
+  explicit ObjectList(const ObjectListParts& parts) : parts_(parts) {}
+
+  // Shows the heading, the column and the information box of the window as it opens, before a
+  // level is chosen.
+  void ShowFirst();
+  // ViewObjectTreeTVClick with node selected (null: none): ends a search result and shows
+  // node's level. A window node shows its thread's level, and the thread is selected instead.
+  // Another level empties the list for the cycles to fill; the same one keeps its rows.
+  void ChooseLevel(const TreeNode* node);
+  // ToolGeneral0RefreshClick: empties the tree and the list for the next cycle to fill again,
+  // at the same level and columns, ends a search result and puts back the level's heading.
+  void Refresh();
+  // The information box for the row at index, the list's first selected one; nothing for none.
+  void RowClicked(int index);
+  void SortByColumn(int column);
+
+  bool ShowsSearchResult() const { return !parts_.filter.pinnedKeys.empty(); }
+  // The heading as it stood after the last level was chosen.
+  const std::string& SavedHeading() const { return savedHeading_; }
+
+  void ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) override;
+  void ShowSearchResult(std::string_view searchedText,
+                        const std::vector<ObjectKey>& found) override;
+
+  std::string Heading() override { return heading_; }
+  std::vector<std::string> ColumnCaptions() override;
+  const ListModel& Rows() override { return parts_.rows; }
+
+ private:
+  void SetHeading(std::string heading);
+  void ClearList();
+
+  ObjectListParts parts_;
+  std::string heading_;
+  std::string savedHeading_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,49 @@
+#pragma once
+// An in-memory double of the object list's frame: the heading, the columns and the information
+// box as plain values, and what was held and selected.
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/object_list.h"
+
+namespace orvane::testing {
+
+class FakeListFrame : public ListFrame {
+ public:
+  using Column = std::pair<std::string, int>;
+  std::string heading;
+  std::vector<Column> columns;
+  std::optional<std::vector<std::string>> info;  // nullopt until set
+  int quietCalls = 0;
+  const TreeNode* selected = nullptr;  // the last node the object list selected
+
+  void SetHeading(const std::string& text) override { heading = text; }
+  int ColumnCount() override { return static_cast<int>(columns.size()); }
+  std::string ColumnCaption(int index) override {
+    return columns.at(static_cast<std::size_t>(index)).first;
+  }
+  void AddColumn(std::string_view caption, int width) override {
+    columns.emplace_back(caption, width);
+  }
+  void SetColumn(int index, std::string_view caption, int width) override {
+    columns.at(static_cast<std::size_t>(index)) = {std::string(caption), width};
+  }
+  void ReplaceColumns(std::span<const ColumnSpec> specs) override {
+    columns.clear();
+    for (const ColumnSpec& spec : specs) AddColumn(spec.caption, spec.width);
+  }
+  void SetInfoLines(const std::vector<std::string>& lines) override { info = lines; }
+  void Quietly(const std::function<void()>& f) override {
+    ++quietCalls;
+    f();
+  }
+  void SelectNode(const TreeNode& node) override { selected = &node; }
+};
+
+}  // namespace orvane::testing

@@ -1,0 +1,245 @@
+// The object list over the real listeners and models, with its frame as plain values: the level
+// a tree node chooses, headings and columns, a search result and its end, the information box
+// and the sort.
+#include "app/object_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "doubles/fake_controls.h"
+#include "doubles/fake_list_frame.h"
+#include "doubles/fake_platform.h"
+#include "unit/view/view_records.h"
+#include "view/list_listener.h"
+#include "view/tree_listener.h"
+
+namespace orvane {
+namespace {
+
+using testing::Send;
+using Lines = std::vector<std::string>;
+using Columns = std::vector<testing::FakeListFrame::Column>;
+
+constexpr ObjectKey kComputer{kKindComputer, 0, 0, 0, 0, 0};
+constexpr ObjectKey kNotepad{kKindProcess, 0, 0, 1, 0, 0};
+constexpr ObjectKey kCalc{kKindProcess, 0, 0, 2, 0, 0};
+constexpr ObjectKey kThread{kKindThread, 0, 0, 1, 20, 0};
+constexpr ObjectKey kWindow{kKindWindow, 0, 0, 1, 20, 500};
+
+const Columns kProcessColumns{{"Process Name", 150}, {"Priority", 120}, {"Executable", 200}};
+const Columns kThreadColumns{{"Thread ID", 100}, {"Priority", 100}};
+const Columns kWindowColumns{
+    {"Window Title", 200}, {"WindowState", 100}, {"Visible", 100}, {"Width", 60},
+    {"Height", 60},        {"Left", 60},         {"Top", 60}};
+const Columns kSearchColumns{{"Process Name", 200}, {"Priority", 100}, {"Executable", 100}};
+
+class ObjectListTest : public ::testing::Test {
+ protected:
+  ObjectListTest() {
+    sink.Register(&treeListener);
+    sink.Register(&filter);
+  }
+
+  // One snapshot cycle: notepad (pid 1) with thread 20 and its window, and calc (pid 2).
+  void Cycle() {
+    Send(sink, testing::Root());
+    Send(sink, testing::Computer());
+    Send(sink, testing::Process(1, "notepad.exe"));
+    Send(sink, testing::Process(2, "calc.exe"));
+    Send(sink, testing::Thread(1, 20));
+    Send(sink, testing::Thread(2, 30));
+    Send(sink, testing::Window(1, 20, 500, "Untitled - Notepad"));
+  }
+  const TreeNode* Node(const ObjectKey& key) const { return tree.FindFirst(key); }
+  std::vector<ObjectKey> Pinned() const { return filter.pinnedKeys.keys(); }
+  Lines Rows() const { return listControl.Captions(); }
+
+  testing::FakeLocale locale;
+  KnownPrograms programs{locale};
+  testing::FakeTreeControl treeControl;
+  TreeModel tree{treeControl};
+  TreeListener treeListener{tree, programs};
+  testing::FakeListControl listControl;
+  ListModel rows{listControl};
+  ListListener listListener{rows, programs};
+  ListFilter filter{listListener};
+  RecordSink sink;
+  testing::FakeListFrame frame;
+  ObjectList objects{{filter, listListener, treeListener, tree, rows, programs, locale, frame}};
+};
+
+bool SameKeys(const std::vector<ObjectKey>& a, const std::vector<ObjectKey>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), KeyEquals);
+}
+
+TEST_F(ObjectListTest, TheWindowOpensUnderNameWithItsFirstInformation) {
+  objects.ShowFirst();
+  EXPECT_EQ(frame.heading, "Name");
+  EXPECT_EQ(frame.columns, (Columns{{"Name", 150}}));
+  EXPECT_EQ(frame.info, (Lines{"Object Information",
+                               "Select an object from the list above, to view more detailed "
+                               "information it."}));
+  EXPECT_EQ(objects.Heading(), "Name");
+  EXPECT_EQ(objects.SavedHeading(), "");
+  // Refresh before any level has been chosen puts back the empty saved heading.
+  objects.Refresh();
+  EXPECT_EQ(frame.heading, "");
+}
+
+TEST_F(ObjectListTest, ANodeChoosesItsLevelHeadingAndColumnsAndAWindowChoosesItsThread) {
+  Cycle();
+  const TreeNode& odd = tree.AddNode(nullptr, {kKindRoot, 0, 0, 0, 0, 0}, {"odd", 0});
+  const TreeNode& lone = tree.AddNode(nullptr, {kKindWindow, 0, 0, 9, 9, 9}, {"lone", 0});
+  const std::string threadHeading =
+      "Windows created by thread \"20\" owned by the process \"notepad.exe\"";
+  const struct {
+    const TreeNode* node;
+    const TreeNode* level;
+    std::string heading;
+    Columns columns;
+  } cases[] = {
+      {Node(kComputer), Node(kComputer), "Processes running on the computer \"WORKSTATION\"",
+       kProcessColumns},
+      {Node(kNotepad), Node(kNotepad), "Threads owned by the process \"notepad.exe\"",
+       kThreadColumns},
+      {Node(kThread), Node(kThread), threadHeading, kWindowColumns},
+      {Node(kWindow), Node(kThread), threadHeading, kWindowColumns},
+      // Kinds without a level keep the heading and show no columns; a window without a thread
+      // above it stays chosen.
+      {&odd, &odd, threadHeading, {}},
+      {&lone, &lone, threadHeading, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.node->content.text);
+    frame.selected = nullptr;
+    objects.ChooseLevel(c.node);
+    EXPECT_EQ(frame.selected, c.level == c.node ? nullptr : c.level);
+    EXPECT_TRUE(KeyEquals(filter.currentKey, c.level->key));
+    EXPECT_EQ(frame.heading, c.heading);
+    EXPECT_EQ(objects.SavedHeading(), c.heading);
+    EXPECT_EQ(objects.Heading(), c.heading);
+    EXPECT_EQ(frame.columns, c.columns);
+    Lines captions;
+    for (const auto& column : c.columns) captions.push_back(column.first);
+    EXPECT_EQ(objects.ColumnCaptions(), captions);
+  }
+}
+
+TEST_F(ObjectListTest, TheShownLevelKeepsItsRowsAndAnotherWaitsForTheNextCycle) {
+  Cycle();
+  ASSERT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+  objects.ChooseLevel(Node(kComputer));
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+  EXPECT_EQ(frame.quietCalls, 0);
+
+  objects.ChooseLevel(Node(kNotepad));
+  EXPECT_EQ(Rows(), Lines{});
+  EXPECT_EQ(frame.quietCalls, 1);
+  Cycle();
+  EXPECT_EQ(Rows(), Lines{"20"});
+  objects.ChooseLevel(Node(kNotepad));
+  EXPECT_EQ(Rows(), Lines{"20"});
+  EXPECT_EQ(&objects.Rows(), &rows);
+}
+
+TEST_F(ObjectListTest, ASearchResultShowsTheFoundObjectsUntilRefreshOrATreeClick) {
+  Cycle();
+  objects.ShowFirst();
+  objects.ChooseLevel(Node(kComputer));
+  const std::string levelHeading = frame.heading;
+  const std::string searchHeading =
+      "Search results for \"note\"  (click \"Refresh\" to end search)";
+
+  RunSearch(objects, locale, "Note", {});
+  EXPECT_TRUE(objects.ShowsSearchResult());
+  EXPECT_EQ(Rows(), Lines{}) << "emptied at once";
+  EXPECT_TRUE(SameKeys(Pinned(), {kSearchPlaceholderKey, kNotepad, kWindow}));
+  EXPECT_EQ(frame.heading, searchHeading);
+  EXPECT_EQ(objects.SavedHeading(), levelHeading);
+  EXPECT_EQ(frame.columns, kSearchColumns);
+  Cycle();
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "Untitled - Notepad"}));
+
+  // A new search replaces the last; one that finds nothing leaves the list empty.
+  RunSearch(objects, locale, "nothing", {});
+  EXPECT_TRUE(SameKeys(Pinned(), {kSearchPlaceholderKey}));
+  Cycle();
+  EXPECT_EQ(Rows(), Lines{});
+
+  // A list of one column gets three; one of seven keeps its fourth to seventh.
+  frame.columns = {{"Name", 150}};
+  RunSearch(objects, locale, "Note", {});
+  EXPECT_EQ(frame.columns, kSearchColumns);
+  frame.columns.assign(7, {"Other", 60});
+  RunSearch(objects, locale, "x\xe9\xff\x01 long text of any length and content", {});
+  ASSERT_EQ(frame.columns.size(), 7u);
+  EXPECT_EQ(Columns(frame.columns.begin(), frame.columns.begin() + 3), kSearchColumns);
+  EXPECT_EQ(frame.columns[6], (testing::FakeListFrame::Column{"Other", 60}));
+
+  // Refresh: both views empty, the level's heading back, its children after the next cycle.
+  objects.Refresh();
+  EXPECT_FALSE(objects.ShowsSearchResult());
+  EXPECT_EQ(frame.heading, levelHeading);
+  EXPECT_EQ(Rows(), Lines{});
+  EXPECT_TRUE(treeControl.items.empty());
+  EXPECT_EQ(frame.columns.size(), 7u) << "the columns stay";
+  Cycle();
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+
+  // A tree click without a node ends the search and changes nothing else.
+  RunSearch(objects, locale, "calc", {});
+  objects.ChooseLevel(nullptr);
+  EXPECT_FALSE(objects.ShowsSearchResult());
+  EXPECT_EQ(frame.heading, "Search results for \"calc\"  (click \"Refresh\" to end search)");
+  Cycle();
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+
+  // A click on the level shown ends it too, and the level comes back whole.
+  RunSearch(objects, locale, "calc", {});
+  Cycle();
+  EXPECT_EQ(Rows(), Lines{"calc.exe"});
+  objects.ChooseLevel(Node(kComputer));
+  EXPECT_FALSE(objects.ShowsSearchResult());
+  EXPECT_EQ(frame.heading, levelHeading);
+  EXPECT_EQ(frame.columns, kProcessColumns);
+  EXPECT_EQ(Rows(), Lines{});
+  Cycle();
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+}
+
+TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {
+  auto add = [&](const ObjectKey& key, RowCells cells) { rows.AddRow(key, std::move(cells)); };
+  add(kNotepad, {"notepad.exe", {"Normal (8)", "c:\\windows\\notepad.exe"}, 0, 0});
+  add(kCalc, {"calc.exe", {}, 0, 0});  // a process row without its cells yet
+  add(kThread, {"20", {"8"}, 0, 0});
+  add(kComputer, {"WORKSTATION", {}, 0, 0});
+  const struct {
+    int index;
+    std::optional<Lines> info;  // nullopt: the box is left as it is
+  } cases[] = {
+      {0, Lines{"c:\\windows\\notepad.exe",
+                std::string(programs.DescribeProgram("c:\\windows\\notepad.exe"))}},
+      {1, Lines{"", std::string(programs.DescribeProgram(""))}},
+      {2, Lines{}},
+      {3, std::nullopt},
+      {-1, std::nullopt},
+      {4, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.index);
+    frame.info = std::nullopt;
+    objects.RowClicked(c.index);
+    EXPECT_EQ(frame.info, c.info);
+  }
+
+  objects.SortByColumn(0);
+  EXPECT_EQ(Rows(), (Lines{"20", "calc.exe", "notepad.exe", "WORKSTATION"}));
+  EXPECT_EQ(frame.quietCalls, 1);
+}
+
+}  // namespace
+}  // namespace orvane
