@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
