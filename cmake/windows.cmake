@@ -111,7 +111,7 @@ add_executable(print_driver tests/e2e/print_driver.cpp tests/e2e/drive.cpp
                tests/win/support/test_process.cpp)
 target_include_directories(print_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(print_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(print_driver PRIVATE user32)
+target_link_libraries(print_driver PRIVATE orvane_core user32)
 add_dependencies(print_driver orvn2k test_window)
 
 # The benchmarks (scripts/bench; bench/README.md). The tests run each once with a tiny workload,
@@ -164,7 +164,7 @@ add_executable(soak_driver tests/soak/soak_driver.cpp tests/e2e/drive.cpp
                tests/win/support/test_process.cpp)
 target_include_directories(soak_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(soak_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(soak_driver PRIVATE user32 psapi comctl32)
+target_link_libraries(soak_driver PRIVATE orvane_core user32 psapi comctl32)
 add_dependencies(soak_driver orvn2k churn)
 
 # The tray companion, shipped beside the program.

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "app/win32/main_form.h"
 #include "e2e/drive.h"
 #include "win/support/test_process.h"
@@ -67,8 +67,7 @@ int Steer(const std::string& what) {
   } else if (what == "close") {
     PostMessageA(main, WM_CLOSE, 0, 0);
   } else if (what == "log") {
-    PostMessageA(main, WM_COMMAND,
-                 orvane::win32::kMenuCommand + static_cast<int>(orvane::Command::kGeneralLog), 0);
+    PostMessageA(main, WM_COMMAND, orvane::CommandId(orvane::Command::kGeneralLog), 0);
     HWND log = WaitWindow("Log events");
     if (!log) return std::fprintf(stderr, "load_control: no log window\n"), 1;
     for (const char* box : {"Process Add/Remove", "Thread Add/Remove", "Window Add/Remove",

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 #include "platform/message_boxes.h"
 #include "platform/object_control.h"
 #include "snapshot/record_sink.h"

@@ -1,87 +1,37 @@
 #include "app/main_menu.h"
 
-#include <array>
+#include <algorithm>
 #include <cctype>
 
 namespace orvane {
 
 namespace {
 
-constexpr std::array kFile{
-    MenuItem{.caption = "E&xit", .id = kMenuExit},
-};
-
-// "Stop" has the S and "Hide" the H, so "Show" takes its W.
-constexpr std::array kEdit{
-    MenuItem{.caption = "&Stop", .shortcut = "Del", .id = CommandId(Command::kStop1)},
-    MenuItem{.caption = "&Increase", .shortcut = "Ctrl+I", .id = CommandId(Command::kProcessInc)},
-    MenuItem{.caption = "&Decrease", .shortcut = "Ctrl+D", .id = CommandId(Command::kProcessDec)},
-    MenuItem{.caption = "Sho&w", .shortcut = "Ctrl+S", .id = CommandId(Command::kShow1)},
-    MenuItem{.caption = "&Hide", .shortcut = "Ctrl+H", .id = CommandId(Command::kHide1)},
-};
-
-constexpr std::array kViews{
-    MenuItem{.caption = "Show &Object Info", .id = kMenuShowObjectInfo, .checked = true},
-    MenuItem{.caption = "Show &Navigation Tree", .id = kMenuShowNavigationTree, .checked = true},
-};
-
-constexpr std::array kPaletteToggles{
-    MenuItem{.caption = "Show &Common Palette",
-             .id = PaletteMenuId(PaletteId::kCommon),
-             .checked = true},
-    MenuItem{.caption = "Show C&omputer Palette",
-             .id = PaletteMenuId(PaletteId::kComputer),
-             .checked = true},
-    MenuItem{.caption = "Show &Process Palette",
-             .id = PaletteMenuId(PaletteId::kProcess),
-             .checked = true},
-    MenuItem{.caption = "Show &Window Palette",
-             .id = PaletteMenuId(PaletteId::kWindow),
-             .checked = true},
-    MenuItem{.caption = "Show &General Palette",
-             .id = PaletteMenuId(PaletteId::kGeneral),
-             .checked = true},
-};
-
-// "Palettes" keeps the P, so "Print Objects" takes its O.
-constexpr std::array kView{
-    MenuItem{.caption = "Reset &Workspace", .id = kMenuResetWorkspace},
-    MenuItem{.caption = "&Refresh", .shortcut = "F5", .id = CommandId(Command::kGeneralRefresh)},
-    MenuItem{.caption = "&Search", .shortcut = "F3", .id = CommandId(Command::kGeneralSearch)},
-    MenuItem{.caption = "&Log Events", .id = CommandId(Command::kGeneralLog)},
-    MenuItem{.caption = "Print &Objects", .id = CommandId(Command::kGeneralPrint)},
-    MenuItem{},
-    MenuItem{.caption = "&Views", .submenu = kViews},
-    MenuItem{.caption = "&Palettes", .submenu = kPaletteToggles},
-};
-
-// The three traps by the word that tells them apart.
-constexpr std::array kSettings{
-    MenuItem{
-        .caption = "&Ask before terminate", .id = CommandId(Command::kAskBefore1), .checked = true},
-    MenuItem{.caption = "Add traybar &icon", .id = kMenuAddTrayIcon, .checked = true},
-    MenuItem{.caption = "Trap CTRL ALT &DEL", .id = kMenuTrapCtrlAltDel},
-    MenuItem{.caption = "Trap CTRL ALT &SHIFT", .id = kMenuTrapCtrlAltShift},
-    MenuItem{.caption = "Trap &LEFTSHIFT RIGHTSHIFT", .id = kMenuTrapShiftShift},
-};
-
-constexpr std::array kHelp{
-    MenuItem{.caption = "&Help", .shortcut = "F1", .id = kMenuHelp},
-    MenuItem{.caption = "&About", .id = CommandId(Command::kAbout1)},
-};
-
-constexpr std::array kBar{
-    MenuItem{.caption = "&File", .submenu = kFile},
-    MenuItem{.caption = "&Edit", .submenu = kEdit},
-    MenuItem{.caption = "&View", .submenu = kView},
-    MenuItem{.caption = "&Settings", .submenu = kSettings},
-    MenuItem{.caption = "&Help", .submenu = kHelp},
-};
+// The submenu of items captioned caption, made at the end of items when there is none yet.
+std::vector<MenuItem>& SubmenuOf(std::vector<MenuItem>& items, std::string_view caption) {
+  auto found = std::ranges::find_if(items, [caption](const MenuItem& item) {
+    return item.id == 0 && !item.caption.empty() && item.caption == caption;
+  });
+  if (found == items.end()) found = items.insert(items.end(), MenuItem{.caption = caption});
+  return found->submenu;
+}
 
 }  // namespace
 
-std::span<const MenuItem> MainMenu() {
-  return kBar;
+std::vector<MenuItem> MainMenu() {
+  std::vector<MenuItem> bar;
+  for (const CommandRow& row : CommandTable()) {
+    if (row.menu.empty()) continue;  // on the palettes only
+    std::vector<MenuItem>* items = &bar;
+    for (std::string_view path = row.menu; !path.empty();) {
+      const std::size_t end = path.find(kMenuPathSeparator);
+      items = &SubmenuOf(*items, path.substr(0, end));
+      path = end == std::string_view::npos ? "" : path.substr(end + kMenuPathSeparator.size());
+    }
+    items->push_back(
+        {.caption = row.caption, .shortcut = row.shortcut, .id = row.id, .checked = row.checked});
+  }
+  return bar;
 }
 
 char AccessLetter(std::string_view caption) {

@@ -69,12 +69,11 @@ constexpr std::array kCommonButtons{
 };
 
 constexpr std::array kPalettes{
-    Palette{PaletteId::kComputer, "ToolComputer", "Computer", "ShowComputerPalette1",
-            kComputerButtons},
-    Palette{PaletteId::kProcess, "ToolProcess", "Process", "ShowProcessPalette1", kProcessButtons},
-    Palette{PaletteId::kWindow, "ToolWindow", "Window", "ShowWindowPalette1", kWindowButtons},
-    Palette{PaletteId::kGeneral, "ToolGeneral", "General", "ShowGeneralPalette1", kGeneralButtons},
-    Palette{PaletteId::kCommon, "ToolCommon", "Common", "ShowCommonPalette1", kCommonButtons},
+    Palette{PaletteId::kComputer, "ToolComputer", "Computer", kComputerButtons},
+    Palette{PaletteId::kProcess, "ToolProcess", "Process", kProcessButtons},
+    Palette{PaletteId::kWindow, "ToolWindow", "Window", kWindowButtons},
+    Palette{PaletteId::kGeneral, "ToolGeneral", "General", kGeneralButtons},
+    Palette{PaletteId::kCommon, "ToolCommon", "Common", kCommonButtons},
 };
 
 // The hidden palettes float, staggered over the main window's first place, so that showing one

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/command_ids.h"
+#include "app/command_table.h"
 
 namespace orvane {
 
@@ -48,11 +48,15 @@ enum class PaletteId : int32_t { kComputer, kProcess, kWindow, kGeneral, kCommon
 
 struct Palette {
   PaletteId id;
-  std::string_view name;          // component name, such as "ToolCommon"
-  std::string_view caption;       // such as "Common"
-  std::string_view menuItemName;  // its View > Palettes toggle, such as "ShowCommonPalette1"
+  std::string_view name;     // component name, such as "ToolCommon"
+  std::string_view caption;  // such as "Common"
   std::span<const PaletteButton> buttons;
 };
+
+// The id of the palette's View > Palettes toggle.
+constexpr int32_t PaletteMenuId(PaletteId id) {
+  return kMenuShowPalette + static_cast<int32_t>(id);
+}
 
 // The five palettes in the workspace file's order: Computer, Process, Window, General, Common.
 std::span<const Palette> Palettes();

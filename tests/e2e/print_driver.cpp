@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/command_table.h"
 #include "e2e/drive.h"
 #include "e2e/program.h"
 #include "win/support/test_process.h"
@@ -21,6 +22,8 @@
 namespace {
 
 using namespace orvane::testing;
+using orvane::Command;
+using orvane::CommandId;
 
 bool Fail(const char* what) {
   std::fprintf(stderr, "print_driver: %s\n", what);
@@ -41,7 +44,7 @@ bool SaveAndPrint(DWORD pid, HWND dialog, const std::string& path) {
 }
 
 bool PrintLog(const Program& program, HWND main, const std::string& path) {
-  PostMessageA(main, WM_COMMAND, 1000 + 23, 0);  // View > Log Events
+  PostMessageA(main, WM_COMMAND, CommandId(Command::kGeneralLog), 0);
   HWND log = WaitWindow(program.Pid(), "Log events");
   if (!log) return Fail("no log window");
   Tick(log, "Process Add/Remove");
@@ -59,7 +62,7 @@ bool PrintLog(const Program& program, HWND main, const std::string& path) {
 }
 
 bool PrintReport(const Program& program, HWND main, const std::string& path) {
-  PostMessageA(main, WM_COMMAND, 1000 + 22, 0);  // View > Print Objects
+  PostMessageA(main, WM_COMMAND, CommandId(Command::kGeneralPrint), 0);
   HWND report = WaitWindow(program.Pid(), "Print Object List");
   if (!report) return Fail("no report window");
   return SaveAndPrint(program.Pid(), report, path);

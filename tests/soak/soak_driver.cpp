@@ -27,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/palettes.h"
 #include "e2e/drive.h"
 #include "e2e/program.h"
 #include "win/support/test_process.h"
@@ -35,10 +36,16 @@ namespace {
 
 using namespace orvane::testing;
 
-constexpr int kMenuShowPalette = 200;  // + palette index, as the main window numbers them
-constexpr int kCommandSearch = 1000 + 21;
-constexpr int kCommandPrint = 1000 + 22;
-constexpr int kCommandLog = 1000 + 23;
+constexpr int kCommandSearch = orvane::CommandId(orvane::Command::kGeneralSearch);
+constexpr int kCommandPrint = orvane::CommandId(orvane::Command::kGeneralPrint);
+constexpr int kCommandLog = orvane::CommandId(orvane::Command::kGeneralLog);
+
+// The View menu's toggle of the palettes in turn.
+int PaletteToggle(int turn) {
+  const auto palettes = orvane::Palettes();
+  return orvane::PaletteMenuId(palettes[static_cast<std::size_t>(turn) % palettes.size()].id);
+}
+
 constexpr const char* kLogBoxes[] = {"Process Add/Remove", "Thread Add/Remove", "Window Add/Remove",
                                      "Process Change",     "Thread Change",     "Window Change"};
 
@@ -276,10 +283,8 @@ int main(int argc, char** argv) {
         OpenAndClose(program.Pid(), main, kCommandPrint, "Print Object List");
         break;
       case 27:
-        PostMessageA(main, WM_COMMAND, kMenuShowPalette + round / 40 % 5, 0);
-        break;
       case 29:
-        PostMessageA(main, WM_COMMAND, kMenuShowPalette + round / 40 % 5, 0);
+        PostMessageA(main, WM_COMMAND, PaletteToggle(round / 40), 0);
         break;
       case 33:
         SortList(main, round / 40 % 3);

@@ -1,7 +1,8 @@
 // The main window's menus, keys and palettes, and the commands they run.
-#include <iterator>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "app/win32/main_form.h"
 #include "res/resource.h"
@@ -29,22 +30,20 @@ HMENU AppendItems(HMENU menu, std::span<const MenuItem> items) {
   return menu;
 }
 
+static_assert(kVirtualKeyDelete == VK_DELETE && kVirtualKeyF1 == VK_F1);
+
 }  // namespace
 
 HMENU MainForm::BuildMenu() {
   HMENU bar = AppendItems(CreateMenu(), MainMenu());
-  const BYTE control = FVIRTKEY | FCONTROL;
-  ACCEL keys[] = {
-      {FVIRTKEY, VK_DELETE, static_cast<WORD>(CommandId(Command::kStop1))},
-      {control, 'I', static_cast<WORD>(CommandId(Command::kProcessInc))},
-      {control, 'D', static_cast<WORD>(CommandId(Command::kProcessDec))},
-      {control, 'S', static_cast<WORD>(CommandId(Command::kShow1))},
-      {control, 'H', static_cast<WORD>(CommandId(Command::kHide1))},
-      {FVIRTKEY, VK_F5, static_cast<WORD>(CommandId(Command::kGeneralRefresh))},
-      {FVIRTKEY, VK_F3, static_cast<WORD>(CommandId(Command::kGeneralSearch))},
-      {FVIRTKEY, VK_F1, static_cast<WORD>(kMenuHelp)},
-  };
-  accelerators_ = CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));
+  std::vector<ACCEL> keys;
+  for (const CommandRow& row : CommandTable()) {
+    if (const std::optional<Shortcut> key = ParseShortcut(row.shortcut)) {
+      const BYTE flags = FVIRTKEY | (key->control ? FCONTROL : 0);
+      keys.push_back({flags, key->virtualKey, static_cast<WORD>(row.id)});
+    }
+  }
+  accelerators_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
   return bar;
 }
 
@@ -57,11 +56,13 @@ void MainForm::SetMenuChecked(int id, bool checked) {
 }
 
 bool MainForm::OnCommand(int id, int, HWND) {
+  // Only the command table's ids are commands; the rest are the controls' own.
+  if (FindCommand(id) == nullptr) return false;
   if (id >= kMenuCommand) {
     RunCommand(static_cast<Command>(id - kMenuCommand));
     return true;
   }
-  if (id >= kMenuShowPalette && id < kMenuShowPalette + 5) {
+  if (id >= kMenuShowPalette) {
     ShowPaletteClick(static_cast<PaletteId>(id - kMenuShowPalette));
     return true;
   }

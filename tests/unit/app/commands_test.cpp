@@ -63,7 +63,7 @@ class Commands : public ::testing::Test {
   // Runs each command on the selected rows and compares the actions it asked for.
   void ExpectActions(std::initializer_list<std::pair<Command, Strings>> table) {
     for (const auto& [command, actions] : table) {
-      SCOPED_TRACE(CommandName(command));
+      SCOPED_TRACE(RowOf(command).handler);
       control.actions.clear();
       commands.Run(command);
       EXPECT_EQ(control.actions, actions);
@@ -108,7 +108,7 @@ TEST_F(Commands, WrongKindHandlingFollowsTheTwoSorts) {
   host.askBeforeTerminate = false;
   host.rows = {ThreadRow(11, 21)};  // neither a process nor a window
   for (const Row& row : table) {
-    SCOPED_TRACE(CommandName(row.command));
+    SCOPED_TRACE(RowOf(row.command).handler);
     boxes.messages.clear();
     ASSERT_TRUE(commands.Run(row.command, CalledFrom::kControl));
     EXPECT_EQ(boxes.messages, Strings{std::string(row.message)});
@@ -155,7 +155,7 @@ TEST_F(Commands, TheGuardRefusesEveryCommandFromTheTree) {
         Command::kWindowClose, Command::kWindowShow, Command::kWindowHide, Command::kWindowMax,
         Command::kWindowMin, Command::kWindowNorm, Command::kStop1, Command::kShow1,
         Command::kHide1}) {
-    SCOPED_TRACE(CommandName(c));
+    SCOPED_TRACE(RowOf(c).handler);
     boxes.messages.clear();
     commands.Run(c);
     EXPECT_EQ(boxes.messages, Strings{std::string(text::kGuard)}) << "one hint, nothing else";
@@ -266,7 +266,7 @@ TEST_F(Commands, RunLeavesRefreshAndTheDialogCommandsToTheWindow) {
   for (Command c :
        {Command::kGeneralRefresh, Command::kComputerRun, Command::kComputerRestart,
         Command::kGeneralSearch, Command::kGeneralPrint, Command::kGeneralLog, Command::kAbout1}) {
-    EXPECT_FALSE(commands.Run(c)) << CommandName(c);
+    EXPECT_FALSE(commands.Run(c)) << RowOf(c).handler;
   }
   EXPECT_TRUE(commands.Run(Command::kAskBefore1));
   EXPECT_FALSE(host.askBeforeTerminate);

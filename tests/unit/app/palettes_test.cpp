@@ -15,7 +15,6 @@ TEST(Palettes, ButtonsFollowTheirNamesAndBindings) {
     SCOPED_TRACE(std::string(palette.name));
     EXPECT_EQ(&PaletteById(palette.id), &palette);
     EXPECT_EQ(palette.name, "Tool" + std::string(palette.caption));
-    EXPECT_EQ(palette.menuItemName, "Show" + std::string(palette.caption) + "Palette1");
     for (const PaletteButton& button : palette.buttons) {
       EXPECT_TRUE(names.insert(button.name).second) << button.name;
       // The large caption is the part of the name after its first "0".

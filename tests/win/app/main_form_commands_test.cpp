@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "app/main_menu.h"
 #include "app/win32/main_form.h"
 #include "win/support/main_form_fixture.h"
 #include "win/support/test_process.h"
@@ -154,6 +159,58 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
   EXPECT_FALSE(form->MenuChecked(win32::kMenuCommand + static_cast<int>(Command::kAskBefore1)));
   PressKey(VK_DELETE);
   EXPECT_EQ(helper.WaitExit(), 1u);
+}
+
+// The menu bar and the accelerator table the window makes of the command table: each item's
+// text with its key after a tab, its id or its submenu; the keys as they have always been.
+TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
+  form->Open();
+  std::function<void(HMENU, std::span<const MenuItem>)> expectMenu =
+      [&](HMENU menu, std::span<const MenuItem> items) {
+        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items.size()));
+        for (UINT i = 0; i < items.size(); ++i) {
+          const MenuItem& item = items[i];
+          char text[128] = {};
+          MENUITEMINFOA info{};
+          info.cbSize = sizeof info;
+          info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+          info.dwTypeData = text;
+          info.cch = sizeof text;
+          ASSERT_TRUE(GetMenuItemInfoA(menu, i, TRUE, &info));
+          if (item.caption.empty()) {
+            EXPECT_NE(info.fType & MFT_SEPARATOR, 0u);
+            continue;
+          }
+          std::string shown(item.caption);
+          if (!item.shortcut.empty()) shown += "\t" + std::string(item.shortcut);
+          EXPECT_EQ(std::string(text), shown);
+          if (item.submenu.empty()) {
+            EXPECT_EQ(static_cast<int32_t>(info.wID), item.id) << shown;
+          } else {
+            ASSERT_NE(info.hSubMenu, nullptr) << shown;
+            expectMenu(info.hSubMenu, item.submenu);
+          }
+        }
+      };
+  expectMenu(GetMenu(*form), MainMenu());
+
+  std::vector<ACCEL> keys(
+      static_cast<std::size_t>(CopyAcceleratorTableA(form->Accelerators(), nullptr, 0)));
+  CopyAcceleratorTableA(form->Accelerators(), keys.data(), static_cast<int>(keys.size()));
+  std::vector<std::tuple<int, int, int>> got;
+  for (const ACCEL& key : keys) got.emplace_back(key.fVirt, key.key, key.cmd);
+  const int control = FVIRTKEY | FCONTROL;
+  const std::vector<std::tuple<int, int, int>> expected{
+      {FVIRTKEY, VK_DELETE, CommandId(Command::kStop1)},
+      {control, 'I', CommandId(Command::kProcessInc)},
+      {control, 'D', CommandId(Command::kProcessDec)},
+      {control, 'S', CommandId(Command::kShow1)},
+      {control, 'H', CommandId(Command::kHide1)},
+      {FVIRTKEY, VK_F5, CommandId(Command::kGeneralRefresh)},
+      {FVIRTKEY, VK_F3, CommandId(Command::kGeneralSearch)},
+      {FVIRTKEY, VK_F1, kMenuHelp},
+  };
+  EXPECT_EQ(got, expected);
 }
 
 // A hidden window is no process's main window: once the cycles have seen it hidden, the
