@@ -164,7 +164,7 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
 // The menu bar and the accelerator table the window makes of the command table: each item's
 // text with its key after a tab, its id or its submenu; the keys as they have always been.
 TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
-  form->Open();
+  program->Open();
   std::function<void(HMENU, std::span<const MenuItem>)> expectMenu =
       [&](HMENU menu, std::span<const MenuItem> items) {
         ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items.size()));
