@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/palettes.h"
+#include "app/workspace.h"
 
 namespace orvane {
 
@@ -118,6 +119,24 @@ std::optional<Shortcut> ParseShortcut(std::string_view text) {
   }
   if (number > 12) return std::nullopt;
   return Shortcut{static_cast<uint16_t>(kVirtualKeyF1 + number - 1)};
+}
+
+int32_t SettingMenuId(SettingItem item) {
+  switch (item) {
+    case SettingItem::kAskBeforeTerminate:
+      return CommandId(Command::kAskBefore1);
+    case SettingItem::kShowNavigationTree:
+      return kMenuShowNavigationTree;
+    case SettingItem::kShowObjectInfo:
+      return kMenuShowObjectInfo;
+    case SettingItem::kTrapCtrlAltDel:
+      return kMenuTrapCtrlAltDel;
+    case SettingItem::kTrapCtrlAltShift:
+      return kMenuTrapCtrlAltShift;
+    case SettingItem::kTrapLeftShiftRightShift:
+      return kMenuTrapShiftShift;
+  }
+  return 0;
 }
 
 }  // namespace orvane

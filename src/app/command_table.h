@@ -99,4 +99,8 @@ constexpr uint16_t kVirtualKeyF1 = 0x70;  // F2 to F12 follow
 // nullopt for any other text, the empty one included.
 std::optional<Shortcut> ParseShortcut(std::string_view text);
 
+// The menu item whose check mark holds a workspace setting (app/workspace.h).
+enum class SettingItem;
+int32_t SettingMenuId(SettingItem item);
+
 }  // namespace orvane

@@ -1,5 +1,6 @@
 #include "app/tray_settings.h"
 
+#include "app/command_table.h"
 #include "platform/error.h"
 #include "snapshot/operations.h"
 #include "tray/task_manager_trap.h"
@@ -58,6 +59,19 @@ void TraySettings::Register() {
 void TraySettings::CloseRunningTray() {
   const ObjectKey window = s_.tray.TrayWindowKey.Load();
   WindowClose(s_.control, &window);
+}
+
+TrapMask TrapOfMenuId(int32_t id) {
+  switch (id) {
+    case kMenuTrapCtrlAltDel:
+      return kTrapCtrlAltDel;
+    case kMenuTrapCtrlAltShift:
+      return kTrapCtrlAltShift;
+    case kMenuTrapShiftShift:
+      return kTrapShiftShift;
+    default:
+      return kNoTraps;
+  }
 }
 
 }  // namespace orvane

@@ -70,4 +70,7 @@ class TraySettings {
   TraySettingsServices s_;
 };
 
+// The trap a Settings menu item sets; none for any other id.
+TrapMask TrapOfMenuId(int32_t id);
+
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #include "app/win32/main_form.h"
 
 #include "app/startup.h"
+#include "app/win32/menu_bar.h"
 #include "res/resource.h"
 
 namespace orvane::win32 {
@@ -29,7 +30,8 @@ void MainForm::Create() {
   args.y = 82;
   args.width = 911;
   args.height = 724;
-  menu_ = BuildMenu();
+  menu_ = BuildMenuBar();
+  accelerators_ = BuildAccelerators();
   args.menu = menu_;
   args.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
   args.smallIcon = static_cast<HICON>(
@@ -212,6 +214,22 @@ void MainForm::MenuResetWorkspaceClick() {
   dockCenter_.Layout().Apply();
   rightCenter_.Layout().SetSize(viewObjectInfoRE_, kDefaultInfoHeight);
   rightCenter_.Layout().Apply();
+}
+
+void MainForm::ViewObjectTreeTVClick() {
+  services_.objectList.ChooseLevel(treeControl_.NodeOf(viewObjectTreeTV_.Selected()));
+}
+
+void MainForm::ToolGeneral0RefreshClick() {
+  services_.objectList.Refresh();
+}
+
+void MainForm::ViewObjectListLVClick() {
+  services_.objectList.RowClicked(viewObjectListLV_.NextSelected());
+}
+
+void MainForm::ViewObjectListLVColumnClick(int column) {
+  services_.objectList.SortByColumn(column);
 }
 
 }  // namespace orvane::win32

@@ -142,7 +142,6 @@ class MainForm : public winui::WindowBase {
 
  private:
   void CreateComponents();
-  HMENU BuildMenu();
   // Starts the companion kTrayRestartWaitMs from now, or cancels a start still to come.
   void StartCompanionLater(bool start);
   void SetTrayChecks(const TrayMenuChecks& checks);

@@ -1,51 +1,7 @@
-// The main window's menus, keys and palettes, and the commands they run.
-#include <optional>
-#include <span>
-#include <string>
-#include <vector>
-
+// The commands that the main window's menu items, keys and palettes run.
 #include "app/win32/main_form.h"
-#include "res/resource.h"
 
 namespace orvane::win32 {
-
-namespace {
-
-// Appends the items to menu, each submenu as a popup menu of its own; returns menu.
-HMENU AppendItems(HMENU menu, std::span<const MenuItem> items) {
-  for (const MenuItem& item : items) {
-    if (item.caption.empty()) {
-      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    } else if (!item.submenu.empty()) {
-      AppendMenuA(menu, MF_POPUP,
-                  reinterpret_cast<UINT_PTR>(AppendItems(CreatePopupMenu(), item.submenu)),
-                  std::string(item.caption).c_str());
-    } else {
-      std::string text(item.caption);
-      if (!item.shortcut.empty()) text.append("\t").append(item.shortcut);
-      AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : 0), static_cast<UINT_PTR>(item.id),
-                  text.c_str());
-    }
-  }
-  return menu;
-}
-
-static_assert(kVirtualKeyDelete == VK_DELETE && kVirtualKeyF1 == VK_F1);
-
-}  // namespace
-
-HMENU MainForm::BuildMenu() {
-  HMENU bar = AppendItems(CreateMenu(), MainMenu());
-  std::vector<ACCEL> keys;
-  for (const CommandRow& row : CommandTable()) {
-    if (const std::optional<Shortcut> key = ParseShortcut(row.shortcut)) {
-      const BYTE flags = FVIRTKEY | (key->control ? FCONTROL : 0);
-      keys.push_back({flags, key->virtualKey, static_cast<WORD>(row.id)});
-    }
-  }
-  accelerators_ = CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
-  return bar;
-}
 
 bool MainForm::MenuChecked(int id) const {
   return (GetMenuState(menu_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;

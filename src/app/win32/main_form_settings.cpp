@@ -4,23 +4,6 @@
 
 namespace orvane::win32 {
 
-namespace {
-
-TrapMask TrapOfItem(int item) {
-  switch (item) {
-    case kMenuTrapCtrlAltDel:
-      return kTrapCtrlAltDel;
-    case kMenuTrapCtrlAltShift:
-      return kTrapCtrlAltShift;
-    case kMenuTrapShiftShift:
-      return kTrapShiftShift;
-    default:
-      return kNoTraps;
-  }
-}
-
-}  // namespace
-
 TrayMenuChecks MainForm::TrayChecks() const {
   return {MenuChecked(kMenuAddTrayIcon),
           {MenuChecked(kMenuTrapCtrlAltDel), MenuChecked(kMenuTrapCtrlAltShift),
@@ -45,7 +28,7 @@ void MainForm::TrapCTRLALTDEL1Click(int item) {
   // The inverted mark stays even when "tray.dat" cannot be written.
   bool start = false;
   try {
-    start = services_.traySettings.TrapClick(checks, TrapOfItem(item));
+    start = services_.traySettings.TrapClick(checks, TrapOfMenuId(item));
   } catch (...) {
     SetTrayChecks(checks);
     throw;

@@ -7,39 +7,6 @@
 
 namespace orvane::win32 {
 
-namespace {
-
-BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (GetMonitorInfoA(monitor, &info)) {
-    const RECT& r = info.rcWork;
-    reinterpret_cast<std::vector<Rect>*>(data)->push_back(
-        {r.left, r.top, r.right - r.left, r.bottom - r.top});
-  }
-  return TRUE;
-}
-
-int SettingMenuId(SettingItem item) {
-  switch (item) {
-    case SettingItem::kAskBeforeTerminate:
-      return CommandId(Command::kAskBefore1);
-    case SettingItem::kShowNavigationTree:
-      return kMenuShowNavigationTree;
-    case SettingItem::kShowObjectInfo:
-      return kMenuShowObjectInfo;
-    case SettingItem::kTrapCtrlAltDel:
-      return kMenuTrapCtrlAltDel;
-    case SettingItem::kTrapCtrlAltShift:
-      return kMenuTrapCtrlAltShift;
-    case SettingItem::kTrapLeftShiftRightShift:
-      return kMenuTrapShiftShift;
-  }
-  return 0;
-}
-
-}  // namespace
-
 void MainForm::RestoreWorkspace() {
   const std::optional<Workspace> read = ReadWorkspace(services_.files);
   if (!read) {
@@ -48,17 +15,8 @@ void MainForm::RestoreWorkspace() {
   }
   // The monitors may have changed since the file was written: what would show on none of them
   // comes onto the nearest.
-  std::vector<Rect> monitors;
-  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&monitors));
-  ScreenFacts screen{.monitors = monitors,
-                     .minWindowWidth = GetSystemMetrics(SM_CXMINTRACK),
-                     .minWindowHeight = GetSystemMetrics(SM_CYMINTRACK)};
-  for (const Palette& palette : Palettes()) {
-    const SIZE outer = FloatingHost::OuterSize(PaletteWidthAt(palette.id, DockSite::kFloating),
-                                               PaletteHeightAt(DockSite::kFloating));
-    screen.floatingWidths[static_cast<std::size_t>(palette.id)] = outer.cx;
-    screen.floatingHeights[static_cast<std::size_t>(palette.id)] = outer.cy;
-  }
+  const std::vector<Rect> monitors = MonitorWorkAreas();
+  const ScreenFacts screen = bars_.Screen(monitors);
   // Every palette shows at start, as its View item is checked; the file hides those it records
   // hidden.
   for (const Palette& palette : Palettes()) bars_.Arrangement().SetVisible(palette.id, true);

@@ -1,5 +1,7 @@
 #include "app/win32/palette_bars.h"
 
+#include <vector>
+
 #include "res/resource.h"
 
 namespace orvane::win32 {
@@ -11,6 +13,17 @@ Rect ScreenRectOf(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT& r = info.rcWork;
+    reinterpret_cast<std::vector<Rect>*>(data)->push_back(
+        {r.left, r.top, r.right - r.left, r.bottom - r.top});
+  }
+  return TRUE;
 }
 
 }  // namespace
@@ -152,6 +165,25 @@ PalettePlacement PaletteBars::PlacementNow(PaletteId id) const {
     place.top = host.top;
   }
   return place;
+}
+
+std::vector<Rect> MonitorWorkAreas() {
+  std::vector<Rect> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
+ScreenFacts PaletteBars::Screen(std::span<const Rect> monitors) const {
+  ScreenFacts screen{.monitors = monitors,
+                     .minWindowWidth = GetSystemMetrics(SM_CXMINTRACK),
+                     .minWindowHeight = GetSystemMetrics(SM_CYMINTRACK)};
+  for (const Palette& palette : Palettes()) {
+    const SIZE outer = FloatingHost::OuterSize(PaletteWidthAt(palette.id, DockSite::kFloating),
+                                               PaletteHeightAt(DockSite::kFloating));
+    screen.floatingWidths[static_cast<std::size_t>(palette.id)] = outer.cx;
+    screen.floatingHeights[static_cast<std::size_t>(palette.id)] = outer.cy;
+  }
+  return screen;
 }
 
 }  // namespace orvane::win32

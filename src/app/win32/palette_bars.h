@@ -6,16 +6,22 @@
 
 #include <array>
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "app/docking.h"
 #include "app/palettes.h"
 #include "app/win32/palette_dock.h"
 #include "app/win32/palette_window.h"
+#include "app/workspace.h"
 #include "winui/dock_layout.h"
 #include "winui/image_list.h"
 #include "winui/panel.h"
 
 namespace orvane::win32 {
+
+// The work areas of the monitors, in the system's order.
+std::vector<Rect> MonitorWorkAreas();
 
 class PaletteBars {
  public:
@@ -55,6 +61,8 @@ class PaletteBars {
   void Show(PaletteId id, bool show);
   // Only the Common palette, in the big bar with large buttons; the four others hidden.
   void Reset();
+  // The monitors given, the least size of a window and each palette's floating window's.
+  ScreenFacts Screen(std::span<const Rect> monitors) const;
 
  private:
   winui::Panel& BarOf(DockSite site);
