@@ -83,8 +83,6 @@ class Program {
   // creates the dialogs and starts the updates; shows the window (a first instance), and the
   // command-line dialog for a command line.
   void Open(int showCommand = SW_SHOWNORMAL);
-  // This is a second instance: the message loop is to end at its first turn.
-  bool Terminating() const { return terminating_; }
 
   MainForm& Form() { return form_; }
   InfoThread& Worker() { return infoThread_; }
@@ -109,7 +107,7 @@ class Program {
   std::vector<std::string> arguments_;
   UINT updateIntervalMs_;
   std::string appDirectory_;
-  bool terminating_ = false;
+  bool terminating_ = false;  // a second instance: the message loop ends at its first turn
   HANDLE mutex_ = nullptr;    // owned; held for the life of the process
   bool viewsBroken_ = false;  // a listener raised during this cycle's delivery
 
