@@ -252,7 +252,7 @@ int main(int argc, char** argv) {
   program.Open(SW_SHOWNORMAL);
   // The form's own one-second timer would start cycles behind the benchmark's back, and
   // while the synthetic computer is being changed; the benchmark ticks it itself.
-  KillTimer(form, 1);
+  form.StopUpdates();
   winui::PumpMessages();
 
   std::printf("W1: %zu objects, %d cycles, window %s\n", source.ObjectCount(), cycles,

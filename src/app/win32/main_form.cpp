@@ -8,7 +8,6 @@ namespace orvane::win32 {
 
 namespace {
 
-constexpr UINT_PTR kUpdateTimer = 1;
 constexpr UINT_PTR kCompanionStartTimer = 2;
 constexpr int kBarHeight = 51;
 constexpr int kLogoWidth = 233;

@@ -42,6 +42,8 @@
 namespace orvane::win32 {
 
 constexpr const char* kMainCaption = kMainWindowTitle.data();
+// The timer that wakes the collector.
+constexpr UINT_PTR kUpdateTimer = 1;
 constexpr COLORREF kBarColour = RGB(165, 178, 221);
 // A registered message the main window answers with the number of times it rebuilt its views
 // after a listener's consistency error; the soak reads it from outside.
@@ -87,8 +89,9 @@ class MainForm : public winui::WindowBase {
   void RestoreWorkspace();
   // The tray items' check marks, as the Settings menu shows them.
   TrayMenuChecks TrayChecks() const;
-  // Starts the update timer: each tick wakes the collector.
+  // Starts the update timer: each tick wakes the collector. Stopped, nothing wakes it.
   void StartUpdates(UINT intervalMs);
+  void StopUpdates() { KillTimer(kUpdateTimer); }
   HACCEL Accelerators() const { return accelerators_; }
 
   // Handlers, public so that tests can drive the window as a person would.

@@ -281,7 +281,9 @@ TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
   done = true;
   asker.join();
   std::printf("slowest WM_NULL answer while toggling traps: %lu ms\n", slowest.load());
-  EXPECT_LE(slowest.load(), 200u);
+  // The wait this replaced held the window for half a second at each click; a loaded machine
+  // may delay an answer a little, never that long.
+  EXPECT_LT(slowest.load(), 500u);
   EXPECT_EQ(CompanionWindows(), 1);
 }
 

@@ -63,7 +63,7 @@ TEST_F(HostileObjects, LongPathsForeignNamesHugeTitlesAndManyWindowsStayWithinTh
 
   const DWORD pid = info.dwProcessId;
   // Until the helper has made all its windows.
-  PumpUntil([&] { return Cycle().Of<WindowRecord>(kKindWindow, pid).size() >= 2001; }, 30000);
+  PumpUntil([&] { return Cycle().Of<WindowRecord>(kKindWindow, pid).size() >= 2001; }, 120000);
   const testing::Recording second = Cycle();
   const auto processes = second.Of<ProcessRecord>(kKindProcess, pid);
   const auto windows = second.Of<WindowRecord>(kKindWindow, pid);
