@@ -129,6 +129,7 @@ Section "un.${PRODUCT}" UnSecProgram
   ; The state files that the clean-up leaves, and those it deletes in case it could not run.
   Delete "$INSTDIR\workspace.dat"
   Delete "$INSTDIR\tray.dat"
+  Delete "$INSTDIR\details.dat"
   Delete "$INSTDIR\start.dat"
   Delete "$INSTDIR\news.dat"
   Delete "$INSTDIR\oldn.dat"
