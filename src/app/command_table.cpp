@@ -26,8 +26,8 @@ constexpr CommandRow Checked(CommandRow row) {
 }
 
 // Edit: "Stop" has the S and "Hide" the H, so "Show" takes its W. View: "Palettes" keeps the
-// P, so "Print Objects" takes its O. Settings: the three traps by the word that tells them
-// apart. Every toggle starts checked but the traps.
+// P, so "Print Objects" takes its O and "Performance" its F. Settings: the three traps by the word that tells them
+// apart. Every toggle starts checked but the traps and the process details.
 constexpr std::array kRows{
     Row(kMenuExit, "MenuExitClick", "&File", "E&xit"),
 
@@ -42,11 +42,14 @@ constexpr std::array kRows{
     Row(Command::kGeneralSearch, "ToolGeneral0SearchClick", "&View", "&Search", "F3"),
     Row(Command::kGeneralLog, "ToolGeneral0LogClick", "&View", "&Log Events"),
     Row(Command::kGeneralPrint, "ToolGeneral0PrintClick", "&View", "Print &Objects"),
+    Row(kMenuPerformance, "Performance1Click", "&View", "Per&formance"),
     CommandRow{.menu = "&View"},  // a separator
     Checked(
         Row(kMenuShowObjectInfo, "ShowObjectInfo1Click", "&View > &Views", "Show &Object Info")),
     Checked(Row(kMenuShowNavigationTree, "ShowNavigationTree1Click", "&View > &Views",
                 "Show &Navigation Tree")),
+    Row(kMenuShowProcessDetails, "ShowProcessDetails1Click", "&View > &Views",
+        "Show Process &Details"),
     Checked(Row(PaletteMenuId(PaletteId::kCommon), "ShowCommonPalette1Click", "&View > &Palettes",
                 "Show &Common Palette")),
     Checked(Row(PaletteMenuId(PaletteId::kComputer), "ShowComputerPalette1Click",

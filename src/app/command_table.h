@@ -57,6 +57,8 @@ enum MenuId : int32_t {
   kMenuTrapCtrlAltShift,
   kMenuTrapShiftShift,
   kMenuHelp,
+  kMenuShowProcessDetails,
+  kMenuPerformance,
   kMenuShowPalette = 200,  // + PaletteId
   kMenuCommand = 1000,     // + Command
 };

@@ -21,14 +21,22 @@ constexpr std::array<ColumnSpec, 7> kWindowColumns{{{"Window Title", 200},
                                                     {"Height", 60},
                                                     {"Left", 60},
                                                     {"Top", 60}}};
+// The processes' figures after "Executable", at the computer level and in a search result, while
+// the details are shown.
+constexpr std::array<ColumnSpec, 4> kDetailColumns{
+    {{"PID", 60}, {"CPU", 50}, {"Memory", 90}, {"Threads", 60}}};
+constexpr std::array<ColumnSpec, 7> kProcessDetailColumns{
+    {kProcessColumns[0], kProcessColumns[1], kProcessColumns[2], kDetailColumns[0],
+     kDetailColumns[1], kDetailColumns[2], kDetailColumns[3]}};
 // A search result's first three columns; a list with more keeps the others as they are.
 constexpr std::array<ColumnSpec, 3> kSearchColumns{
     {{"Process Name", 200}, {"Priority", 100}, {"Executable", 100}}};
 
 // The list's columns when a tree node of this kind is chosen; none for other kinds.
-std::span<const ColumnSpec> ColumnsFor(int32_t kind) {
+std::span<const ColumnSpec> ColumnsFor(int32_t kind, bool details) {
   switch (kind) {
     case kKindComputer:
+      if (details) return kProcessDetailColumns;
       return kProcessColumns;
     case kKindProcess:
       return kThreadColumns;
@@ -116,7 +124,17 @@ void ObjectList::ChooseLevel(const TreeNode* node) {
     parts_.filter.currentKey = key;
     ClearList();
   }
-  parts_.frame.ReplaceColumns(ColumnsFor(key.kind));
+  parts_.frame.ReplaceColumns(ColumnsFor(key.kind, details_));
+}
+
+void ObjectList::ShowDetails(bool show) {
+  if (show == details_) return;
+  details_ = show;
+  if (ShowsSearchResult()) {
+    SetSearchColumns();
+  } else if (parts_.filter.currentKey.kind == kKindComputer) {
+    parts_.frame.ReplaceColumns(ColumnsFor(kKindComputer, details_));
+  }
 }
 
 void ObjectList::Refresh() {
@@ -150,11 +168,19 @@ void ObjectList::ShowSearchResult(std::string_view searchedText,
   for (const ObjectKey& key : found) pinned.push_back(key);
 
   SetHeading(SearchHeading(searchedText));
+  SetSearchColumns();
+}
+
+void ObjectList::SetSearchColumns() {
   ListFrame& frame = parts_.frame;
-  while (frame.ColumnCount() < static_cast<int>(kSearchColumns.size())) frame.AddColumn("", 50);
-  for (std::size_t i = 0; i < kSearchColumns.size(); ++i) {
-    frame.SetColumn(static_cast<int>(i), kSearchColumns[i].caption, kSearchColumns[i].width);
-  }
+  const auto set = [&](std::size_t first, std::span<const ColumnSpec> columns) {
+    while (frame.ColumnCount() < static_cast<int>(first + columns.size())) frame.AddColumn("", 50);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      frame.SetColumn(static_cast<int>(first + i), columns[i].caption, columns[i].width);
+    }
+  };
+  set(0, kSearchColumns);
+  if (details_) set(kSearchColumns.size(), kDetailColumns);
 }
 
 std::vector<std::string> ObjectList::ColumnCaptions() {

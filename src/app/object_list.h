@@ -80,6 +80,10 @@ class ObjectList : public SearchTarget, public ReportSource {
   // The information box for the row at index, the list's first selected one; nothing for none.
   void RowClicked(int index);
   void SortByColumn(int column);
+  // View > Views > "Show Process Details": the processes' figures as four more columns at the
+  // computer level and in a search result.
+  void ShowDetails(bool show);
+  bool ShowsDetails() const { return details_; }
 
   bool ShowsSearchResult() const { return !parts_.filter.pinnedKeys.empty(); }
   // The heading as it stood after the last level was chosen.
@@ -95,11 +99,14 @@ class ObjectList : public SearchTarget, public ReportSource {
 
  private:
   void SetHeading(std::string heading);
+  // A search result's columns, with the details when they are shown.
+  void SetSearchColumns();
   void ClearList();
 
   ObjectListParts parts_;
   std::string heading_;
   std::string savedHeading_;
+  bool details_ = false;
 };
 
 }  // namespace orvane

@@ -172,6 +172,7 @@ bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
 
 bool MainForm::OnClose() {
   // FormClose. The collector is neither stopped nor waited for: the process ends with it.
+  if (onClosing) onClosing();
   SaveWorkspace();
   return false;
 }

@@ -104,6 +104,7 @@ class MainForm : public winui::WindowBase {
   void MenuResetWorkspaceClick();
   void ShowObjectInfo1Click();
   void ShowNavigationTree1Click();
+  void ShowProcessDetails1Click();
   void ShowPaletteClick(PaletteId id);
   void Addtraybaricon1Click();
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
@@ -133,6 +134,8 @@ class MainForm : public winui::WindowBase {
   void CountViewRepair() { ++viewRepairs_; }
   // Times the tree and the list were rebuilt after a listener's consistency error.
   uint64_t ViewRepairs() const { return viewRepairs_; }
+  // Called as the window closes, before it saves the workspace.
+  std::function<void()> onClosing;
 
  protected:
   void OnCreate() override;

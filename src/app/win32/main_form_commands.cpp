@@ -35,6 +35,9 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuShowNavigationTree:
       ShowNavigationTree1Click();
       return true;
+    case kMenuShowProcessDetails:
+      ShowProcessDetails1Click();
+      return true;
     case kMenuAddTrayIcon:
       Addtraybaricon1Click();
       return true;
@@ -93,6 +96,12 @@ void MainForm::ShowNavigationTree1Click() {
   viewObjectTreeTV_.Show(show);
   splitter2_.Show(show);
   dockCenter_.Layout().Apply();
+}
+
+void MainForm::ShowProcessDetails1Click() {
+  const bool show = !MenuChecked(kMenuShowProcessDetails);
+  SetMenuChecked(kMenuShowProcessDetails, show);
+  services_.objectList.ShowDetails(show);
 }
 
 }  // namespace orvane::win32

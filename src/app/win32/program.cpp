@@ -1,6 +1,8 @@
 #include "app/win32/program.h"
 
 #include "app/startup.h"
+#include "app/view_settings.h"
+#include "platform/error.h"
 #include "winui/error_box.h"
 #include "winui/message_loop.h"
 
@@ -63,6 +65,8 @@ void Program::Open(int showCommand) {
   boxes_.SetOwner(form_);
   starter_.SetOwner(form_);
   form_.RestoreWorkspace();
+  RestoreViewSettings();
+  form_.onClosing = [this] { SaveViewSettings(); };
   // Reported, not fatal: the window is made all the same, and the next start tries again.
   winui::Guarded([this] { traySettings_.InstallOnFirstRun(form_.TrayChecks().traps); });
   // Only in the running instance: a second one, or a command line run beside it, would judge
@@ -96,6 +100,21 @@ void Program::RebuildViews() {
     treeListener_.Reset();
     treeModel_.Clear();
   });
+}
+
+void Program::RestoreViewSettings() {
+  const ViewSettings settings = ReadViewSettings(files_);
+  if (settings.processDetails) form_.ShowProcessDetails1Click();
+}
+
+void Program::SaveViewSettings() {
+  ViewSettings settings;
+  settings.processDetails = form_.MenuChecked(kMenuShowProcessDetails);
+  try {
+    WriteViewSettings(files_, settings);
+  } catch (const Error&) {
+    // As with the workspace: the program closes all the same, the old file as it was.
+  }
 }
 
 bool SelectionHost::NavigationTreeFocused() {

@@ -103,6 +103,9 @@ class Program {
   // Empties the tree and the list and their listeners' stores, whatever they hold, for the next
   // cycle to fill again: the list's level, heading and search result stay.
   void RebuildViews();
+  // "details.dat": the details' check mark and the Performance window's place.
+  void RestoreViewSettings();
+  void SaveViewSettings();
 
   std::vector<std::string> arguments_;
   UINT updateIntervalMs_;

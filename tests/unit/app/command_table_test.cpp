@@ -52,7 +52,7 @@ TEST(CommandTable, EveryCommandHasOneRowWithAnIdOfItsOwnAndCanBeReached) {
     EXPECT_EQ(toggle->handler, "Show" + std::string(palette.caption) + "Palette1Click");
   }
   // Ids that no command sends, such as a control's: no row, and an unknown Command none either.
-  for (int32_t id : {-1, 0, 14, kMenuExit - 1, kMenuHelp + 1, kMenuShowPalette - 1,
+  for (int32_t id : {-1, 0, 14, kMenuExit - 1, kMenuPerformance + 1, kMenuShowPalette - 1,
                      kMenuShowPalette + 5, kMenuCommand - 1, kMenuCommand + kCommandCount}) {
     EXPECT_EQ(FindCommand(id), nullptr) << id;
   }

@@ -211,6 +211,34 @@ TEST_F(ObjectListTest, ASearchResultShowsTheFoundObjectsUntilRefreshOrATreeClick
   EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
 }
 
+TEST_F(ObjectListTest, TheDetailsAddTheirFourColumnsToTheProcessesAndTheSearchResultOnly) {
+  const Columns details{{"PID", 60}, {"CPU", 50}, {"Memory", 90}, {"Threads", 60}};
+  const auto with = [&](Columns columns) {
+    columns.insert(columns.end(), details.begin(), details.end());
+    return columns;
+  };
+  Cycle();
+  objects.ShowFirst();
+  objects.ChooseLevel(Node(kComputer));
+  objects.ShowDetails(true);
+  EXPECT_EQ(frame.columns, with(kProcessColumns));
+  objects.ShowDetails(false);
+  EXPECT_EQ(frame.columns, kProcessColumns);
+
+  // Not at another level; on again, the computer level and a search result have them.
+  objects.ChooseLevel(Node(kNotepad));
+  objects.ShowDetails(true);
+  EXPECT_EQ(frame.columns, kThreadColumns);
+  objects.ChooseLevel(Node(kComputer));
+  EXPECT_EQ(frame.columns, with(kProcessColumns));
+  RunSearch(objects, locale, "note", {});
+  EXPECT_EQ(frame.columns, with(kSearchColumns));
+  objects.ShowDetails(false);
+  EXPECT_EQ(frame.columns.size(), 7u) << "a search result keeps its other columns, as ever";
+  Cycle();
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "Untitled - Notepad"})) << "the rows stay";
+}
+
 TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {
   auto add = [&](const ObjectKey& key, RowCells cells) { rows.AddRow(key, std::move(cells)); };
   add(kNotepad, {"notepad.exe", {"Normal (8)", "c:\\windows\\notepad.exe"}, 0, 0});
