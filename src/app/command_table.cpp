@@ -26,8 +26,8 @@ constexpr CommandRow Checked(CommandRow row) {
 }
 
 // Edit: "Stop" has the S and "Hide" the H, so "Show" takes its W. View: "Palettes" keeps the
-// P, so "Print Objects" takes its O and "Performance" its F. Settings: the three traps by the word that tells them
-// apart. Every toggle starts checked but the traps and the process details.
+// P, so "Print Objects" takes its O and "Performance" its F. Settings: the three traps by the
+// word that tells them apart. Every toggle starts checked but the traps and the details.
 constexpr std::array kRows{
     Row(kMenuExit, "MenuExitClick", "&File", "E&xit"),
 
