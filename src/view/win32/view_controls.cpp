@@ -165,8 +165,25 @@ std::string_view ListViewControl::CellText(int index, int column) const {
   if (row == nullptr || column < 0) return {};
   if (column == 0) return row->cells.caption;
   const auto sub = static_cast<std::size_t>(column - 1);
-  return sub < row->cells.subItems.size() ? std::string_view(row->cells.subItems[sub])
-                                          : std::string_view();
+  if (sub < row->cells.subItems.size()) return row->cells.subItems[sub];
+  if (!extraCells) return {};
+  // The list view copies the text before it asks again.
+  extra_ = extraCells(*row, column);
+  return extra_;
+}
+
+void ListViewControl::RedrawColumns(int first, int last) {
+  if (last >= list_.ColumnCount()) last = list_.ColumnCount() - 1;
+  if (first > last || list_.Count() == 0) return;
+  RECT client;
+  GetClientRect(list_, &client);
+  // The columns' edges as they stand, scrolled or not: from the header's items.
+  RECT from{}, to{};
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+  if (!Header_GetItemRect(header, first, &from) || !Header_GetItemRect(header, last, &to)) return;
+  const int scrolled = GetScrollPos(list_, SB_HORZ);
+  RECT r{from.left - scrolled, client.top, to.right - scrolled, client.bottom};
+  InvalidateRect(list_, &r, FALSE);
 }
 
 int ListViewControl::Image(int index) const {

@@ -72,6 +72,12 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
 
   // Paints every row again, as after a change of columns.
   void RedrawAll() { list_.Invalidate(); }
+  // Paints the columns from first to last (0-based) of the rows in view again, as their texts
+  // change without their rows changing.
+  void RedrawColumns(int first, int last);
+  // The texts of the columns after a row's own cells, which change every cycle without the row
+  // changing (the processes' figures); none when not given.
+  std::function<std::string(const ListRow& row, int column)> extraCells;
   // Between the two, the row count reaches the list view once, at the release: each new count
   // repaints the list view's scroll bar, which costs more than all other row changes of a
   // cycle together. Nested pairs count once.
@@ -95,6 +101,7 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
   winui::ListView& list_;   // not owned
   const ListModel& model_;  // not owned
   int holds_ = 0;
+  mutable std::string extra_;  // the last extra cell's text, until the list view has copied it
 };
 
 class StatusBarPanels : public StatusPanels {
