@@ -81,6 +81,7 @@ class SyntheticSource : public SnapshotSource {
   std::string ComputerName() override { return "BENCH"; }
   std::string UserName() override { return "bench"; }
   uint32_t CurrentProcessId() override { return 1; }
+  uint32_t ProcessorCount() override { return 2; }
   uint32_t OwnPriorityClass() override { return kNormalPriorityClass; }
   void SetOwnPriorityClass(uint32_t) override {}
 

@@ -4,6 +4,7 @@
 // tlhelp32.h needs windows.h first.
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -135,6 +136,15 @@ std::string ToolhelpSource::UserName() {
 
 uint32_t ToolhelpSource::CurrentProcessId() {
   return GetCurrentProcessId();
+}
+
+uint32_t ToolhelpSource::ProcessorCount() {
+  static const uint32_t count = [] {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return std::max<uint32_t>(info.dwNumberOfProcessors, 1);
+  }();
+  return count;
 }
 
 uint32_t ToolhelpSource::OwnPriorityClass() {
