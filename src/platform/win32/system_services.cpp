@@ -256,7 +256,7 @@ std::string Win32Locale::GroupDigits(uint64_t value) {
   LocaleText thousand = UserLocaleText(LOCALE_STHOUSAND, ",");
   LocaleText decimal = UserLocaleText(LOCALE_SDECIMAL, ".");
   const LocaleText grouping = UserLocaleText(LOCALE_SGROUPING, "3;0");
-  NUMBERFMTA format{0, 0, GroupingNumber(grouping.data()), decimal.data(), thousand.data(), 1};
+  NUMBERFMTA format{0, 1, GroupingNumber(grouping.data()), decimal.data(), thousand.data(), 1};
   char text[64];
   if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits.c_str(), &format, text, sizeof text) <= 0) {
     return digits;

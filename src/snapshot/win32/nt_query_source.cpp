@@ -105,7 +105,7 @@ ProcessCounters Counters(const ProcessInformation& process, const ThreadInformat
       counters.userTime += Unsigned(threads[i].userTime);
     }
   }
-  counters.privateBytes = process.privatePageCount;
+  counters.privateBytes = process.pagefileUsage;
   counters.workingSet = process.workingSetSize;
   return counters;
 }

@@ -55,8 +55,11 @@ void ToolhelpSource::EnumProcesses(const std::function<void(const ProcessEntry&)
   for (BOOL ok = Process32First(snapshot.get(), &entry); ok;
        ok = Process32Next(snapshot.get(), &entry)) {
     entry.szExeFile[sizeof entry.szExeFile - 1] = '\0';
-    each({entry.th32ProcessID, ProcessBasePriority(static_cast<int32_t>(entry.pcPriClassBase)),
-          entry.szExeFile});
+    // The snapshot holds no figures beside the name.
+    each({entry.th32ProcessID,
+          ProcessBasePriority(static_cast<int32_t>(entry.pcPriClassBase)),
+          entry.szExeFile,
+          {}});
   }
 }
 
