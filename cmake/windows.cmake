@@ -76,7 +76,7 @@ set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs)
 set(win_tests_tray TrayWinTest HelpDocumentTest)
 set(win_tests_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm)
 set(win_tests_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
-                       HostileObjects)
+                       HostileObjects ProcessFiguresWin)
 set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
                     ControlsTest TreeViewControlTest ListViewControlTest)
 set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin)

@@ -50,6 +50,7 @@ class TimedSource : public SnapshotSource {
   std::string ComputerName() override { return inner_.ComputerName(); }
   std::string UserName() override { return inner_.UserName(); }
   uint32_t CurrentProcessId() override { return inner_.CurrentProcessId(); }
+  uint32_t ProcessorCount() override { return inner_.ProcessorCount(); }
   uint32_t OwnPriorityClass() override { return inner_.OwnPriorityClass(); }
   void SetOwnPriorityClass(uint32_t c) override { inner_.SetOwnPriorityClass(c); }
 

@@ -57,7 +57,7 @@ class SyntheticSource : public SnapshotSource {
   std::size_t ObjectCount() const { return processes_.size() + threads_.size() + windows_.size(); }
 
   void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) override {
-    for (const Process& p : processes_) each(ProcessEntry{p.id, p.priority, p.exe});
+    for (const Process& p : processes_) each(ProcessEntry{p.id, p.priority, p.exe, {}});
   }
   void EnumThreads(const std::function<void(const ThreadEntry&)>& each) override {
     for (const ThreadEntry& t : threads_) each(t);
@@ -81,6 +81,7 @@ class SyntheticSource : public SnapshotSource {
   std::string ComputerName() override { return "BENCH"; }
   std::string UserName() override { return "bench"; }
   uint32_t CurrentProcessId() override { return 1; }
+  uint32_t ProcessorCount() override { return 2; }
   uint32_t OwnPriorityClass() override { return kNormalPriorityClass; }
   void SetOwnPriorityClass(uint32_t) override {}
 

@@ -112,7 +112,9 @@ void Collector::CollectComputer(RecordOutput& out) {
 
 void Collector::CollectProcesses(RecordOutput& out) {
   const uint32_t ownProcessId = source_.CurrentProcessId();
+  figures_.Begin(clock_.TickCount(), source_.ProcessorCount());
   source_.EnumProcesses([&](const ProcessEntry& entry) { SendProcess(entry, out, ownProcessId); });
+  figures_.End(clock_.TickCount());
 }
 
 void Collector::SendProcess(const ProcessEntry& entry, RecordOutput& out, uint32_t ownProcessId) {
@@ -126,6 +128,7 @@ void Collector::SendProcess(const ProcessEntry& entry, RecordOutput& out, uint32
   CopyText(process.fileName, ShortenFileName(path.fileName));
   CopyText(process.directory, ShortenDirectory(path.directory));
   std::memcpy(process.caption, process.fileName, kTextField);
+  figures_.Add(entry.processId, entry.counters, FieldText(process.fileName));
 
   // Each window-pass result is used by exactly one process pass.
   MainTitle& main = mainTitles_[entry.processId];

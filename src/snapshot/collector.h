@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/registry.h"
 #include "snapshot/computer.h"
+#include "snapshot/process_figures.h"
 #include "snapshot/records.h"
 #include "snapshot/snapshot_source.h"
 
@@ -51,6 +52,8 @@ class Collector {
             TrayShared& tray);
 
   void Collect(RecordOutput& out);
+  // The figures of the last process pass's processes; changed by the next pass.
+  const ProcessFigureTable& Figures() const { return figures_.Table(); }
 
  private:
   struct MainTitle {
@@ -74,6 +77,7 @@ class Collector {
   std::unordered_map<uint32_t, MainTitle> mainTitles_;
   std::unordered_map<uint32_t, uint32_t> mainHandles_;
   CpuLoadEstimator cpuLoad_;
+  ProcessFigureBuilder figures_;
   int32_t osCode_ = 0;  // the cycle's operating-system code
   ObjectKey header_{};  // the cycle's computer key: rootId and computerId for every record
 };

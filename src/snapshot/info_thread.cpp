@@ -47,7 +47,7 @@ void InfoThread::Run() {
     abandoned_ = false;
     collector_.Collect(*this);
     Flush();
-    if (cycleEnd_) dispatcher_.RunOnGui(cycleEnd_);
+    EndCycle();
     std::lock_guard lock(mutex_);
     running_ = false;
     ++cycles_;
@@ -75,25 +75,38 @@ void InfoThread::Flush() {
     return;
   }
   dispatcher_.RunOnGui([this] {
-    // A receiver's error must not reach the collector thread: it would leave the thread dead
-    // and the views frozen. The rest of the cycle is dropped; the next root record sweeps.
-    try {
+    Guarded([this] {
       std::size_t at = 0;
       while (at < batch_.size()) {
         const int32_t size = static_cast<int32_t>(batch_[at]);
         if (sink_) sink_->Deliver(&batch_[at + 1], size);
         at += 1 + (static_cast<std::size_t>(size) + 3) / 4;
       }
-    } catch (const std::exception& e) {
-      abandoned_ = true;
-      if (onError_) onError_(e.what());
-    } catch (...) {
-      abandoned_ = true;
-      if (onError_) onError_("Unknown error");
-    }
+    });
   });
   batch_.clear();
   batchCount_ = 0;
+}
+
+void InfoThread::EndCycle() {
+  if (!figuresReceiver_ && !cycleEnd_) return;
+  // One hand-over for both.
+  dispatcher_.RunOnGui([this] {
+    if (figuresReceiver_) Guarded([this] { figuresReceiver_(collector_.Figures()); });
+    if (cycleEnd_) cycleEnd_();
+  });
+}
+
+void InfoThread::Guarded(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const std::exception& e) {
+    abandoned_ = true;
+    if (onError_) onError_(e.what());
+  } catch (...) {
+    abandoned_ = true;
+    if (onError_) onError_("Unknown error");
+  }
 }
 
 }  // namespace orvane

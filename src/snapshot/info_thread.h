@@ -41,6 +41,13 @@ class InfoThread : private RecordOutput {
     onError_ = std::move(handler);
   }
 
+  // Called on the GUI thread once at the end of every cycle, after its last records (also when
+  // the cycle was abandoned) and before the cycle-end step, with the figures of the cycle's
+  // processes; the table is valid only during the call. An error it raises goes to the error
+  // handler.
+  void SetFiguresReceiver(std::function<void(const ProcessFigureTable&)> receiver) {
+    figuresReceiver_ = std::move(receiver);
+  }
   // A step run on the GUI thread once at the end of every cycle, after its last records
   // (also when the cycle was abandoned), so the GUI can settle what the cycle changed.
   void SetCycleEndStep(std::function<void()> step) { cycleEnd_ = std::move(step); }
@@ -56,11 +63,17 @@ class InfoThread : private RecordOutput {
   void Send(const void* record, int32_t size) override;
   void EndPass() override;
   void Flush();
+  void EndCycle();
+  // Runs a receiver's step on the GUI thread's side of a hand-over. A receiver's error must not
+  // reach the collector thread: it would leave the thread dead and the views frozen. The rest
+  // of the cycle is dropped; the next root record sweeps.
+  void Guarded(const std::function<void()>& step);
 
   Collector& collector_;        // not owned
   GuiDispatcher& dispatcher_;   // not owned
   RecordSink* sink_ = nullptr;  // not owned
   std::function<void(const std::string&)> onError_;
+  std::function<void(const ProcessFigureTable&)> figuresReceiver_;
   std::function<void()> cycleEnd_;
 
   // Pending records: each one its size in bytes followed by its words.

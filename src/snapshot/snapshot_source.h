@@ -26,10 +26,24 @@ constexpr int32_t BasePriorityOfClassNumber(int32_t number) {
   return number >= 1 && number <= 6 ? kBasePriority[number - 1] : number;
 }
 
+// What the system's process list holds about a process beside its name; zero where a source
+// has none.
+struct ProcessCounters {
+  uint32_t parentProcessId = 0;
+  uint32_t threadCount = 0;
+  uint32_t handleCount = 0;
+  uint64_t createTime = 0;    // 100 ns units since 1601, UTC; 0 unknown
+  uint64_t kernelTime = 0;    // 100 ns units
+  uint64_t userTime = 0;      // 100 ns units
+  uint64_t privateBytes = 0;  // the commit charge
+  uint64_t workingSet = 0;    // bytes
+};
+
 struct ProcessEntry {
   uint32_t processId = 0;
   int32_t basePriority = 0;  // as Windows reports it, under Wine too
   std::string_view exeFile;  // as the snapshot reports it; valid during the callback
+  ProcessCounters counters;
 };
 
 struct ThreadEntry {
@@ -68,6 +82,7 @@ class SnapshotSource {
   virtual std::string ComputerName() = 0;  // empty when the call fails
   virtual std::string UserName() = 0;
   virtual uint32_t CurrentProcessId() = 0;
+  virtual uint32_t ProcessorCount() = 0;  // logical processors, at least 1
   virtual uint32_t OwnPriorityClass() = 0;
   virtual void SetOwnPriorityClass(uint32_t priorityClass) = 0;
 };

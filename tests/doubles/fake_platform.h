@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,6 +27,7 @@ struct FakeProcess {
   uint32_t processId;
   std::string exeFile;
   int32_t basePriority = 8;
+  ProcessCounters counters{};
 };
 
 struct FakeWindow {
@@ -47,11 +50,13 @@ class FakeSnapshotSource : public SnapshotSource {
   std::string computerName = "WORKSTATION";
   std::string userName = "alice";
   uint32_t ownProcessId = 4242;
+  uint32_t processors = 2;
   uint32_t ownPriorityClass = kNormalPriorityClass;
   std::vector<uint32_t> priorityClassesSet;
 
   void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) override {
-    for (const FakeProcess& p : processes) each({p.processId, p.basePriority, p.exeFile});
+    for (const FakeProcess& p : processes)
+      each({p.processId, p.basePriority, p.exeFile, p.counters});
   }
   void EnumThreads(const std::function<void(const ThreadEntry&)>& each) override {
     for (const ThreadEntry& t : threads) each(t);
@@ -66,6 +71,7 @@ class FakeSnapshotSource : public SnapshotSource {
   std::string ComputerName() override { return computerName; }
   std::string UserName() override { return userName; }
   uint32_t CurrentProcessId() override { return ownProcessId; }
+  uint32_t ProcessorCount() override { return processors; }
   uint32_t OwnPriorityClass() override { return ownPriorityClass; }
   void SetOwnPriorityClass(uint32_t priorityClass) override {
     ownPriorityClass = priorityClass;
@@ -230,11 +236,40 @@ class FakeClock : public Clock {
     }
   }
   std::string NowText() override { return nowText; }
+  // "dd.mm.yyyy hh:mm:ss", in UTC.
+  std::string DateTimeText(uint64_t fileTime) override {
+    using namespace std::chrono;
+    constexpr uint64_t kUnixEpoch = 116444736000000000ull;  // 1970 in 100 ns units since 1601
+    if (fileTime < kUnixEpoch) return {};
+    const sys_seconds at{seconds{(fileTime - kUnixEpoch) / 10000000u}};
+    const sys_days day = floor<days>(at);
+    const year_month_day date{day};
+    const hh_mm_ss time{at - day};
+    char text[32];
+    std::snprintf(text, sizeof text, "%02u.%02u.%04d %02d:%02d:%02d",
+                  static_cast<unsigned>(date.day()), static_cast<unsigned>(date.month()),
+                  static_cast<int>(date.year()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
+  }
 };
 
+// Groups digits by three with a separator of choice ("" for none).
 class FakeLocale : public Locale {
  public:
+  std::string thousands = ",";
+
   std::string Lower(std::string_view text) override { return AsciiLower(text); }
+  std::string GroupDigits(uint64_t value) override {
+    const std::string digits = std::to_string(value);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+      if (i > 0 && (digits.size() - i) % 3 == 0) text += thousands;
+      text += digits[i];
+    }
+    return text;
+  }
 };
 
 }  // namespace orvane::testing

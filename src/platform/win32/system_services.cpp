@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -90,6 +93,39 @@ void EnumNames(Enumerate enumerate, Each each) {
     each(std::string(name.data(), length), type);
     ++index;
   }
+}
+
+// A date and time as the user's regional settings render them, separated by one blank.
+std::string DateTimeOf(const SYSTEMTIME& at) {
+  char date[128] = {};
+  char time[128] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &at, nullptr, date, sizeof date);
+  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &at, nullptr, time, sizeof time);
+  return std::string(date) + " " + time;
+}
+
+// A short setting of the user's locale; fallback when it cannot be read.
+using LocaleText = std::array<char, 16>;
+LocaleText UserLocaleText(LCTYPE type, const char* fallback) {
+  LocaleText text{};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text.data(), static_cast<int>(text.size())) <= 0) {
+    text = {};
+    std::strncpy(text.data(), fallback, text.size() - 1);
+  }
+  return text;
+}
+
+// The locale's grouping ("3;0", "3;2;0", "3") as a number format wants it (3, 32, 30): the
+// digits in order, with a last 0 for a last group that does not repeat.
+UINT GroupingNumber(const char* grouping) {
+  UINT number = 0;
+  const char* last = grouping;
+  for (const char* c = grouping; *c; ++c) {
+    if (*c < '0' || *c > '9') continue;
+    number = number * 10 + static_cast<UINT>(*c - '0');
+    last = c;
+  }
+  return *last == '0' ? number / 10 : number * 10;
 }
 
 }  // namespace
@@ -194,17 +230,38 @@ void Win32Clock::Sleep(uint32_t milliseconds) {
 }
 
 std::string Win32Clock::NowText() {
-  char date[128] = {};
-  char time[128] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, sizeof time);
-  return std::string(date) + " " + time;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return DateTimeOf(now);
+}
+
+std::string Win32Clock::DateTimeText(uint64_t fileTime) {
+  const FILETIME utc{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
+  SYSTEMTIME universal, local;
+  if (!FileTimeToSystemTime(&utc, &universal) ||
+      !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
+    return {};
+  }
+  return DateTimeOf(local);
 }
 
 std::string Win32Locale::Lower(std::string_view text) {
   std::string s(text);
   if (!s.empty()) CharLowerBuffA(s.data(), static_cast<DWORD>(s.size()));
   return s;
+}
+
+std::string Win32Locale::GroupDigits(uint64_t value) {
+  const std::string digits = std::to_string(value);
+  LocaleText thousand = UserLocaleText(LOCALE_STHOUSAND, ",");
+  LocaleText decimal = UserLocaleText(LOCALE_SDECIMAL, ".");
+  const LocaleText grouping = UserLocaleText(LOCALE_SGROUPING, "3;0");
+  NUMBERFMTA format{0, 1, GroupingNumber(grouping.data()), decimal.data(), thousand.data(), 1};
+  char text[64];
+  if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits.c_str(), &format, text, sizeof text) <= 0) {
+    return digits;
+  }
+  return text;
 }
 
 }  // namespace orvane::win32

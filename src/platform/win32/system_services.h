@@ -26,11 +26,13 @@ class Win32Clock : public Clock {
   uint32_t TickCount() override;
   void Sleep(uint32_t milliseconds) override;
   std::string NowText() override;
+  std::string DateTimeText(uint64_t fileTime) override;
 };
 
 class Win32Locale : public Locale {
  public:
   std::string Lower(std::string_view text) override;
+  std::string GroupDigits(uint64_t value) override;
 };
 
 }  // namespace orvane::win32

@@ -37,8 +37,12 @@ struct ProcessInformation {
   uint32_t handleCount;
   uint32_t sessionId;
   uintptr_t uniqueProcessKey;
-  std::size_t virtualAndWorkingSet[11];
-  uint32_t pageFaultCount;  // between the sizes on the platform; only its room matters here
+  std::size_t peakVirtualSize, virtualSize;
+  uint32_t pageFaultCount;
+  std::size_t peakWorkingSetSize, workingSetSize;
+  std::size_t quotaPools[4];
+  std::size_t pagefileUsage, peakPagefileUsage;
+  std::size_t privatePageCount;
   int64_t ioCounters[6];
 };
 
@@ -80,6 +84,30 @@ std::string_view ExeFile(const ProcessInformation& process, char (&text)[MAX_PAT
   const int bytes = WideCharToMultiByte(CP_ACP, 0, process.imageName.buffer, chars, text,
                                         MAX_PATH - 1, nullptr, nullptr);
   return std::string_view(text, bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+}
+
+uint64_t Unsigned(int64_t time) {
+  return time > 0 ? static_cast<uint64_t>(time) : 0;
+}
+
+// The figures beside the name. Wine leaves a process's own times at zero but fills its threads'.
+ProcessCounters Counters(const ProcessInformation& process, const ThreadInformation* threads) {
+  ProcessCounters counters;
+  counters.parentProcessId = Word(process.inheritedFromProcessId);
+  counters.threadCount = process.threadCount;
+  counters.handleCount = process.handleCount;
+  counters.createTime = Unsigned(process.createTime);
+  counters.kernelTime = Unsigned(process.kernelTime);
+  counters.userTime = Unsigned(process.userTime);
+  if (counters.kernelTime == 0 && counters.userTime == 0) {
+    for (uint32_t i = 0; i < process.threadCount; ++i) {
+      counters.kernelTime += Unsigned(threads[i].kernelTime);
+      counters.userTime += Unsigned(threads[i].userTime);
+    }
+  }
+  counters.privateBytes = process.pagefileUsage;
+  counters.workingSet = process.workingSetSize;
+  return counters;
 }
 
 // Walks the list with a bounds check on every record, so that a short or damaged answer ends
@@ -138,10 +166,10 @@ void NtQuerySource::EnumProcesses(const std::function<void(const ProcessEntry&)>
     ToolhelpSource::EnumProcesses(each);
     return;
   }
-  Walk(buffer_, [&](const ProcessInformation& process, const ThreadInformation*) {
+  Walk(buffer_, [&](const ProcessInformation& process, const ThreadInformation* threads) {
     char text[MAX_PATH];
     each({Word(process.uniqueProcessId), ProcessBasePriority(process.basePriority),
-          ExeFile(process, text)});
+          ExeFile(process, text), Counters(process, threads)});
   });
 }
 

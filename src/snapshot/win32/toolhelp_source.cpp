@@ -4,6 +4,7 @@
 // tlhelp32.h needs windows.h first.
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/handles.h"
@@ -54,8 +55,11 @@ void ToolhelpSource::EnumProcesses(const std::function<void(const ProcessEntry&)
   for (BOOL ok = Process32First(snapshot.get(), &entry); ok;
        ok = Process32Next(snapshot.get(), &entry)) {
     entry.szExeFile[sizeof entry.szExeFile - 1] = '\0';
-    each({entry.th32ProcessID, ProcessBasePriority(static_cast<int32_t>(entry.pcPriClassBase)),
-          entry.szExeFile});
+    // The snapshot holds no figures beside the name.
+    each({entry.th32ProcessID,
+          ProcessBasePriority(static_cast<int32_t>(entry.pcPriClassBase)),
+          entry.szExeFile,
+          {}});
   }
 }
 
@@ -135,6 +139,15 @@ std::string ToolhelpSource::UserName() {
 
 uint32_t ToolhelpSource::CurrentProcessId() {
   return GetCurrentProcessId();
+}
+
+uint32_t ToolhelpSource::ProcessorCount() {
+  static const uint32_t count = [] {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return std::max<uint32_t>(info.dwNumberOfProcessors, 1);
+  }();
+  return count;
 }
 
 uint32_t ToolhelpSource::OwnPriorityClass() {

@@ -29,6 +29,7 @@ class ToolhelpSource : public SnapshotSource {
   std::string ComputerName() override;
   std::string UserName() override;
   uint32_t CurrentProcessId() override;
+  uint32_t ProcessorCount() override;
   uint32_t OwnPriorityClass() override;
   void SetOwnPriorityClass(uint32_t priorityClass) override;
 };

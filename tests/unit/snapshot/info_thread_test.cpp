@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "doubles/fake_platform.h"
+#include "view/record_listener.h"
 
 namespace orvane {
 namespace {
 
 using testing::FakeClock;
 using testing::FakeLocale;
+using testing::FakeProcess;
 using testing::FakeRegistry;
 using testing::FakeSnapshotSource;
 
@@ -165,6 +167,79 @@ TEST_F(InfoThreadTest, AReceiverErrorAbandonsTheCycleAndLaterWakesStillWork) {
   WaitCycles(thread, 2);
   EXPECT_EQ(first.keys.size(), 11u);
   EXPECT_EQ(second.keys.size(), 10u);
+}
+
+TEST_F(InfoThreadTest, FiguresReachTheGuiAfterTheLastRecordBeforeTheCycleEnd) {
+  std::vector<std::string> steps, errors;
+  InfoThread thread(collector, dispatcher);
+  thread.SetSink(&sink);
+  thread.SetErrorHandler([&](const std::string& text) { errors.push_back(text); });
+  bool fail = false;
+  thread.SetFiguresReceiver([&](const ProcessFigureTable& figures) {
+    steps.push_back("figures of " + std::to_string(figures.All().size()) + " after " +
+                    std::to_string(first.keys.size()));
+    if (fail) throw std::runtime_error("No room for the figures");
+  });
+  thread.SetCycleEndStep([&] { steps.push_back("end"); });
+  thread.Wake();
+  WaitCycles(thread, 1);
+  EXPECT_EQ(steps, (std::vector<std::string>{"figures of 2 after 7", "end"}));
+  EXPECT_EQ(dispatcher.Calls(), 4) << "one hand-over per pass, one for both end steps";
+
+  // A receiver's error is reported; the cycle still ends, and the next one runs.
+  fail = true;
+  thread.Wake();
+  WaitCycles(thread, 2);
+  fail = false;
+  thread.Wake();
+  WaitCycles(thread, 3);
+  EXPECT_EQ(errors, (std::vector<std::string>{"No room for the figures"}));
+  EXPECT_EQ(steps.size(), 6u);
+  EXPECT_EQ(steps.back(), "end");
+  EXPECT_EQ(first.keys.size(), 21u);
+}
+
+// Counts what change detection makes of the stream.
+class EventCounter : public RecordListener {
+ public:
+  int created = 0, modified = 0, removed = 0;
+
+ protected:
+  bool Created(const TrackedObject&) override { return ++created > 0; }
+  bool Removed(const TrackedObject&) override { return ++removed > 0; }
+  void Modified(const TrackedObject&) override { ++modified; }
+};
+
+TEST_F(InfoThreadTest, FiguresThatChangeEveryCycleNeverMakeAProcessModified) {
+  source.windows.clear();  // a main window found would change a process's caption
+  EventCounter events;
+  sink.Register(&events);
+  std::vector<int32_t> shares;
+  InfoThread thread(collector, dispatcher);
+  thread.SetSink(&sink);
+  thread.SetFiguresReceiver(
+      [&](const ProcessFigureTable& figures) { shares.push_back(figures.Find(10)->cpuShare); });
+  for (uint64_t cycle = 1; cycle <= 4; ++cycle) {
+    for (FakeProcess& p : source.processes) {
+      ProcessCounters& c = p.counters;
+      c.createTime = 1000;
+      c.kernelTime += 1000000 * cycle;
+      c.userTime += 2000000;
+      c.privateBytes += 4096 * cycle;
+      c.workingSet += 8192;
+      c.threadCount = static_cast<uint32_t>(cycle);
+      c.handleCount = static_cast<uint32_t>(10 * cycle);
+    }
+    clock.now += 1000;
+    thread.Wake();
+    WaitCycles(thread, cycle);
+  }
+  EXPECT_EQ(events.created, 6);  // root, computer, two processes, two threads
+  EXPECT_EQ(events.modified, 0);
+  EXPECT_EQ(events.removed, 0);
+  ASSERT_EQ(shares.size(), 4u);
+  EXPECT_EQ(shares[0], kNoCpuShare);
+  EXPECT_GT(shares[3], shares[1]) << "the figures did change";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A process with a known top-level window and a few idle threads, started by the Windows
-// tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows]. It ends when its window
-// is closed (WM_CLOSE), and its exit code is then 7 so a test can tell a close from a terminate.
+// tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows] [busy threads]; a busy
+// thread spins without pause. It ends when its window is closed (WM_CLOSE), and its exit code is
+// then 7 so a test can tell a close from a terminate.
 #include <windows.h>
 
 #include <cstdlib>
@@ -21,6 +22,14 @@ DWORD WINAPI Idle(LPVOID) {
   return 0;
 }
 
+DWORD WINAPI Busy(LPVOID) {
+  volatile unsigned spins = 0;
+  for (;;) {
+    const unsigned next = spins + 1;
+    spins = next;
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -28,9 +37,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const int threads = __argc > 2 ? std::atoi(__argv[2]) : 2;
   const bool hidden = __argc > 3 && std::strcmp(__argv[3], "hidden") == 0;
   const int extraWindows = __argc > 4 ? std::atoi(__argv[4]) : 0;
+  const int busyThreads = __argc > 5 ? std::atoi(__argv[5]) : 0;
 
   for (int i = 0; i < threads; ++i)
     CloseHandle(CreateThread(nullptr, 0, Idle, nullptr, 0, nullptr));
+  for (int i = 0; i < busyThreads; ++i)
+    CloseHandle(CreateThread(nullptr, 0, Busy, nullptr, 0, nullptr));
 
   WNDCLASSA wc{};
   wc.lpfnWndProc = WindowProc;

@@ -105,11 +105,12 @@ void CloseCompanion() {
   }
 }
 
-TestProcess::TestProcess(const std::string& title, int threads, bool hidden,
-                         const std::string& exe) {
+TestProcess::TestProcess(const std::string& title, int threads, bool hidden, const std::string& exe,
+                         int busy) {
   const std::string program = exe.empty() ? TestDirectory() + "test_window.exe" : exe;
   std::string command = "\"" + program + "\" \"" + title + "\" " + std::to_string(threads) +
                         (hidden ? " hidden" : "");
+  if (busy > 0) command += (hidden ? "" : " shown") + (" 0 " + std::to_string(busy));
   STARTUPINFOA si{};
   si.cb = sizeof si;
   if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -28,9 +28,10 @@ void CloseCompanion();
 
 class TestProcess {
  public:
-  // exe: full path of a copy of the helper (default: test_window.exe beside the tests).
+  // exe: full path of a copy of the helper (default: test_window.exe beside the tests); busy:
+  // threads that spin, beside the idle ones.
   explicit TestProcess(const std::string& title, int threads = 2, bool hidden = false,
-                       const std::string& exe = "");
+                       const std::string& exe = "", int busy = 0);
   ~TestProcess();
   TestProcess(const TestProcess&) = delete;
   TestProcess& operator=(const TestProcess&) = delete;
