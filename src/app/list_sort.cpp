@@ -16,6 +16,23 @@ std::string_view SubItem(const ListRow& row, std::size_t index) {
                                            : std::string_view();
 }
 
+// Brings the rows into the order `before` gives, one move at a time: each pass brings the first
+// of the remaining rows in that order to the front of them. keys[i] belongs to row i.
+template <typename Key>
+void MoveIntoOrder(ListModel& list, std::vector<Key>& keys,
+                   const std::function<bool(const Key&, const Key&)>& before) {
+  const std::size_t n = keys.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    for (std::size_t j = i + 1; j < n; ++j) {
+      if (!before(keys[j], keys[i])) continue;
+      Key moved = std::move(keys[j]);
+      keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(j));
+      keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(i), std::move(moved));
+      list.MoveRow(j, i);
+    }
+  }
+}
+
 }  // namespace
 
 int32_t PriorityNumber(std::string_view cell) {
@@ -63,16 +80,14 @@ void SortListByColumn(ListModel& list, int column, Locale& locale) {
   } else {
     before = [](const Key& a, const Key& b) { return a.text < b.text; };
   }
+  MoveIntoOrder(list, keys, before);
+}
 
-  for (std::size_t i = 0; i + 1 < n; ++i) {
-    for (std::size_t j = i + 1; j < n; ++j) {
-      if (!before(keys[j], keys[i])) continue;
-      Key moved = std::move(keys[j]);
-      keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(j));
-      keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(i), std::move(moved));
-      list.MoveRow(j, i);
-    }
-  }
+void SortListByFigure(ListModel& list, const std::function<FigureSortKey(const ListRow&)>& keyOf) {
+  std::vector<FigureSortKey> keys;
+  keys.reserve(list.RowCount());
+  for (std::size_t i = 0; i < list.RowCount(); ++i) keys.push_back(keyOf(list.Row(i)));
+  MoveIntoOrder<FigureSortKey>(list, keys, SortsBefore);
 }
 
 }  // namespace orvane

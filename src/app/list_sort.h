@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include <functional>
+
 #include "platform/clock.h"
+#include "view/figure_text.h"
 #include "view/list_model.h"
 
 namespace orvane {
@@ -16,5 +19,8 @@ int32_t PriorityNumber(std::string_view cell);
 // Sorts the list by a column click: rows are moved one at a time, each pass bringing the first
 // of the remaining rows in the column's order to the front of them. Equal rows keep their order.
 void SortListByColumn(ListModel& list, int column, Locale& locale);
+// Sorts the list by a figure column in the same way: largest first, rows without the figure
+// last, equal rows in their order.
+void SortListByFigure(ListModel& list, const std::function<FigureSortKey(const ListRow&)>& keyOf);
 
 }  // namespace orvane

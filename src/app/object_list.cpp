@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/list_sort.h"
+#include "view/figure_text.h"
 
 namespace orvane {
 
@@ -23,6 +24,7 @@ constexpr std::array<ColumnSpec, 7> kWindowColumns{{{"Window Title", 200},
                                                     {"Top", 60}}};
 // The processes' figures after "Executable", at the computer level and in a search result, while
 // the details are shown.
+constexpr int kFirstDetailColumn = 3;  // after "Executable"
 constexpr std::array<ColumnSpec, 4> kDetailColumns{
     {{"PID", 60}, {"CPU", 50}, {"Memory", 90}, {"Threads", 60}}};
 constexpr std::array<ColumnSpec, 7> kProcessDetailColumns{
@@ -149,11 +151,54 @@ void ObjectList::Refresh() {
 void ObjectList::RowClicked(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= parts_.rows.RowCount()) return;
   const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
-  if (auto lines = InfoLinesFor(row, parts_.programs)) parts_.frame.SetInfoLines(*lines);
+  std::optional<std::vector<std::string>> lines = InfoLinesFor(row, parts_.programs);
+  if (!lines) return;
+  const ProcessFigures* figures = FiguresOf(row);
+  if (figures != nullptr && parts_.clock != nullptr) {
+    lines->emplace_back();
+    for (std::string& line : ProcessDetailLines(*figures, figures_, parts_.locale, *parts_.clock))
+      lines->push_back(std::move(line));
+  }
+  parts_.frame.SetInfoLines(*lines);
 }
 
 void ObjectList::SortByColumn(int column) {
+  if (ShowsFigureColumns() && column >= kFirstDetailColumn &&
+      column < kFirstDetailColumn + static_cast<int>(kDetailColumns.size())) {
+    const auto figure = static_cast<FigureColumn>(column - kFirstDetailColumn);
+    parts_.frame.Quietly([&] {
+      SortListByFigure(parts_.rows,
+                       [&](const ListRow& row) { return SortKeyOf(FiguresOf(row), figure); });
+    });
+    return;
+  }
   parts_.frame.Quietly([&] { SortListByColumn(parts_.rows, column, parts_.locale); });
+}
+
+void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
+  figures_ = table;
+  if (!ShowsFigureColumns()) return;
+  parts_.frame.RedrawColumns(kFirstDetailColumn,
+                             kFirstDetailColumn + static_cast<int>(kDetailColumns.size()) - 1);
+}
+
+std::string ObjectList::DetailCell(const ListRow& row, int column) {
+  const ProcessFigures* figures = FiguresOf(row);
+  if (figures == nullptr || column < kFirstDetailColumn ||
+      column >= kFirstDetailColumn + static_cast<int>(kDetailColumns.size())) {
+    return {};
+  }
+  return FigureCellText(figures, static_cast<FigureColumn>(column - kFirstDetailColumn),
+                        parts_.locale);
+}
+
+bool ObjectList::ShowsFigureColumns() const {
+  return details_ && (ShowsSearchResult() || parts_.filter.currentKey.kind == kKindComputer);
+}
+
+const ProcessFigures* ObjectList::FiguresOf(const ListRow& row) const {
+  if (!ShowsFigureColumns() || row.key.kind != kKindProcess) return nullptr;
+  return figures_.Find(row.key.processId);
 }
 
 void ObjectList::ForEachNode(const std::function<void(std::string_view, const ObjectKey&)>& each) {

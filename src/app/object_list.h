@@ -13,6 +13,7 @@
 #include "dialogs/report/report.h"
 #include "dialogs/search/search.h"
 #include "platform/clock.h"
+#include "snapshot/process_figures.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
 #include "view/list_model.h"
@@ -44,6 +45,9 @@ class ListFrame {
   virtual void Quietly(const std::function<void()>& f) = 0;
   // Selects node in the tree as the window's own choice, which is no click.
   virtual void SelectNode(const TreeNode& node) = 0;
+  // Paints the columns from first to last of the rows in view again: their texts changed
+  // without their rows changing.
+  virtual void RedrawColumns(int first, int last) = 0;
 };
 
 // Put first into the pinned keys of a search result: it equals no object's key (every real
@@ -61,6 +65,7 @@ struct ObjectListParts {
   const KnownPrograms& programs;
   Locale& locale;
   ListFrame& frame;
+  Clock* clock = nullptr;  // for the start times among the details; none without them
 };
 
 class ObjectList : public SearchTarget, public ReportSource {
@@ -81,9 +86,14 @@ class ObjectList : public SearchTarget, public ReportSource {
   void RowClicked(int index);
   void SortByColumn(int column);
   // View > Views > "Show Process Details": the processes' figures as four more columns at the
-  // computer level and in a search result.
+  // computer level and in a search result, sorted largest first, and more lines about a
+  // process in the information box.
   void ShowDetails(bool show);
   bool ShowsDetails() const { return details_; }
+  // The figures of the cycle that has just ended; their columns are painted again.
+  void FiguresArrived(const ProcessFigureTable& table);
+  // The text of a figure column (3 to 6) of a row, empty for a row without figures.
+  std::string DetailCell(const ListRow& row, int column);
 
   bool ShowsSearchResult() const { return !parts_.filter.pinnedKeys.empty(); }
   // The heading as it stood after the last level was chosen.
@@ -101,12 +111,17 @@ class ObjectList : public SearchTarget, public ReportSource {
   void SetHeading(std::string heading);
   // A search result's columns, with the details when they are shown.
   void SetSearchColumns();
+  // The details are on and the list is at the computer level or shows a search result.
+  bool ShowsFigureColumns() const;
+  // A process row's figures while their columns show; null otherwise.
+  const ProcessFigures* FiguresOf(const ListRow& row) const;
   void ClearList();
 
   ObjectListParts parts_;
   std::string heading_;
   std::string savedHeading_;
   bool details_ = false;
+  ProcessFigureTable figures_;  // the last cycle's
 };
 
 }  // namespace orvane

@@ -21,7 +21,8 @@ class FakeListFrame : public ListFrame {
   std::vector<Column> columns;
   std::optional<std::vector<std::string>> info;  // nullopt until set
   int quietCalls = 0;
-  const TreeNode* selected = nullptr;  // the last node the object list selected
+  std::vector<std::pair<int, int>> redrawnColumns;  // first and last, in call order
+  const TreeNode* selected = nullptr;               // the last node the object list selected
 
   void SetHeading(const std::string& text) override { heading = text; }
   int ColumnCount() override { return static_cast<int>(columns.size()); }
@@ -44,6 +45,7 @@ class FakeListFrame : public ListFrame {
     f();
   }
   void SelectNode(const TreeNode& node) override { selected = &node; }
+  void RedrawColumns(int first, int last) override { redrawnColumns.emplace_back(first, last); }
 };
 
 }  // namespace orvane::testing

@@ -44,6 +44,7 @@ class Win32ListFrame : public ListFrame {
   void SetInfoLines(const std::vector<std::string>& lines) override { c_.info.SetLines(lines); }
   void Quietly(const std::function<void()>& f) override;
   void SelectNode(const TreeNode& node) override;
+  void RedrawColumns(int first, int last) override { c_.listControl.RedrawColumns(first, last); }
 
  private:
   ListFrameControls c_;

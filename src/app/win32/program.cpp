@@ -41,6 +41,12 @@ Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UIN
   // A listener's consistency error leaves its view as it stood at that record; the cycle's end
   // rebuilds the views rather than let them stay wrong. The user could do nothing with a box.
   infoThread_.SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
+  // The processes' figures travel beside the records; the list shows them when asked to.
+  infoThread_.SetFiguresReceiver(
+      [this](const ProcessFigureTable& table) { objectList_.FiguresArrived(table); });
+  form_.ListControl().extraCells = [this](const ListRow& row, int column) {
+    return objectList_.DetailCell(row, column);
+  };
   infoThread_.SetCycleEndStep([this] {
     logDlg_.CycleEnded();
     if (viewsBroken_) RebuildViews();

@@ -239,6 +239,55 @@ TEST_F(ObjectListTest, TheDetailsAddTheirFourColumnsToTheProcessesAndTheSearchRe
   EXPECT_EQ(Rows(), (Lines{"notepad.exe", "Untitled - Notepad"})) << "the rows stay";
 }
 
+TEST_F(ObjectListTest, TheFigureColumnsShowEachCyclesFiguresAndSortLargestFirst) {
+  testing::FakeClock clock;
+  ObjectList detailed{
+      {filter, listListener, treeListener, tree, rows, programs, locale, frame, &clock}};
+  Cycle();
+  detailed.ChooseLevel(Node(kComputer));
+  Cycle();
+  ASSERT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+  // Two cycles a second apart on two processors: calc used half a second, notepad none.
+  ProcessFigureBuilder builder;
+  const auto cycle = [&](uint32_t tick, uint64_t calcTime) {
+    builder.Begin(tick, 2);
+    builder.Add(1, {.threadCount = 3, .createTime = 5, .privateBytes = 4096000}, "notepad.exe");
+    builder.Add(2, {.threadCount = 1, .createTime = 6, .userTime = calcTime, .privateBytes = 1024},
+                "calc.exe");
+    builder.End(tick);
+    detailed.FiguresArrived(builder.Table());
+  };
+  cycle(1000, 0);
+  cycle(2000, 5000000);
+  EXPECT_TRUE(frame.redrawnColumns.empty()) << "no figure columns without the details";
+  EXPECT_EQ(detailed.DetailCell(rows.Row(1), 4), "") << "nor their texts";
+
+  detailed.ShowDetails(true);
+  cycle(3000, 10000000);
+  EXPECT_EQ(frame.redrawnColumns, (std::vector<std::pair<int, int>>{{3, 6}}));
+  const ListRow& calc = rows.Row(1);
+  EXPECT_EQ(detailed.DetailCell(calc, 3), "2");
+  EXPECT_EQ(detailed.DetailCell(calc, 4), "25.0");
+  EXPECT_EQ(detailed.DetailCell(calc, 5), "1 K");
+  EXPECT_EQ(detailed.DetailCell(calc, 6), "1");
+  EXPECT_EQ(detailed.DetailCell(calc, 2), "") << "not a figure column";
+
+  // CPU and Memory sort largest first; Process Name keeps its rule.
+  detailed.SortByColumn(4);
+  EXPECT_EQ(Rows(), (Lines{"calc.exe", "notepad.exe"}));
+  detailed.SortByColumn(5);
+  EXPECT_EQ(Rows(), (Lines{"notepad.exe", "calc.exe"}));
+  detailed.SortByColumn(0);
+  EXPECT_EQ(Rows(), (Lines{"calc.exe", "notepad.exe"}));
+
+  // The information box adds the process's details after an empty line.
+  detailed.RowClicked(0);
+  ASSERT_TRUE(frame.info && frame.info->size() > 3u);
+  const Lines& info = *frame.info;
+  EXPECT_EQ(info[2], "");
+  EXPECT_EQ(info[3].rfind("PID 2, parent ", 0), 0u) << info[3];
+}
+
 TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {
   auto add = [&](const ObjectKey& key, RowCells cells) { rows.AddRow(key, std::move(cells)); };
   add(kNotepad, {"notepad.exe", {"Normal (8)", "c:\\windows\\notepad.exe"}, 0, 0});
