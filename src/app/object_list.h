@@ -106,6 +106,7 @@ class ObjectList : public SearchTarget, public ReportSource {
   std::string Heading() override { return heading_; }
   std::vector<std::string> ColumnCaptions() override;
   const ListModel& Rows() override { return parts_.rows; }
+  std::string ExtraCell(const ListRow& row, int column) override { return DetailCell(row, column); }
 
  private:
   void SetHeading(std::string heading);

@@ -18,7 +18,7 @@ std::string ReportLine(std::string_view first, const std::vector<std::string>& f
 
 std::vector<std::string> BuildReport(std::string_view heading, std::string_view now,
                                      const std::vector<std::string>& columnCaptions,
-                                     const ListModel& list) {
+                                     const ListModel& list, const ExtraCellText& extraCell) {
   std::vector<std::string> lines;
   lines.reserve(list.RowCount() + 4);
   lines.push_back(std::string(heading) + " " + std::string(now));
@@ -35,7 +35,16 @@ std::vector<std::string> BuildReport(std::string_view heading, std::string_view 
     const RowCells& cells = list.Row(i).cells;
     const std::string caption =
         cells.stateImage == kSystemProcessImage ? "(s)" + cells.caption : cells.caption;
-    lines.push_back(ReportLine(caption, cells.subItems));
+    if (!extraCell || cells.subItems.size() + 1 >= columnCaptions.size()) {
+      lines.push_back(ReportLine(caption, cells.subItems));
+      continue;
+    }
+    std::vector<std::string> further = cells.subItems;
+    for (std::size_t column = further.size() + 1; column < columnCaptions.size(); ++column) {
+      further.push_back(extraCell(list.Row(i), static_cast<int>(column)));
+    }
+    while (further.size() > cells.subItems.size() && further.back().empty()) further.pop_back();
+    lines.push_back(ReportLine(caption, further));
   }
   return lines;
 }

@@ -115,6 +115,26 @@ TEST(Report, ShowsAtMostSevenColumnsAndAnEmptyListGivesTheHeadLines) {
   EXPECT_EQ(Report({"Name"}, {}).size(), 4u);
 }
 
+TEST(Report, ColumnsBeyondARowsOwnCellsTakeTheExtraTextsWithoutTrailingBlanks) {
+  FakeListControl control;
+  ListModel list(control);
+  list.AddRow(Key(kKindProcess, 7), {"calc.exe", {"Normal (8)", "calc.exe"}, 0, 0});
+  list.AddRow(Key(kKindThread, 7), {"20", {"8"}, 0, 0});
+  const std::vector<std::string> seven{"Process Name", "Priority", "Executable", "PID",
+                                       "CPU",          "Memory",   "Threads"};
+  const auto extra = [](const ListRow& row, int column) {
+    if (row.key.kind != kKindProcess) return std::string();
+    return std::vector<std::string>{"7", "25.0", "1,024 K", "3"}[column - 3];
+  };
+  const auto lines = BuildReport("Heading", "now", seven, list, extra);
+  EXPECT_EQ(lines[4],
+            ReportLine("calc.exe", {"Normal (8)", "calc.exe", "7", "25.0", "1,024 K", "3"}));
+  EXPECT_EQ(lines[4].find("25.0"), 70u) << "at the fifth column's stop";
+  EXPECT_EQ(lines[5], ReportLine("20", {"8"})) << "no figures, no blanks";
+  EXPECT_EQ(BuildReport("Heading", "now", seven, list)[4],
+            ReportLine("calc.exe", {"Normal (8)", "calc.exe"}));
+}
+
 TEST(Log, ACyclesLinesReachTheTextInOneAppendAndClearingKeepsTheFirstLine) {
   std::vector<std::vector<std::string>> appends;
   LogBuffer buffer([&](std::vector<std::string>&& lines) { appends.push_back(std::move(lines)); });

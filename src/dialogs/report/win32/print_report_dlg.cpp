@@ -47,8 +47,9 @@ void PrintReportDlg::FormShow() {
 }
 
 void PrintReportDlg::BuildReport() {
-  report_.SetLines(orvane::BuildReport(source_.Heading(), clock_.NowText(),
-                                       source_.ColumnCaptions(), source_.Rows()));
+  report_.SetLines(orvane::BuildReport(
+      source_.Heading(), clock_.NowText(), source_.ColumnCaptions(), source_.Rows(),
+      [this](const ListRow& row, int column) { return source_.ExtraCell(row, column); }));
   report_.SetPointSize(12);
 }
 
