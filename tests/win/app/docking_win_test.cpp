@@ -81,6 +81,7 @@ class Docking : public ::testing::Test {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(path.c_str());
     RemoveDirectoryA(path.c_str());
+    DeleteFileA((TestDirectory() + "details.dat").c_str());
   }
   void Start() {
     program.reset();
@@ -315,6 +316,39 @@ TEST_F(Docking, AnUnusableWorkspaceFileGivesAUsableWindow) {
   Close();
   EXPECT_FALSE(IsWindow(closing));
   EXPECT_EQ(ReadWorkspaceFile(), EncodeWorkspace(off));
+}
+
+TEST_F(Docking, TheProcessDetailsComeWithTheirMenuItemPrintAndComeBackAfterARestart) {
+  Start();
+  winui::ListView& list = form->List();
+  const auto columns = [&](int n) {
+    return testing::PumpUntil([&] { return list.ColumnCount() == n && list.Count() > 0; }, 10000);
+  };
+  ASSERT_TRUE(columns(3));
+  EXPECT_FALSE(form->MenuChecked(win32::kMenuShowProcessDetails));
+  SendMessageA(*form, WM_COMMAND, win32::kMenuShowProcessDetails, 0);
+  EXPECT_TRUE(form->MenuChecked(win32::kMenuShowProcessDetails));
+  ASSERT_TRUE(columns(7));
+  EXPECT_EQ(list.GetColumnText(3), "PID");
+  EXPECT_EQ(list.GetColumnText(6), "Threads");
+  // The figures arrive with the next cycle; every process has a PID and a thread.
+  ASSERT_TRUE(testing::PumpUntil([&] { return !list.GetText(0, 3).empty(); }, 10000));
+  EXPECT_NE(list.GetText(0, 6), "");
+  form->RunCommand(Command::kGeneralPrint);
+  const auto lines = program->PrintReportDialog().Report().GetLines();
+  ASSERT_GT(lines.size(), 4u);
+  EXPECT_EQ(lines[2].find("PID"), 62u);
+  EXPECT_EQ(lines[2].find("Threads"), 86u);
+  EXPECT_EQ(lines[4].find(list.GetText(0, 3)), 62u) << lines[4];
+
+  Restart();
+  ASSERT_TRUE(columns(7));
+  EXPECT_TRUE(form->MenuChecked(win32::kMenuShowProcessDetails));
+  SendMessageA(*form, WM_COMMAND, win32::kMenuShowProcessDetails, 0);
+  ASSERT_TRUE(columns(3));
+  Restart();
+  ASSERT_TRUE(columns(3));
+  EXPECT_FALSE(form->MenuChecked(win32::kMenuShowProcessDetails));
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ class MainFormFixture : public ::testing::Test {
   // end-to-end runs) leaves its "workspace.dat" there.
   static bool ForgetWorkspace() {
     DeleteFileA((TestDirectory() + "workspace.dat").c_str());
+    DeleteFileA((TestDirectory() + "details.dat").c_str());
     return true;
   }
   const bool workspaceForgotten_ = ForgetWorkspace();
