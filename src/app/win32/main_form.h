@@ -5,16 +5,11 @@
 
 #include <windows.h>
 
-#include <array>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "app/commands.h"
-#include "app/docking.h"
 #include "app/main_menu.h"
 #include "app/object_list.h"
-#include "app/palettes.h"
 #include "app/tray_settings.h"
 #include "app/win32/list_frame.h"
 #include "app/win32/palette_bars.h"
@@ -22,6 +17,7 @@
 #include "dialogs/autorun/win32/autorun_dlg.h"
 #include "dialogs/cmdline/win32/cmd_line_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
+#include "dialogs/performance/win32/performance_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
 #include "dialogs/start/win32/start_dlg.h"
@@ -54,7 +50,7 @@ using enum MenuId;
 using orvane::CommandId;
 using orvane::PaletteMenuId;
 
-// The seven tool dialogs, made by the program, created as the main window's children.
+// The tool dialogs, made by the program, created as the main window's children.
 struct ToolDialogs {
   LogDlg& log;
   SearchDlg& search;
@@ -63,6 +59,7 @@ struct ToolDialogs {
   CmdLineDlg& cmdLine;
   StartDlg& start;
   AboutDlg& about;
+  PerformanceDlg& performance;
 };
 
 // What the main window works with, all of it owned by the program (not owned here). The window

@@ -38,6 +38,9 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuShowProcessDetails:
       ShowProcessDetails1Click();
       return true;
+    case kMenuPerformance:
+      services_.dialogs.performance.FormShow();
+      return true;
     case kMenuAddTrayIcon:
       Addtraybaricon1Click();
       return true;

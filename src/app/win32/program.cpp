@@ -42,8 +42,10 @@ Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UIN
   // rebuilds the views rather than let them stay wrong. The user could do nothing with a box.
   infoThread_.SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
   // The processes' figures travel beside the records; the list shows them when asked to.
-  infoThread_.SetFiguresReceiver(
-      [this](const ProcessFigureTable& table) { objectList_.FiguresArrived(table); });
+  infoThread_.SetFiguresReceiver([this](const ProcessFigureTable& table) {
+    objectList_.FiguresArrived(table);
+    performanceDlg_.AddSample(SampleOf(loads_, table, locale_));
+  });
   form_.ListControl().extraCells = [this](const ListRow& row, int column) {
     return objectList_.DetailCell(row, column);
   };
@@ -71,7 +73,6 @@ void Program::Open(int showCommand) {
   boxes_.SetOwner(form_);
   starter_.SetOwner(form_);
   form_.RestoreWorkspace();
-  RestoreViewSettings();
   form_.onClosing = [this] { SaveViewSettings(); };
   // Reported, not fatal: the window is made all the same, and the next start tries again.
   winui::Guarded([this] { traySettings_.InstallOnFirstRun(form_.TrayChecks().traps); });
@@ -88,6 +89,8 @@ void Program::Open(int showCommand) {
   cmdLineDlg_.Create(form_);
   startDlg_.Create(form_);
   aboutDlg_.Create(form_);
+  performanceDlg_.Create(form_);
+  RestoreViewSettings();
   form_.StartUpdates(updateIntervalMs_);
   // A second instance ends at once; shown, it would take the front from the running one.
   if (!terminating_) {
@@ -111,11 +114,18 @@ void Program::RebuildViews() {
 void Program::RestoreViewSettings() {
   const ViewSettings settings = ReadViewSettings(files_);
   if (settings.processDetails) form_.ShowProcessDetails1Click();
+  if (settings.performancePlaced) {
+    const Rect& r = settings.performance;
+    performanceDlg_.SetBounds({r.left, r.top, r.left + r.width, r.top + r.height});
+  }
 }
 
 void Program::SaveViewSettings() {
   ViewSettings settings;
   settings.processDetails = form_.MenuChecked(kMenuShowProcessDetails);
+  const RECT r = performanceDlg_.Bounds();
+  settings.performancePlaced = r.right > r.left && r.bottom > r.top;
+  settings.performance = {r.left, r.top, r.right - r.left, r.bottom - r.top};
   try {
     WriteViewSettings(files_, settings);
   } catch (const Error&) {

@@ -10,6 +10,7 @@
 
 // First: it includes the workspace before the tray contract, whose trap masks share names
 // with the workspace's setting items (GCC takes the items for shadowing them otherwise).
+#include "app/performance_feed.h"
 #include "app/win32/main_form.h"
 #include "platform/win32/files.h"
 #include "platform/win32/message_boxes.h"
@@ -96,6 +97,7 @@ class Program {
   CmdLineDlg& CmdLineDialog() { return cmdLineDlg_; }
   StartDlg& StartDialog() { return startDlg_; }
   AboutDlg& AboutDialog() { return aboutDlg_; }
+  PerformanceDlg& PerformanceDialog() { return performanceDlg_; }
   // Time the GUI thread has spent applying handed-over records, in milliseconds.
   double DeliveryMilliseconds() const { return batches_.Milliseconds(); }
 
@@ -134,7 +136,7 @@ class Program {
                                   .worker = infoThread_,
                                   .commands = commands_,
                                   .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_,
-                                              cmdLineDlg_, startDlg_, aboutDlg_},
+                                              cmdLineDlg_, startDlg_, aboutDlg_, performanceDlg_},
                                   .objectList = objectList_,
                                   .listModel = listModel_}};
 
@@ -147,7 +149,8 @@ class Program {
   ListFilter listFilter_{listListener_};
   StatusListener statusListener_{form_.StatusPanels()};
   LastMainWindows lastMainWindows_;  // for the commands on a process's main window
-  RecordSink sink_{{&treeListener_, &listFilter_, &statusListener_, &lastMainWindows_}};
+  ComputerLoads loads_;              // for the Performance window
+  RecordSink sink_{{&treeListener_, &listFilter_, &statusListener_, &lastMainWindows_, &loads_}};
 
   // What the list shows: a level or a search result, with its heading and columns.
   ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
@@ -165,6 +168,7 @@ class Program {
       CmdLineServices{objectControl_, registry_, files_, tray_, listModel_, appDirectory_}};
   StartDlg startDlg_{files_, starter_, appDirectory_ + kRunHistoryFile};
   AboutDlg aboutDlg_{starter_};
+  PerformanceDlg performanceDlg_;
   TraySettings traySettings_{
       TraySettingsServices{registry_, starter_, files_, objectControl_, tray_, appDirectory_}};
 
