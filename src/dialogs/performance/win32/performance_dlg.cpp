@@ -1,0 +1,145 @@
+#include "dialogs/performance/win32/performance_dlg.h"
+
+#include <algorithm>
+
+#include "winui/gdi.h"
+
+namespace orvane::win32 {
+
+namespace {
+
+// The smallest window, frame included, that still shows both graphs above the list.
+constexpr int kMinWidth = 240;
+constexpr int kMinHeight = 300;
+// Grid lines across each graph, at these loads.
+constexpr int kGridPercents[] = {25, 50, 75};
+
+RECT ToRect(const Box& box) {
+  return {box.left, box.top, box.right, box.bottom};
+}
+
+}  // namespace
+
+void PerformanceDlg::Create(HWND owner) {
+  DialogBase::Create({.owner = owner,
+                      .caption = "Performance",
+                      .width = 400,
+                      .height = 440,
+                      .outerSize = true,
+                      .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+                      .exStyle = WS_EX_TOOLWINDOW});
+}
+
+void PerformanceDlg::OnCreate() {
+  HDC dc = ::GetDC(*this);
+  HGDIOBJ old = ::SelectObject(dc, GetFont());
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(*this, dc);
+  lineHeight_ = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading + 2);
+}
+
+void PerformanceDlg::FormShow() {
+  winui::BringForward(*this);
+}
+
+void PerformanceDlg::AddSample(const PerformanceSample& sample) {
+  history_.Add(sample);
+  if (IsVisible()) Invalidate(false);
+}
+
+void PerformanceDlg::SetBounds(const RECT& bounds) {
+  ::SetWindowPos(
+      *this, nullptr, bounds.left, bounds.top, std::max<int>(kMinWidth, bounds.right - bounds.left),
+      std::max<int>(kMinHeight, bounds.bottom - bounds.top), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PerformanceLayout PerformanceDlg::Layout() const {
+  const RECT client = ClientRect();
+  return LayOutPerformance(client.right, client.bottom, lineHeight_);
+}
+
+void PerformanceDlg::OnSize(int, int) {
+  Invalidate(false);
+}
+
+bool PerformanceDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_GETMINMAXINFO) {
+    auto& info = *reinterpret_cast<MINMAXINFO*>(lp);
+    info.ptMinTrackSize = {kMinWidth, kMinHeight};
+    return true;
+  }
+  return winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) {
+    const RECT client = ClientRect();
+    winui::PaintBuffered(dc, client.right, client.bottom, [this](HDC buffer) { Paint(buffer); });
+  });
+}
+
+void PerformanceDlg::Paint(HDC dc) {
+  const RECT client = ClientRect();
+  ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+  const PerformanceLayout layout = Layout();
+  PaintGraph(dc, history_.CpuText(), layout.cpuTitle, CpuPoints(), layout.cpuGraph);
+  PaintGraph(dc, history_.MemoryText(), layout.memoryTitle, MemoryPoints(), layout.memoryGraph);
+  PaintTop(dc, layout);
+}
+
+void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
+                                const std::vector<GraphPoint>& points, const Box& graph) {
+  const RECT titleRect = ToRect(titleBox);
+  winui::PaintTextLine(dc, titleRect, ::GetSysColorBrush(COLOR_BTNFACE), title, titleRect,
+                       GetFont(), ::GetSysColor(COLOR_BTNTEXT), DT_LEFT);
+  if (graph.Width() <= 0 || graph.Height() <= 0) return;
+  const RECT area = ToRect(graph);
+  RECT frame = area;
+  ::InflateRect(&frame, 2, 2);
+  ::DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
+  ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_WINDOW));
+  for (int percent : kGridPercents) {
+    const int y = graph.bottom - 1 - (graph.Height() - 1) * percent / 100;
+    const RECT line{graph.left, y, graph.right, y + 1};
+    ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNFACE));
+  }
+  if (points.empty()) return;
+  if (points.size() == 1) {
+    const RECT dot{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
+    ::FillRect(dc, &dot, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    return;
+  }
+  std::vector<POINT> line;
+  line.reserve(points.size());
+  for (const GraphPoint& point : points) line.push_back({point.x, point.y});
+  winui::Pen pen(::CreatePen(PS_SOLID, 2, ::GetSysColor(COLOR_HIGHLIGHT)));
+  HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
+  const int saved = ::SaveDC(dc);
+  ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
+  ::RestoreDC(dc, saved);
+  ::SelectObject(dc, old);
+}
+
+void PerformanceDlg::PaintTop(HDC dc, const PerformanceLayout& layout) {
+  HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
+  const COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
+  const auto cell = [&](std::size_t row, std::size_t column, const std::string& value) {
+    const RECT r = ToRect(layout.Cell(row, column));
+    RECT inner = r;
+    ::InflateRect(&inner, -2, 0);
+    winui::PaintTextLine(dc, r, face, value, inner, GetFont(), text,
+                         column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT);
+  };
+  for (std::size_t column = 0; column < kTopHeadings.size(); ++column)
+    cell(0, column, kTopHeadings[column]);
+  const Box heading = layout.Cell(0, 0);
+  const RECT rule{layout.top.left, heading.bottom - 1, layout.top.right, heading.bottom};
+  ::FillRect(dc, &rule, ::GetSysColorBrush(COLOR_BTNSHADOW));
+  const std::vector<TopProcess>& top = history_.Top();
+  for (std::size_t i = 0; i < top.size(); ++i) {
+    cell(i + 1, 0, top[i].name);
+    cell(i + 1, 1, top[i].cpu);
+    cell(i + 1, 2, top[i].memory);
+  }
+}
+
+}  // namespace orvane::win32

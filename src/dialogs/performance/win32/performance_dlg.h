@@ -1,0 +1,57 @@
+#pragma once
+// "Performance": graphs of the processor and memory load over the last 120 cycles and, below
+// them, the processes that used the most processor time in the last one. Made hidden at
+// start-up and kept until exit; Escape and its close box only hide it, and it goes on taking
+// the cycles' figures while hidden.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/performance/performance.h"
+#include "winui/dialog_base.h"
+
+namespace orvane::win32 {
+
+class PerformanceDlg : public winui::DialogBase {
+ public:
+  // Creates the window, hidden.
+  void Create(HWND owner);
+  // Shows the window, or brings it forward when it is shown.
+  void FormShow();
+
+  // Keeps one cycle's figures and repaints the window.
+  void AddSample(const PerformanceSample& sample);
+  const PerformanceHistory& History() const { return history_; }
+
+  // The window on the screen, frame included, for the setting that keeps it. A size below the
+  // smallest the window takes is raised to it.
+  RECT Bounds() const { return WindowRect(); }
+  void SetBounds(const RECT& bounds);
+
+  // What is painted at the window's present size; for tests, which read points, not pixels.
+  PerformanceLayout Layout() const;
+  std::vector<GraphPoint> CpuPoints() const {
+    return GraphPoints(history_.Cpu(), Layout().cpuGraph);
+  }
+  std::vector<GraphPoint> MemoryPoints() const {
+    return GraphPoints(history_.Memory(), Layout().memoryGraph);
+  }
+
+ protected:
+  void OnCreate() override;
+  void OnSize(int width, int height) override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  void Paint(HDC dc);
+  void PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
+                  const std::vector<GraphPoint>& points, const Box& graph);
+  void PaintTop(HDC dc, const PerformanceLayout& layout);
+
+  PerformanceHistory history_;
+  int lineHeight_ = 1;
+};
+
+}  // namespace orvane::win32
