@@ -132,11 +132,11 @@ int32_t SettingMenuId(SettingItem item) {
       return kMenuShowNavigationTree;
     case SettingItem::kShowObjectInfo:
       return kMenuShowObjectInfo;
-    case SettingItem::kTrapCtrlAltDel:
+    case SettingItem::kCtrlAltDelTrap:
       return kMenuTrapCtrlAltDel;
-    case SettingItem::kTrapCtrlAltShift:
+    case SettingItem::kCtrlAltShiftTrap:
       return kMenuTrapCtrlAltShift;
-    case SettingItem::kTrapLeftShiftRightShift:
+    case SettingItem::kLeftShiftRightShiftTrap:
       return kMenuTrapShiftShift;
   }
   return 0;

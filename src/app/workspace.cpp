@@ -152,9 +152,9 @@ std::vector<RestoreStep> RestoreSteps(const Workspace& workspace) {
       {SettingItem::kAskBeforeTerminate, s.askBeforeTerminate},
       {SettingItem::kShowNavigationTree, s.showNavigationTree},
       {SettingItem::kShowObjectInfo, s.showObjectInfo},
-      {SettingItem::kTrapCtrlAltDel, s.trapCtrlAltDel},
-      {SettingItem::kTrapCtrlAltShift, s.trapCtrlAltShift},
-      {SettingItem::kTrapLeftShiftRightShift, s.trapLeftShiftRightShift},
+      {SettingItem::kCtrlAltDelTrap, s.trapCtrlAltDel},
+      {SettingItem::kCtrlAltShiftTrap, s.trapCtrlAltShift},
+      {SettingItem::kLeftShiftRightShiftTrap, s.trapLeftShiftRightShift},
   };
   for (const auto& [item, checked] : checks) {
     RestoreStep& step = add(RestoreAction::kSetCheck);

@@ -88,9 +88,10 @@ enum class SettingItem {
   kAskBeforeTerminate,
   kShowNavigationTree,
   kShowObjectInfo,
-  kTrapCtrlAltDel,
-  kTrapCtrlAltShift,
-  kTrapLeftShiftRightShift,
+  // Named apart from the trap masks of the tray contract, which GCC would take them to shadow.
+  kCtrlAltDelTrap,
+  kCtrlAltShiftTrap,
+  kLeftShiftRightShiftTrap,
 };
 
 struct RestoreStep {

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-// First: it includes the workspace before the tray contract, whose trap masks share names
-// with the workspace's setting items (GCC takes the items for shadowing them otherwise).
 #include "app/performance_feed.h"
 #include "app/win32/main_form.h"
 #include "platform/win32/files.h"

@@ -178,9 +178,9 @@ TEST(WorkspaceFile, RestoredInTwoPassesThenTheSettingsInOrder) {
       Check(SettingItem::kAskBeforeTerminate, true),
       Check(SettingItem::kShowNavigationTree, false),
       Check(SettingItem::kShowObjectInfo, true),
-      Check(SettingItem::kTrapCtrlAltDel, true),
-      Check(SettingItem::kTrapCtrlAltShift, false),
-      Check(SettingItem::kTrapLeftShiftRightShift, true),
+      Check(SettingItem::kCtrlAltDelTrap, true),
+      Check(SettingItem::kCtrlAltShiftTrap, false),
+      Check(SettingItem::kLeftShiftRightShiftTrap, true),
       Step(A::kApplyTraps),
   };
   EXPECT_EQ(RestoreSteps(Sample()), expected);
@@ -190,7 +190,7 @@ TEST(WorkspaceFile, RestoredInTwoPassesThenTheSettingsInOrder) {
   for (bool* trap : {&w.settings.trapCtrlAltDel, &w.settings.trapCtrlAltShift,
                      &w.settings.trapLeftShiftRightShift})
     *trap = false;
-  EXPECT_EQ(RestoreSteps(w).back(), Check(SettingItem::kTrapLeftShiftRightShift, false));
+  EXPECT_EQ(RestoreSteps(w).back(), Check(SettingItem::kLeftShiftRightShiftTrap, false));
   w.settings.trapCtrlAltShift = true;
   EXPECT_EQ(RestoreSteps(w).back(), Step(A::kApplyTraps));
 }

@@ -303,5 +303,25 @@ TEST(Files, ALockedFileOrAFullDiskLeavesTheOldFileWhole) {
   DeleteFileA(path.c_str());
 }
 
+TEST_F(DialogsTest, ABusyProcessSortsFirstByCpuAndLeadsThePerformanceWindowsTopList) {
+  TestProcess busy("Orvane busy probe", 1, false, "", 1);
+  OpenAtProcesses();
+  win32::PerformanceDlg& performance = program->PerformanceDialog();
+  EXPECT_FALSE(performance.IsVisible());
+  form->ShowProcessDetails1Click();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane busy probe") >= 0; }, 10000));
+  const std::size_t points = performance.History().Cpu().size();
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 3));
+  EXPECT_GE(performance.History().Cpu().size(), points + 3) << "a point per cycle";
+  EXPECT_EQ(performance.CpuPoints().size(), performance.History().Cpu().size());
+
+  form->ViewObjectListLVColumnClick(4);  // CPU
+  EXPECT_EQ(list().GetText(0, 0), "Orvane busy probe");
+  ASSERT_FALSE(performance.History().Top().empty());
+  EXPECT_EQ(performance.History().Top()[0].name, "test_window.exe");
+  SendMessageA(*form, WM_COMMAND, win32::kMenuPerformance, 0);
+  EXPECT_TRUE(performance.IsVisible());
+}
+
 }  // namespace
 }  // namespace orvane
