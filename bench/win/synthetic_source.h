@@ -33,6 +33,7 @@ class SyntheticSource : public SnapshotSource {
   // Called on the GUI thread between cycles only: the collector thread reads the objects
   // during a cycle, and the end of the cycle orders its reads before these writes.
   void Step() {
+    ++cycle_;
     for (int n = 0; n < removePerCycle_; ++n) {
       const std::size_t victim = Next() % processes_.size();
       const uint32_t pid = processes_[victim].id;
@@ -57,7 +58,16 @@ class SyntheticSource : public SnapshotSource {
   std::size_t ObjectCount() const { return processes_.size() + threads_.size() + windows_.size(); }
 
   void EnumProcesses(const std::function<void(const ProcessEntry&)>& each) override {
-    for (const Process& p : processes_) each(ProcessEntry{p.id, p.priority, p.exe, {}});
+    // Figures that change every cycle, as a busy computer's do.
+    for (const Process& p : processes_) {
+      ProcessCounters counters{.threadCount = 2,
+                               .handleCount = 40,
+                               .createTime = p.id,
+                               .userTime = uint64_t{cycle_} * (p.id % 7) * 100000,
+                               .privateBytes = uint64_t{p.id} * 4096 + cycle_ * 1024,
+                               .workingSet = uint64_t{p.id} * 8192};
+      each(ProcessEntry{p.id, p.priority, p.exe, counters});
+    }
   }
   void EnumThreads(const std::function<void(const ThreadEntry&)>& each) override {
     for (const ThreadEntry& t : threads_) each(t);
@@ -134,6 +144,7 @@ class SyntheticSource : public SnapshotSource {
   uint64_t rng_ = 0x5EED;
   uint32_t nextPid_ = 0, nextTid_ = 0, nextHwnd_ = 0x10000;
   int removePerCycle_ = 1;
+  uint32_t cycle_ = 0;  // Steps so far: the counters grow with it
 };
 
 }  // namespace orvane::bench

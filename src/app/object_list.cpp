@@ -176,10 +176,18 @@ void ObjectList::SortByColumn(int column) {
 }
 
 void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
+  previous_ = std::move(figures_);
   figures_ = table;
   if (!ShowsFigureColumns()) return;
-  parts_.frame.RedrawColumns(kFirstDetailColumn,
-                             kFirstDetailColumn + static_cast<int>(kDetailColumns.size()) - 1);
+  // What was painted since the last cycle came from the previous figures.
+  parts_.frame.RedrawCells(
+      kFirstDetailColumn, kFirstDetailColumn + static_cast<int>(kDetailColumns.size()) - 1,
+      [this](const ListRow& row, int column) {
+        if (row.key.kind != kKindProcess) return false;
+        const auto figure = static_cast<FigureColumn>(column - kFirstDetailColumn);
+        return FigureCellText(previous_.Find(row.key.processId), figure, parts_.locale) !=
+               FigureCellText(figures_.Find(row.key.processId), figure, parts_.locale);
+      });
 }
 
 std::string ObjectList::DetailCell(const ListRow& row, int column) {

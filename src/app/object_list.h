@@ -45,9 +45,10 @@ class ListFrame {
   virtual void Quietly(const std::function<void()>& f) = 0;
   // Selects node in the tree as the window's own choice, which is no click.
   virtual void SelectNode(const TreeNode& node) = 0;
-  // Paints the columns from first to last of the rows in view again: their texts changed
-  // without their rows changing.
-  virtual void RedrawColumns(int first, int last) = 0;
+  // Paints again the cells of the columns first to last in view whose text changed says
+  // changed, without their rows changing.
+  virtual void RedrawCells(int first, int last,
+                           const std::function<bool(const ListRow&, int)>& changed) = 0;
 };
 
 // Put first into the pinned keys of a search result: it equals no object's key (every real
@@ -90,7 +91,7 @@ class ObjectList : public SearchTarget, public ReportSource {
   // process in the information box.
   void ShowDetails(bool show);
   bool ShowsDetails() const { return details_; }
-  // The figures of the cycle that has just ended; their columns are painted again.
+  // The figures of the cycle that has just ended; the cells they change are painted again.
   void FiguresArrived(const ProcessFigureTable& table);
   // The text of a figure column (3 to 6) of a row, empty for a row without figures.
   std::string DetailCell(const ListRow& row, int column);
@@ -122,7 +123,8 @@ class ObjectList : public SearchTarget, public ReportSource {
   std::string heading_;
   std::string savedHeading_;
   bool details_ = false;
-  ProcessFigureTable figures_;  // the last cycle's
+  ProcessFigureTable figures_;   // the last cycle's
+  ProcessFigureTable previous_;  // the cycle's before, which the list shows until repainted
 };
 
 }  // namespace orvane

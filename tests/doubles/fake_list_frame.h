@@ -21,8 +21,9 @@ class FakeListFrame : public ListFrame {
   std::vector<Column> columns;
   std::optional<std::vector<std::string>> info;  // nullopt until set
   int quietCalls = 0;
-  std::vector<std::pair<int, int>> redrawnColumns;  // first and last, in call order
-  const TreeNode* selected = nullptr;               // the last node the object list selected
+  std::vector<const ListRow*> rowsInView;                 // for RedrawCells
+  std::vector<std::pair<std::string, int>> redrawnCells;  // caption and column, in call order
+  const TreeNode* selected = nullptr;                     // the last node the object list selected
 
   void SetHeading(const std::string& text) override { heading = text; }
   int ColumnCount() override { return static_cast<int>(columns.size()); }
@@ -45,7 +46,15 @@ class FakeListFrame : public ListFrame {
     f();
   }
   void SelectNode(const TreeNode& node) override { selected = &node; }
-  void RedrawColumns(int first, int last) override { redrawnColumns.emplace_back(first, last); }
+  // Asks changed about every row of rows (the rows in view) in the columns given.
+  void RedrawCells(int first, int last,
+                   const std::function<bool(const ListRow&, int)>& changed) override {
+    for (const ListRow* row : rowsInView) {
+      for (int column = first; column <= last; ++column) {
+        if (changed(*row, column)) redrawnCells.emplace_back(row->cells.caption, column);
+      }
+    }
+  }
 };
 
 }  // namespace orvane::testing

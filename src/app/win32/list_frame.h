@@ -44,7 +44,10 @@ class Win32ListFrame : public ListFrame {
   void SetInfoLines(const std::vector<std::string>& lines) override { c_.info.SetLines(lines); }
   void Quietly(const std::function<void()>& f) override;
   void SelectNode(const TreeNode& node) override;
-  void RedrawColumns(int first, int last) override { c_.listControl.RedrawColumns(first, last); }
+  void RedrawCells(int first, int last,
+                   const std::function<bool(const ListRow&, int)>& changed) override {
+    c_.listControl.RedrawCells(first, last, changed);
+  }
 
  private:
   ListFrameControls c_;

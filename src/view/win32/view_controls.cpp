@@ -172,18 +172,28 @@ std::string_view ListViewControl::CellText(int index, int column) const {
   return extra_;
 }
 
-void ListViewControl::RedrawColumns(int first, int last) {
+void ListViewControl::RedrawCells(int first, int last,
+                                  const std::function<bool(const ListRow&, int)>& changed) {
   if (last >= list_.ColumnCount()) last = list_.ColumnCount() - 1;
-  if (first > last || list_.Count() == 0) return;
-  RECT client;
-  GetClientRect(list_, &client);
-  // The columns' edges as they stand, scrolled or not: from the header's items.
-  RECT from{}, to{};
-  HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-  if (!Header_GetItemRect(header, first, &from) || !Header_GetItemRect(header, last, &to)) return;
-  const int scrolled = GetScrollPos(list_, SB_HORZ);
-  RECT r{from.left - scrolled, client.top, to.right - scrolled, client.bottom};
-  InvalidateRect(list_, &r, FALSE);
+  if (first > last) return;
+  // Only the rows in view, and of them only the cells whose text changed: under Wine a list
+  // view paints a whole row for any part of it, at about half a millisecond a row.
+  const int top = static_cast<int>(SendMessageA(list_, LVM_GETTOPINDEX, 0, 0));
+  const int shown = static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  for (int index = std::max(top, 0); index < top + shown; ++index) {
+    const ListRow* row = RowAt(index);
+    if (row == nullptr) break;
+    for (int column = first; column <= last; ++column) {
+      if (!changed(*row, column)) continue;
+      RECT cell{};
+      cell.top = column;
+      cell.left = LVIR_BOUNDS;
+      if (SendMessageA(list_, LVM_GETSUBITEMRECT, static_cast<WPARAM>(index),
+                       reinterpret_cast<LPARAM>(&cell))) {
+        InvalidateRect(list_, &cell, FALSE);
+      }
+    }
+  }
 }
 
 int ListViewControl::Image(int index) const {

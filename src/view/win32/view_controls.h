@@ -72,9 +72,9 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
 
   // Paints every row again, as after a change of columns.
   void RedrawAll() { list_.Invalidate(); }
-  // Paints the columns from first to last (0-based) of the rows in view again, as their texts
-  // change without their rows changing.
-  void RedrawColumns(int first, int last);
+  // Paints again the cells of the columns first to last (0-based) in view for which changed
+  // says so: their texts change without their rows changing.
+  void RedrawCells(int first, int last, const std::function<bool(const ListRow&, int)>& changed);
   // The texts of the columns after a row's own cells, which change every cycle without the row
   // changing (the processes' figures); none when not given.
   std::function<std::string(const ListRow& row, int column)> extraCells;

@@ -257,17 +257,21 @@ TEST_F(ObjectListTest, TheFigureColumnsShowEachCyclesFiguresAndSortLargestFirst)
     builder.End(tick);
     detailed.FiguresArrived(builder.Table());
   };
+  frame.rowsInView = {&rows.Row(0), &rows.Row(1)};
   cycle(1000, 0);
   cycle(2000, 5000000);
-  EXPECT_TRUE(frame.redrawnColumns.empty()) << "no figure columns without the details";
+  EXPECT_TRUE(frame.redrawnCells.empty()) << "no figure columns without the details";
   EXPECT_EQ(detailed.DetailCell(rows.Row(1), 4), "") << "nor their texts";
 
+  // Each cycle repaints the cells that change: calc's CPU share (25.0 in the cycle before, as
+  // the list painted it, 50.0 now); notepad's figures stay.
   detailed.ShowDetails(true);
   cycle(3000, 10000000);
-  EXPECT_EQ(frame.redrawnColumns, (std::vector<std::pair<int, int>>{{3, 6}}));
+  cycle(4000, 20000000);
+  EXPECT_EQ(frame.redrawnCells, (std::vector<std::pair<std::string, int>>{{"calc.exe", 4}}));
   const ListRow& calc = rows.Row(1);
   EXPECT_EQ(detailed.DetailCell(calc, 3), "2");
-  EXPECT_EQ(detailed.DetailCell(calc, 4), "25.0");
+  EXPECT_EQ(detailed.DetailCell(calc, 4), "50.0");
   EXPECT_EQ(detailed.DetailCell(calc, 5), "1 K");
   EXPECT_EQ(detailed.DetailCell(calc, 6), "1");
   EXPECT_EQ(detailed.DetailCell(calc, 2), "") << "not a figure column";
