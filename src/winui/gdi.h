@@ -81,28 +81,6 @@ inline void PaintTextLine(HDC dc, const RECT& area, HBRUSH background, const std
   if (old) ::SelectObject(dc, old);
 }
 
-// Paints the width by height area at the context's origin into a bitmap and copies it onto dc
-// in one piece, so that nothing drawn over something else flickers; out of GDI objects it
-// paints straight onto dc.
-template <typename Paint>
-void PaintBuffered(HDC dc, int width, int height, Paint&& paint) {
-  width = width > 0 ? width : 1;
-  height = height > 0 ? height : 1;
-  HDC memory = ::CreateCompatibleDC(dc);
-  HBITMAP bitmap = memory ? ::CreateCompatibleBitmap(dc, width, height) : nullptr;
-  if (!bitmap) {
-    if (memory) ::DeleteDC(memory);
-    paint(dc);
-    return;
-  }
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  paint(memory);
-  ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  ::SelectObject(memory, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-}
-
 // A bitmap resource of the executable.
 inline Bitmap LoadBitmapResource(int id) {
   return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),

@@ -31,8 +31,9 @@ void PerformanceDlg::Create(HWND owner) {
 }
 
 void PerformanceDlg::OnCreate() {
+  font_ = GetFont();
   HDC dc = ::GetDC(*this);
-  HGDIOBJ old = ::SelectObject(dc, GetFont());
+  HGDIOBJ old = ::SelectObject(dc, font_);
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   ::SelectObject(dc, old);
@@ -72,7 +73,7 @@ bool PerformanceDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
   }
   return winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) {
     const RECT client = ClientRect();
-    winui::PaintBuffered(dc, client.right, client.bottom, [this](HDC buffer) { Paint(buffer); });
+    buffer_.Paint(dc, client.right, client.bottom, [this](HDC memory) { Paint(memory); });
   });
 }
 
@@ -88,8 +89,8 @@ void PerformanceDlg::Paint(HDC dc) {
 void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
                                 const std::vector<GraphPoint>& points, const Box& graph) {
   const RECT titleRect = ToRect(titleBox);
-  winui::PaintTextLine(dc, titleRect, ::GetSysColorBrush(COLOR_BTNFACE), title, titleRect,
-                       GetFont(), ::GetSysColor(COLOR_BTNTEXT), DT_LEFT);
+  winui::PaintTextLine(dc, titleRect, ::GetSysColorBrush(COLOR_BTNFACE), title, titleRect, font_,
+                       ::GetSysColor(COLOR_BTNTEXT), DT_LEFT);
   if (graph.Width() <= 0 || graph.Height() <= 0) return;
   const RECT area = ToRect(graph);
   RECT frame = area;
@@ -102,20 +103,18 @@ void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& tit
     ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNFACE));
   }
   if (points.empty()) return;
-  if (points.size() == 1) {
-    const RECT dot{points[0].x - 1, points[0].y - 1, points[0].x + 1, points[0].y + 1};
-    ::FillRect(dc, &dot, ::GetSysColorBrush(COLOR_HIGHLIGHT));
-    return;
-  }
+  // Two pixels thick: the line drawn again a row above (below on the top row), as a wide pen
+  // costs a hundred times as much to draw. A line leaves out its last pixel: one more point
+  // keeps the newest.
   std::vector<POINT> line;
-  line.reserve(points.size());
+  line.reserve(points.size() + 1);
   for (const GraphPoint& point : points) line.push_back({point.x, point.y});
-  winui::Pen pen(::CreatePen(PS_SOLID, 2, ::GetSysColor(COLOR_HIGHLIGHT)));
+  line.push_back({line.back().x + 1, line.back().y});
+  winui::Pen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT)));
   HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
-  const int saved = ::SaveDC(dc);
-  ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   ::Polyline(dc, line.data(), static_cast<int>(line.size()));
-  ::RestoreDC(dc, saved);
+  for (POINT& point : line) point.y += point.y > graph.top ? -1 : 1;
+  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
   ::SelectObject(dc, old);
 }
 
@@ -126,7 +125,7 @@ void PerformanceDlg::PaintTop(HDC dc, const PerformanceLayout& layout) {
     const RECT r = ToRect(layout.Cell(row, column));
     RECT inner = r;
     ::InflateRect(&inner, -2, 0);
-    winui::PaintTextLine(dc, r, face, value, inner, GetFont(), text,
+    winui::PaintTextLine(dc, r, face, value, inner, font_, text,
                          column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT);
   };
   for (std::size_t column = 0; column < kTopHeadings.size(); ++column)

@@ -11,6 +11,7 @@
 
 #include "dialogs/performance/performance.h"
 #include "winui/dialog_base.h"
+#include "winui/paint_buffer.h"
 
 namespace orvane::win32 {
 
@@ -51,6 +52,8 @@ class PerformanceDlg : public winui::DialogBase {
   void PaintTop(HDC dc, const PerformanceLayout& layout);
 
   PerformanceHistory history_;
+  winui::PaintBuffer buffer_;
+  HFONT font_ = nullptr;  // not owned: the dialog's
   int lineHeight_ = 1;
 };
 
