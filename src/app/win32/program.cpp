@@ -115,7 +115,9 @@ void Program::RestoreViewSettings() {
   const ViewSettings settings = ReadViewSettings(files_);
   if (settings.processDetails) form_.ShowProcessDetails1Click();
   if (settings.performancePlaced) {
-    const Rect& r = settings.performance;
+    // The monitors may have changed since: a place on none of them comes onto the nearest.
+    const Rect r = KeepReachable(settings.performance, MonitorWorkAreas(),
+                                 GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK));
     performanceDlg_.SetBounds({r.left, r.top, r.left + r.width, r.top + r.height});
   }
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/view_settings.h"
 #include "app/win32/main_form.h"
 #include "app/workspace.h"
 #include "win/support/main_form_fixture.h"
@@ -349,6 +350,17 @@ TEST_F(Docking, TheProcessDetailsComeWithTheirMenuItemPrintAndComeBackAfterARest
   Restart();
   ASSERT_TRUE(columns(3));
   EXPECT_FALSE(form->MenuChecked(win32::kMenuShowProcessDetails));
+}
+
+TEST_F(Docking, APerformanceWindowKeptOffEveryMonitorComesBackOntoOne) {
+  win32::Win32Files files(TestDirectory());
+  WriteViewSettings(files, {false, true, {-5000, -4000, 300, 320}});
+  Start();
+  const RECT r = program->PerformanceDialog().Bounds();
+  EXPECT_GE(r.left, 0);
+  EXPECT_GE(r.top, 0);
+  EXPECT_EQ(r.right - r.left, 300);
+  EXPECT_EQ(r.bottom - r.top, 320);
 }
 
 }  // namespace
