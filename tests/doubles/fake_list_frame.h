@@ -36,9 +36,9 @@ class FakeListFrame : public ListFrame {
   void SetColumn(int index, std::string_view caption, int width) override {
     columns.at(static_cast<std::size_t>(index)) = {std::string(caption), width};
   }
-  void ReplaceColumns(std::span<const ColumnSpec> specs) override {
+  void ReplaceColumns(std::span<const ColumnSpec> replacing) override {
     columns.clear();
-    for (const ColumnSpec& spec : specs) AddColumn(spec.caption, spec.width);
+    for (const ColumnSpec& column : replacing) AddColumn(column.caption, column.width);
   }
   void SetInfoLines(const std::vector<std::string>& lines) override { info = lines; }
   void Quietly(const std::function<void()>& f) override {
