@@ -82,6 +82,17 @@ inline void PaintTextLine(HDC dc, const RECT& area, HBRUSH background, const std
 }
 
 // A bitmap resource of the executable.
+// The metrics of a font as the window's display draws it.
+inline TEXTMETRICA TextMetricsOf(HWND window, HFONT font) {
+  HDC dc = ::GetDC(window);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  return metrics;
+}
+
 inline Bitmap LoadBitmapResource(int id) {
   return Bitmap(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));

@@ -28,12 +28,7 @@ void LineView::Create(const LineViewArgs& args) {
   w.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   w.cursor = ::LoadCursor(nullptr, IDC_IBEAM);
   WindowBase::Create(w);
-  HDC dc = ::GetDC(*this);
-  HGDIOBJ old = ::SelectObject(dc, font_);
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(*this, dc);
+  const TEXTMETRICA metrics = TextMetricsOf(*this, font_);
   lineHeight_ = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
   UpdateScrollBar();
 }

@@ -32,12 +32,7 @@ void PerformanceDlg::Create(HWND owner) {
 
 void PerformanceDlg::OnCreate() {
   font_ = GetFont();
-  HDC dc = ::GetDC(*this);
-  HGDIOBJ old = ::SelectObject(dc, font_);
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(*this, dc);
+  const TEXTMETRICA metrics = winui::TextMetricsOf(*this, font_);
   lineHeight_ = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading + 2);
 }
 
