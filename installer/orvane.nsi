@@ -124,7 +124,18 @@ Section "un.${PRODUCT}" UnSecProgram
   Call un.CloseWindows
 
   Delete "$INSTDIR\orvn2k.exe"
-  Delete "$INSTDIR\tray.exe"
+  ; A companion that the program started only just now may open its window after the close
+  ; above: close it again and retry, for up to ten seconds.
+  StrCpy $4 0
+  tray_delete:
+    Delete "$INSTDIR\tray.exe"
+    IfFileExists "$INSTDIR\tray.exe" 0 tray_done
+    IntOp $4 $4 + 1
+    IntCmp $4 20 tray_done
+    Sleep 500
+    Call un.CloseWindows
+    Goto tray_delete
+  tray_done:
   RMDir /r "$INSTDIR\help"
   ; The state files that the clean-up leaves, and those it deletes in case it could not run.
   Delete "$INSTDIR\workspace.dat"
