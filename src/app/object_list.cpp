@@ -25,8 +25,16 @@ constexpr std::array<ColumnSpec, 7> kWindowColumns{{{"Window Title", 200},
 // The processes' figures after "Executable", at the computer level and in a search result, while
 // the details are shown.
 constexpr int kFirstDetailColumn = 3;  // after "Executable"
+constexpr int kLastDetailColumn = kFirstDetailColumn + 3;
+
+// The figure a list column shows, if it is one of the figure columns.
+std::optional<FigureColumn> FigureAt(int column) {
+  if (column < kFirstDetailColumn || column > kLastDetailColumn) return std::nullopt;
+  return static_cast<FigureColumn>(column - kFirstDetailColumn);
+}
 constexpr std::array<ColumnSpec, 4> kDetailColumns{
     {{"PID", 60}, {"CPU", 50}, {"Memory", 90}, {"Threads", 60}}};
+static_assert(kLastDetailColumn - kFirstDetailColumn + 1 == kDetailColumns.size());
 constexpr std::array<ColumnSpec, 7> kProcessDetailColumns{
     {kProcessColumns[0], kProcessColumns[1], kProcessColumns[2], kDetailColumns[0],
      kDetailColumns[1], kDetailColumns[2], kDetailColumns[3]}};
@@ -163,12 +171,10 @@ void ObjectList::RowClicked(int index) {
 }
 
 void ObjectList::SortByColumn(int column) {
-  if (ShowsFigureColumns() && column >= kFirstDetailColumn &&
-      column < kFirstDetailColumn + static_cast<int>(kDetailColumns.size())) {
-    const auto figure = static_cast<FigureColumn>(column - kFirstDetailColumn);
+  if (const std::optional<FigureColumn> figure = FigureAt(column); figure && ShowsFigureColumns()) {
     parts_.frame.Quietly([&] {
       SortListByFigure(parts_.rows,
-                       [&](const ListRow& row) { return SortKeyOf(FiguresOf(row), figure); });
+                       [&](const ListRow& row) { return SortKeyOf(FiguresOf(row), *figure); });
     });
     return;
   }
@@ -181,10 +187,9 @@ void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
   if (!ShowsFigureColumns()) return;
   // What was painted since the last cycle came from the previous figures.
   parts_.frame.RedrawCells(
-      kFirstDetailColumn, kFirstDetailColumn + static_cast<int>(kDetailColumns.size()) - 1,
-      [this](const ListRow& row, int column) {
+      kFirstDetailColumn, kLastDetailColumn, [this](const ListRow& row, int column) {
         if (row.key.kind != kKindProcess) return false;
-        const auto figure = static_cast<FigureColumn>(column - kFirstDetailColumn);
+        const FigureColumn figure = *FigureAt(column);
         return FigureCellText(previous_.Find(row.key.processId), figure, parts_.locale) !=
                FigureCellText(figures_.Find(row.key.processId), figure, parts_.locale);
       });
@@ -192,12 +197,8 @@ void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
 
 std::string ObjectList::DetailCell(const ListRow& row, int column) {
   const ProcessFigures* figures = FiguresOf(row);
-  if (figures == nullptr || column < kFirstDetailColumn ||
-      column >= kFirstDetailColumn + static_cast<int>(kDetailColumns.size())) {
-    return {};
-  }
-  return FigureCellText(figures, static_cast<FigureColumn>(column - kFirstDetailColumn),
-                        parts_.locale);
+  const std::optional<FigureColumn> figure = FigureAt(column);
+  return figures && figure ? FigureCellText(figures, *figure, parts_.locale) : std::string();
 }
 
 bool ObjectList::ShowsFigureColumns() const {
