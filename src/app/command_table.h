@@ -59,6 +59,12 @@ enum MenuId : int32_t {
   kMenuHelp,
   kMenuShowProcessDetails,
   kMenuPerformance,
+  kMenuFindWindow,
+  kMenuMoveOnScreen,
+  kMenuStopTree,
+  kMenuCopy,
+  kMenuPauseUpdates,
+  kMenuHighlightChanges,
   kMenuShowPalette = 200,  // + PaletteId
   kMenuCommand = 1000,     // + Command
 };
