@@ -9,6 +9,9 @@ namespace orvane::winui {
 
 namespace {
 
+// Where a live cell's text starts and ends within the cell, as the list view's own texts.
+constexpr int kLiveCellMargin = 6;
+
 // LVITEMA or LVITEMW: the text goes into the list's own buffer, the only way every list reads
 // it back (LVM_GETITEMTEXT among them).
 template <class Item>
@@ -171,6 +174,80 @@ void ListView::RedrawRows(int first, int last) {
   }
 }
 
+void ListView::DrawCells(std::span<const Cell> cells) {
+  if (source_ == nullptr || cells.empty()) return;
+  const int focused = GetFocus() == Handle() ? Focused() : -1;
+  HDC dc = GetDC(Handle());
+  if (dc == nullptr) return;
+  const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+  for (const Cell& cell : cells) {
+    if (cell.index == focused) {
+      RECT bounds{};
+      bounds.top = cell.column;
+      bounds.left = LVIR_BOUNDS;
+      if (SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(cell.index),
+                      reinterpret_cast<LPARAM>(&bounds))) {
+        InvalidateRect(Handle(), &bounds, FALSE);
+      }
+    } else {
+      DrawLiveCell(dc, cell.index, cell.column);
+    }
+  }
+  SelectObject(dc, font);
+  ReleaseDC(Handle(), dc);
+}
+
+void ListView::DrawLiveCell(HDC dc, int index, int column) const {
+  RECT bounds{};
+  bounds.top = column;
+  bounds.left = LVIR_BOUNDS;
+  if (!SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&bounds))) {
+    return;
+  }
+  // As the list view colours a row: selected, in the highlight while the list has the focus,
+  // else in the face colour (LVS_SHOWSELALWAYS).
+  COLORREF back = static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR));
+  COLORREF text = static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR));
+  if (back == CLR_NONE || back == CLR_DEFAULT) back = GetSysColor(COLOR_WINDOW);
+  if (text == CLR_DEFAULT) text = GetSysColor(COLOR_WINDOWTEXT);
+  if (IsSelected(index)) {
+    const bool focus = GetFocus() == Handle();
+    back = GetSysColor(focus ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+    text = GetSysColor(focus ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  }
+  const COLORREF oldBack = SetBkColor(dc, back);
+  const COLORREF oldText = SetTextColor(dc, text);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &bounds, nullptr, 0, nullptr);
+  const std::string value(source_->CellText(index, column));
+  RECT label = bounds;
+  label.left += kLiveCellMargin;
+  label.right -= kLiveCellMargin;
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextA(dc, value.c_str(), static_cast<int>(value.size()), &label,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SetBkMode(dc, OPAQUE);
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+}
+
+LRESULT ListView::CustomDraw(const NMLVCUSTOMDRAW& draw) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const int index = static_cast<int>(draw.nmcd.dwItemSpec);
+      if (!source_->IsLiveCell(index, draw.iSubItem)) return CDRF_DODEFAULT;
+      DrawLiveCell(draw.nmcd.hdc, index, draw.iSubItem);
+      return CDRF_SKIPDEFAULT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
 int ListView::FindCaption(const std::string& text, UINT flags, int start) const {
   if (source_ == nullptr || !(flags & (LVFI_STRING | LVFI_PARTIAL))) return -1;
   const int count = Count();
@@ -238,6 +315,10 @@ bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       } else {
         AnswerItem(*source_, reinterpret_cast<NMLVDISPINFOW&>(header).item);
       }
+      return true;
+    case NM_CUSTOMDRAW:
+      if (source_ == nullptr) return false;
+      result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
       return true;
     case LVN_ODFINDITEMA: {
       const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);

@@ -251,12 +251,22 @@ std::string Win32Locale::Lower(std::string_view text) {
   return s;
 }
 
+Win32Locale::NumberFormat Win32Locale::CurrentFormat() {
+  const std::lock_guard lock(mutex_);
+  const uint64_t now = GetTickCount64();
+  if (formatRead_ == 0 || now - formatRead_ >= 1000) {
+    format_.thousand = UserLocaleText(LOCALE_STHOUSAND, ",");
+    format_.decimal = UserLocaleText(LOCALE_SDECIMAL, ".");
+    format_.grouping = GroupingNumber(UserLocaleText(LOCALE_SGROUPING, "3;0").data());
+    formatRead_ = std::max<uint64_t>(now, 1);
+  }
+  return format_;
+}
+
 std::string Win32Locale::GroupDigits(uint64_t value) {
   const std::string digits = std::to_string(value);
-  LocaleText thousand = UserLocaleText(LOCALE_STHOUSAND, ",");
-  LocaleText decimal = UserLocaleText(LOCALE_SDECIMAL, ".");
-  const LocaleText grouping = UserLocaleText(LOCALE_SGROUPING, "3;0");
-  NUMBERFMTA format{0, 1, GroupingNumber(grouping.data()), decimal.data(), thousand.data(), 1};
+  NumberFormat current = CurrentFormat();
+  NUMBERFMTA format{0, 1, current.grouping, current.decimal.data(), current.thousand.data(), 1};
   char text[64];
   if (GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits.c_str(), &format, text, sizeof text) <= 0) {
     return digits;

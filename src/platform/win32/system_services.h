@@ -1,6 +1,10 @@
 #pragma once
 // Win32 adapters of the registry, clock and locale seams.
 
+#include <array>
+#include <cstdint>
+#include <mutex>
+
 #include "platform/clock.h"
 #include "platform/registry.h"
 
@@ -33,6 +37,19 @@ class Win32Locale : public Locale {
  public:
   std::string Lower(std::string_view text) override;
   std::string GroupDigits(uint64_t value) override;
+
+ private:
+  // The user's digit grouping, read again at most once a second: the list writes hundreds of
+  // numbers a cycle, and each reading asks the system three times.
+  struct NumberFormat {
+    std::array<char, 16> thousand{};
+    std::array<char, 16> decimal{};
+    unsigned grouping = 0;
+  };
+  NumberFormat CurrentFormat();
+  std::mutex mutex_;  // the collector's thread shares the locale
+  NumberFormat format_;
+  uint64_t formatRead_ = 0;  // the tick count of the last reading; 0: none yet
 };
 
 }  // namespace orvane::win32

@@ -176,24 +176,24 @@ void ListViewControl::RedrawCells(int first, int last,
                                   const std::function<bool(const ListRow&, int)>& changed) {
   if (last >= list_.ColumnCount()) last = list_.ColumnCount() - 1;
   if (first > last) return;
-  // Only the rows in view, and of them only the cells whose text changed: under Wine a list
-  // view paints a whole row for any part of it, at about half a millisecond a row.
+  // Only the rows in view, and of them only the cells whose text changed.
   const int top = static_cast<int>(SendMessageA(list_, LVM_GETTOPINDEX, 0, 0));
   const int shown = static_cast<int>(SendMessageA(list_, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  std::vector<winui::ListView::Cell> cells;
   for (int index = std::max(top, 0); index < top + shown; ++index) {
     const ListRow* row = RowAt(index);
     if (row == nullptr) break;
     for (int column = first; column <= last; ++column) {
-      if (!changed(*row, column)) continue;
-      RECT cell{};
-      cell.top = column;
-      cell.left = LVIR_BOUNDS;
-      if (SendMessageA(list_, LVM_GETSUBITEMRECT, static_cast<WPARAM>(index),
-                       reinterpret_cast<LPARAM>(&cell))) {
-        InvalidateRect(list_, &cell, FALSE);
-      }
+      if (IsLiveCell(index, column) && changed(*row, column)) cells.push_back({index, column});
     }
   }
+  list_.DrawCells(cells);
+}
+
+bool ListViewControl::IsLiveCell(int index, int column) const {
+  const ListRow* row = RowAt(index);
+  return extraCells && row != nullptr && column > 0 &&
+         static_cast<std::size_t>(column - 1) >= row->cells.subItems.size();
 }
 
 int ListViewControl::Image(int index) const {

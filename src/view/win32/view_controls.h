@@ -73,7 +73,8 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
   // Paints every row again, as after a change of columns.
   void RedrawAll() { list_.Invalidate(); }
   // Paints again the cells of the columns first to last (0-based) in view for which changed
-  // says so: their texts change without their rows changing.
+  // says so: their texts change without their rows changing. These are the extra cells, which
+  // the list draws itself.
   void RedrawCells(int first, int last, const std::function<bool(const ListRow&, int)>& changed);
   // The texts of the columns after a row's own cells, which change every cycle without the row
   // changing (the processes' figures); none when not given.
@@ -90,6 +91,8 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
   std::string_view CellText(int index, int column) const override;
   int Image(int index) const override;
   int StateImage(int index) const override;
+  // The extra cells.
+  bool IsLiveCell(int index, int column) const override;
 
  private:
   // Carries the selection, the focus and the selection mark of the rows first..last to where

@@ -173,5 +173,68 @@ TEST_F(ListViewControlTest, TypingInTheListFindsARowByTheStartOfItsCaption) {
   EXPECT_EQ(SelectedCaptions(), std::vector<std::string>{"Notepad.exe"});
 }
 
+// The pixels of a cell as the list's window shows them.
+std::vector<COLORREF> CellPixels(ListView& list, int index, int column) {
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_BOUNDS;
+  list.SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&cell));
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(list);
+  for (int y = cell.top; y < cell.bottom; ++y) {
+    for (int x = cell.left; x < cell.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  ReleaseDC(list, dc);
+  return pixels;
+}
+
+TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
+  list.AddColumn("CPU", 60);
+  // Drawn pixels need a window on the screen.
+  form.Show();
+  SetWindowPos(list, HWND_TOP, 0, 0, 600, 300, SWP_SHOWWINDOW);
+  std::string figure = "1.5";
+  control.extraCells = [&](const ListRow&, int) { return figure; };
+  AddRows({"plain", "selected", "focused"});
+  list.Focus();
+  list.SetSelected(1, true);
+  list.SetFocused(2, true);
+  UpdateWindow(list);
+  const auto before = CellPixels(list, 0, 3);
+
+  // A new figure is drawn in place at once, as the list view's own paint draws it, on a plain
+  // row and on a selected one; only the focused row's cell, under the focus rectangle, waits for
+  // the list view.
+  figure = "88.8";
+  control.RedrawCells(1, 3, [](const ListRow&, int) { return true; });
+  std::vector<std::vector<COLORREF>> drawn;
+  for (int index : {0, 1}) drawn.push_back(CellPixels(list, index, 3));
+  RECT pending{};
+  ASSERT_TRUE(GetUpdateRect(list, &pending, FALSE));
+  RECT focused{};
+  focused.top = 3;
+  focused.left = LVIR_BOUNDS;
+  list.SendMessage(LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&focused));
+  EXPECT_TRUE(EqualRect(&pending, &focused));
+  EXPECT_NE(drawn[0], before);
+
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  EXPECT_EQ(CellPixels(list, 0, 3), drawn[0]);
+  EXPECT_EQ(CellPixels(list, 1, 3), drawn[1]);
+  // On the row's background as the list view paints it: the first pixel of each cell.
+  for (int index : {0, 1}) EXPECT_EQ(CellPixels(list, index, 3)[0], CellPixels(list, index, 2)[0]);
+  EXPECT_NE(drawn[1], drawn[0]) << "the selected row in the highlight";
+  // Without the focus, a selected row is drawn in the face colour, again as the list view does.
+  SetFocus(form);
+  control.RedrawCells(3, 3,
+                      [](const ListRow& row, int) { return row.cells.caption == "selected"; });
+  const auto unfocused = CellPixels(list, 1, 3);
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  EXPECT_EQ(CellPixels(list, 1, 3), unfocused);
+  EXPECT_EQ(unfocused[0], CellPixels(list, 1, 2)[0]);
+}
+
 }  // namespace
 }  // namespace orvane::win32
