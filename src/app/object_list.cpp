@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/list_sort.h"
+#include "snapshot/operations.h"
 #include "view/figure_text.h"
 
 namespace orvane {
@@ -161,6 +162,9 @@ void ObjectList::RowClicked(int index) {
   const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
   std::optional<std::vector<std::string>> lines = InfoLinesFor(row, parts_.programs);
   if (!lines) return;
+  if (row.key.kind == kKindWindow && parts_.windows != nullptr &&
+      IsOffScreen(*parts_.windows, row.key.windowHandle))
+    lines->push_back("Off screen");
   const ProcessFigures* figures = FiguresOf(row);
   if (figures != nullptr && parts_.clock != nullptr) {
     lines->emplace_back();

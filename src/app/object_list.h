@@ -13,6 +13,7 @@
 #include "dialogs/report/report.h"
 #include "dialogs/search/search.h"
 #include "platform/clock.h"
+#include "platform/object_control.h"
 #include "snapshot/process_figures.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
@@ -67,6 +68,8 @@ struct ObjectListParts {
   Locale& locale;
   ListFrame& frame;
   Clock* clock = nullptr;  // for the start times among the details; none without them
+  // For the windows' places in the information box; none without them.
+  ObjectControl* windows = nullptr;
 };
 
 class ObjectList : public SearchTarget, public ReportSource {
@@ -84,6 +87,7 @@ class ObjectList : public SearchTarget, public ReportSource {
   // at the same level and columns, ends a search result and puts back the level's heading.
   void Refresh();
   // The information box for the row at index, the list's first selected one; nothing for none.
+  // A window that shows on no monitor is "Off screen" there.
   void RowClicked(int index);
   void SortByColumn(int column);
   // View > Views > "Show Process Details": the processes' figures as four more columns at the

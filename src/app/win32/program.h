@@ -152,7 +152,7 @@ class Program {
 
   // What the list shows: a level or a search result, with its heading and columns.
   ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
-                          programs_, locale_, form_.ListFrame(), &clock_}};
+                          programs_, locale_, form_.ListFrame(), &clock_, &objectControl_}};
 
   SelectionHost host_{form_, listListener_, lastMainWindows_};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};

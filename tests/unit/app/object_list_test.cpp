@@ -12,6 +12,7 @@
 
 #include "doubles/fake_controls.h"
 #include "doubles/fake_list_frame.h"
+#include "doubles/fake_object_control.h"
 #include "doubles/fake_platform.h"
 #include "unit/view/view_records.h"
 #include "view/list_listener.h"
@@ -290,6 +291,24 @@ TEST_F(ObjectListTest, TheFigureColumnsShowEachCyclesFiguresAndSortLargestFirst)
   const Lines& info = *frame.info;
   EXPECT_EQ(info[2], "");
   EXPECT_EQ(info[3].rfind("PID 2, parent ", 0), 0u) << info[3];
+}
+
+TEST_F(ObjectListTest, AWindowOnNoMonitorIsOffScreenInTheInformationBox) {
+  testing::FakeObjectControl control;
+  control.screen = {{{0, 0, 1024, 768}}, {0, 0, 1024, 740}};
+  control.places = {{500, {{-5000, -5000, 400, 300}, false}}, {501, {{10, 10, 40, 30}, false}}};
+  ObjectList placed{
+      {filter, listListener, treeListener, tree, rows, programs, locale, frame, nullptr, &control}};
+  rows.AddRow(kWindow, {"lost", {}, 0, 0});
+  rows.AddRow({kKindWindow, 0, 0, 1, 20, 501}, {"seen", {}, 0, 0});
+  rows.AddRow({kKindWindow, 0, 0, 1, 20, 502}, {"gone", {}, 0, 0});
+  const Lines expected[] = {{"Off screen"}, {}, {}};
+  for (int index = 0; index < 3; ++index) {
+    placed.RowClicked(index);
+    EXPECT_EQ(frame.info, expected[index]) << index;
+  }
+  objects.RowClicked(0);
+  EXPECT_EQ(frame.info, Lines{}) << "nothing is judged without the windows' places";
 }
 
 TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {
