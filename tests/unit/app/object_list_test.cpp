@@ -293,6 +293,73 @@ TEST_F(ObjectListTest, TheFigureColumnsShowEachCyclesFiguresAndSortLargestFirst)
   EXPECT_EQ(info[3].rfind("PID 2, parent ", 0), 0u) << info[3];
 }
 
+TEST_F(ObjectListTest, AFoundWindowShowsItsThreadsLevelThenItsRowAsEachArrives) {
+  const PointedWindow notepad{500, 1, 20};
+  const auto cycleAndEnd = [&] {
+    Cycle();
+    objects.CycleEnded();
+  };
+  Cycle();
+  objects.ChooseLevel(Node(kComputer));
+  Cycle();
+
+  // Another level shown: the thread is selected and its level shown at once, the row after the
+  // next cycle.
+  objects.RevealWindow(notepad);
+  EXPECT_EQ(frame.selected, Node(kThread));
+  EXPECT_TRUE(KeyEquals(filter.currentKey, kThread));
+  EXPECT_EQ(frame.heading, "Windows created by thread \"20\" owned by the process \"notepad.exe\"");
+  EXPECT_EQ(frame.selectedRow, -1);
+  frame.info = std::nullopt;
+  cycleAndEnd();
+  EXPECT_EQ(Rows(), Lines{"Untitled - Notepad"});
+  EXPECT_EQ(frame.selectedRow, 0);
+  EXPECT_EQ(frame.info, Lines{}) << "described as a click on the row describes it";
+
+  // The level shown already: the row at once; a later cycle selects nothing more.
+  frame.selectedRow = -1;
+  objects.RevealWindow(notepad);
+  EXPECT_EQ(frame.selectedRow, 0);
+  frame.selectedRow = -1;
+  cycleAndEnd();
+  EXPECT_EQ(frame.selectedRow, -1);
+
+  // A window that the tree does not know yet: shown when its records come.
+  const PointedWindow fresh{600, 3, 40};
+  objects.RevealWindow(fresh);
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selectedRow, -1);
+  const auto cycleWithFresh = [&] {
+    Cycle();
+    Send(sink, testing::Process(3, "fresh.exe"));
+    Send(sink, testing::Thread(3, 40));
+    Send(sink, testing::Window(3, 40, 600, "Fresh"));
+    objects.CycleEnded();
+  };
+  cycleWithFresh();
+  EXPECT_TRUE(KeyEquals(filter.currentKey, {kKindThread, 0, 0, 3, 40, 0}));
+  cycleWithFresh();
+  EXPECT_EQ(Rows(), Lines{"Fresh"});
+  EXPECT_EQ(frame.selectedRow, 0);
+
+  // One that never comes is given up after its cycles; a choice of level gives it up at once.
+  objects.ChooseLevel(Node(kComputer));
+  objects.RevealWindow({700, 4, 50});
+  for (int i = 0; i < kRevealCycles; ++i) cycleAndEnd();
+  frame.selected = nullptr;
+  Send(sink, testing::Process(4, "late.exe"));
+  Send(sink, testing::Thread(4, 50));
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selected, nullptr);
+  objects.RevealWindow({800, 5, 60});
+  objects.ChooseLevel(Node(kNotepad));
+  Send(sink, testing::Process(5, "later.exe"));
+  Send(sink, testing::Thread(5, 60));
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selected, nullptr);
+  EXPECT_TRUE(KeyEquals(filter.currentKey, kNotepad));
+}
+
 TEST_F(ObjectListTest, AWindowOnNoMonitorIsOffScreenInTheInformationBox) {
   testing::FakeObjectControl control;
   control.screen = {{{0, 0, 1024, 768}}, {0, 0, 1024, 740}};

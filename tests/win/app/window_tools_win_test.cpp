@@ -1,15 +1,19 @@
-// The window tools of the Edit menu under Wine, on a real helper window: Move On Screen.
+// The window tools of the Edit menu under Wine, on a real helper window: Find Window and Move On
+// Screen.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "dialogs/find/win32/find_window_dlg.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/object_control.h"
 #include "snapshot/operations.h"
 #include "win/support/main_form_fixture.h"
+#include "winui/message_loop.h"
 
 namespace orvane {
 namespace {
@@ -45,12 +49,106 @@ class WindowToolsWin : public testing::MainFormFixture {
     state[VK_CONTROL] = 0;
     SetKeyboardState(state);
   }
+  // The program's own message loop for a while, its keys and dialogs' keys included.
+  void Pump(DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        winui::DeliverMessage(msg, *form, form->Accelerators());
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+  }
+  // The mouse, as the user moves it: to a point of the screen, with the left button pressed,
+  // released or left as it is; the window's messages are pumped after each step.
+  enum class Button { kNone, kPress, kRelease };
+  void MouseTo(POINT at, Button button = Button::kNone) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    if (button == Button::kPress) input.mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    if (button == Button::kRelease) input.mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof input);
+    Pump(100);
+  }
+  void Key(WORD key) {
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+    Pump(100);
+  }
+  // Dragged from the crosshair to over, in a few steps.
+  void DragCrosshairTo(POINT over) {
+    const POINT from = program->FindWindowDialog().CrosshairCentre();
+    MouseTo(from);
+    MouseTo(from, Button::kPress);
+    for (int step = 1; step <= 4; ++step)
+      MouseTo({from.x + (over.x - from.x) * step / 4, from.y + (over.y - from.y) * step / 4});
+  }
   static RECT RectOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
   }
 };
+
+TEST_F(WindowToolsWin, FindWindowShowsTheWindowUnderTheCrosshairAndEscapeCancels) {
+  TestProcess helper("Orvane found window", 1);
+  const HWND found = helper.window();
+  ASSERT_NE(found, nullptr);
+  SetWindowPos(found, HWND_TOP, 20, 200, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  OpenAtProcesses();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane found window") >= 0; }, 15000));
+  PressControlKey('F');
+  const win32::FindWindowDlg& finder = program->FindWindowDialog();
+  ASSERT_TRUE(finder.IsVisible());
+  const POINT overHelper{60, 300};  // left of the main window
+  ASSERT_EQ(GetAncestor(WindowFromPoint(overHelper), GA_ROOT), found);
+
+  // Escape in the middle of a drag: the outline goes, and nothing is shown.
+  DragCrosshairTo(overHelper);
+  EXPECT_EQ(finder.Finder().Outlined(), win32::HandleWord(found));
+  Key(VK_ESCAPE);
+  EXPECT_FALSE(finder.Finder().Dragging());
+  EXPECT_EQ(finder.Finder().Outlined(), 0u);
+  MouseTo(overHelper, Button::kRelease);
+  EXPECT_EQ(program->Filter().currentKey.kind, kKindComputer);
+  EXPECT_TRUE(finder.IsVisible());
+
+  // Released over our own window: nothing either.
+  RECT own{};
+  GetWindowRect(*form, &own);
+  DragCrosshairTo({own.left + 300, own.top + 300});
+  EXPECT_EQ(finder.Finder().Outlined(), 0u);
+  MouseTo({own.left + 300, own.top + 300}, Button::kRelease);
+  EXPECT_EQ(program->Filter().currentKey.kind, kKindComputer);
+
+  DragCrosshairTo(overHelper);
+  EXPECT_EQ(finder.Finder().Outlined(), win32::HandleWord(found));
+  // A pause to look at the outline: ORVANE_FIND_PAUSE_MS.
+  if (const char* pause = std::getenv("ORVANE_FIND_PAUSE_MS"))
+    Pump(static_cast<DWORD>(std::atoi(pause)));
+  MouseTo(overHelper, Button::kRelease);
+  EXPECT_FALSE(finder.Finder().Dragging());
+
+  // The helper's thread is selected, its process unfolded; its window's row is selected.
+  const TreeNode* node = form->TreeControl().NodeOf(tree().Selected());
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->key.kind, kKindThread);
+  EXPECT_EQ(node->key.processId, helper.pid());
+  EXPECT_EQ(node->key.threadId, helper.mainThreadId());
+  EXPECT_TRUE(tree().IsExpanded(tree().ParentOf(tree().Selected())));
+  EXPECT_TRUE(PumpUntil([&] {
+    const int row = list().NextSelected();
+    return row >= 0 && list().GetText(row, 0) == "Orvane found window" &&
+           list().SelectedCount() == 1 && list().Focused() == row;
+  })) << list().NextSelected();
+  EXPECT_EQ(form->Info().GetLines(), std::vector<std::string>{});
+}
 
 TEST_F(WindowToolsWin, MoveOnScreenBringsBackALostWindowAndLeavesOneOnScreen) {
   TestProcess helper("Orvane lost window", 1);
