@@ -211,5 +211,20 @@ TEST(WindowToolsAdapterWin, AMinimisedWindowIsJudgedByItsRestoredPlace) {
   EXPECT_FALSE(control.PlaceOf(word)) << "gone";
 }
 
+// The crosshair over a child window, such as a button, points at the window that holds it.
+TEST(WindowToolsAdapterWin, TheCrosshairPointsAtTheTopLevelWindowOfAChild) {
+  const HWND top = CreateWindowA("STATIC", "holder", WS_POPUP | WS_VISIBLE, 40, 40, 200, 120,
+                                 nullptr, nullptr, nullptr, nullptr);
+  const HWND child = CreateWindowA("BUTTON", "child", WS_CHILD | WS_VISIBLE, 10, 10, 80, 30, top,
+                                   nullptr, nullptr, nullptr);
+  ASSERT_TRUE(top && child);
+  SetWindowPos(top, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  PumpUntil([] { return false; }, 100);
+  ASSERT_EQ(WindowFromPoint({70, 65}), child);
+  EXPECT_EQ(win32::FindWindowDlg::PointedAt({70, 65}),
+            (PointedWindow{win32::HandleWord(top), GetCurrentProcessId(), GetCurrentThreadId()}));
+  DestroyWindow(top);
+}
+
 }  // namespace
 }  // namespace orvane

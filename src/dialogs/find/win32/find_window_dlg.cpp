@@ -15,6 +15,77 @@ constexpr int kOutlineWidth = 3;
 
 }  // namespace
 
+// Our own window over each side of the outline, not the other program's drawing surface,
+// which another process cannot draw on everywhere: it shows the screen's pixels under it
+// inverted, and hidden it gives back exactly what was there, whatever has been drawn since.
+void OutlineBand::Show(const RECT& where) {
+  const int width = where.right - where.left;
+  const int height = where.bottom - where.top;
+  if (window_ == nullptr) {
+    static const ATOM kClass = [] {
+      WNDCLASSA wc{};
+      wc.lpfnWndProc = &OutlineBand::Proc;
+      wc.hInstance = ::GetModuleHandleA(nullptr);
+      wc.lpszClassName = "OrvaneOutlineBand";
+      return ::RegisterClassA(&wc);
+    }();
+    window_ = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                                MAKEINTATOM(kClass), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                ::GetModuleHandleA(nullptr), nullptr);
+    if (window_ == nullptr) return;
+    ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  HDC screen = ::GetDC(nullptr);
+  pixels_.Reset(::CreateCompatibleBitmap(screen, width, height));
+  HDC memory = ::CreateCompatibleDC(screen);
+  HGDIOBJ old = ::SelectObject(memory, pixels_);
+  ::BitBlt(memory, 0, 0, width, height, screen, where.left, where.top, NOTSRCCOPY);
+  ::SelectObject(memory, old);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  ::SetWindowPos(window_, HWND_TOPMOST, where.left, where.top, width, height,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  ::InvalidateRect(window_, nullptr, FALSE);
+  ::UpdateWindow(window_);
+}
+
+void OutlineBand::Hide() {
+  if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
+  pixels_.Reset();
+}
+
+OutlineBand::~OutlineBand() {
+  if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+LRESULT CALLBACK OutlineBand::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<OutlineBand*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_NCHITTEST:
+      // The crosshair looks through it at the window below.
+      return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      if (self != nullptr && self->pixels_) {
+        HDC memory = ::CreateCompatibleDC(dc);
+        HGDIOBJ old = ::SelectObject(memory, self->pixels_);
+        RECT client{};
+        ::GetClientRect(hwnd, &client);
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteDC(memory);
+      }
+      ::EndPaint(hwnd, &ps);
+      return 0;
+    }
+    default:
+      return ::DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
 FindWindowDlg::FindWindowDlg(FoundWindowTarget& target)
     : finder_(*this, target, ::GetCurrentProcessId()) {}
 
@@ -58,27 +129,22 @@ PointedWindow FindWindowDlg::PointedAt(POINT screen) {
 }
 
 void FindWindowDlg::DrawOutline(uint32_t window) {
-  ::GetWindowRect(WordHandle(window), &outline_);
-  InvertOutline();
-}
-
-void FindWindowDlg::EraseOutline() {
-  InvertOutline();
-}
-
-void FindWindowDlg::InvertOutline() const {
-  const RECT& r = outline_;
+  RECT r{};
+  ::GetWindowRect(WordHandle(window), &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
   const int band = std::min({kOutlineWidth, width / 2, height / 2});
   if (band <= 0) return;
-  HDC dc = ::GetDC(nullptr);
-  // Four bands that do not overlap, so that each pixel is inverted once.
-  ::PatBlt(dc, r.left, r.top, width, band, DSTINVERT);
-  ::PatBlt(dc, r.left, r.bottom - band, width, band, DSTINVERT);
-  ::PatBlt(dc, r.left, r.top + band, band, height - 2 * band, DSTINVERT);
-  ::PatBlt(dc, r.right - band, r.top + band, band, height - 2 * band, DSTINVERT);
-  ::ReleaseDC(nullptr, dc);
+  // Four bands that do not overlap.
+  const RECT bands[] = {{r.left, r.top, r.right, r.top + band},
+                        {r.left, r.bottom - band, r.right, r.bottom},
+                        {r.left, r.top + band, r.left + band, r.bottom - band},
+                        {r.right - band, r.top + band, r.right, r.bottom - band}};
+  for (std::size_t i = 0; i < outline_.size(); ++i) outline_[i].Show(bands[i]);
+}
+
+void FindWindowDlg::EraseOutline() {
+  for (OutlineBand& band : outline_) band.Hide();
 }
 
 void FindWindowDlg::PaintCrosshair(HDC dc) const {

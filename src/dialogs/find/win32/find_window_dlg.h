@@ -5,11 +5,30 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "dialogs/find/find.h"
 #include "winui/dialog_base.h"
+#include "winui/gdi.h"
 #include "winui/static_controls.h"
 
 namespace orvane::win32 {
+
+// One side of the outline: a window of ours showing the screen under it inverted.
+class OutlineBand {
+ public:
+  OutlineBand() = default;
+  OutlineBand(const OutlineBand&) = delete;
+  OutlineBand& operator=(const OutlineBand&) = delete;
+  ~OutlineBand();
+  void Show(const RECT& where);  // on the screen
+  void Hide();
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND window_ = nullptr;  // owned; made at the first Show
+  winui::Bitmap pixels_;   // what was under it, inverted
+};
 
 class FindWindowDlg : public winui::DialogBase, private OutlinePainter {
  public:
@@ -35,13 +54,11 @@ class FindWindowDlg : public winui::DialogBase, private OutlinePainter {
  private:
   void DrawOutline(uint32_t window) override;
   void EraseOutline() override;
-  // Inverts the frame of outline_ on the screen: drawn once, taken away by the second time.
-  void InvertOutline() const;
   void PaintCrosshair(HDC dc) const;
   void EndDrag();
 
   WindowFinder finder_;
-  RECT outline_{};  // the rectangle outlined, on the screen
+  std::array<OutlineBand, 4> outline_;
   winui::Label hint_;
 };
 
