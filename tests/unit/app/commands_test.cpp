@@ -267,7 +267,8 @@ TEST_F(Commands, MoveOnScreenBringsBackTheSelectedWindowsAndMainWindowsOnNoMonit
                ProcessRow(13, "c.exe", 0, 0x103),  // hidden: the window it had last
                ThreadRow(11, 21),
                WindowRow(11, 21, 0x201),
-               WindowRow(11, 21, 0x202)};
+               WindowRow(11, 21, 0x202),
+               WindowRow(11, 21, 0x203)};  // gone
   commands.MoveOnScreen1Click();
   EXPECT_EQ(control.actions, (Strings{"place 0x101 0 0 400 300", "place 0x103 0 0 400 300",
                                       "place 0x201 0 0 400 300 restore"}));

@@ -166,33 +166,6 @@ TEST(MoveOnScreen, AWindowOnNoMonitorGoesToThePrimaryWorkAreaKeepingItsSize) {
   }
 }
 
-TEST(MoveOnScreen, MovesTheWindowOrTheMainWindowAndRestoresAMinimisedOne) {
-  FakeObjectControl control;
-  control.screen = kTwoMonitors;
-  control.places = {{0x10, {{-5000, -5000, 400, 300}, false}},
-                    {0x20, {{-5000, -5000, 400, 300}, true}},
-                    {0x30, {{100, 100, 400, 300}, true}},  // minimised where it can be seen
-                    {0x40, {{2000, 0, 300, 200}, false}}};
-  const ObjectKey records[] = {Window(7, 8, 0x10), Window(7, 8, 0x20), Window(7, 8, 0x30),
-                               Window(7, 8, 0x99),  // gone
-                               Process(9, 0x40),   Process(9, 0),      Thread(7, 8)};
-  for (const ObjectKey& record : records) {
-    WindowMoveOnScreen(control, &record);
-    ProcessMoveOnScreen(control, &record);
-  }
-  WindowMoveOnScreen(control, nullptr);
-  ProcessMoveOnScreen(control, nullptr);
-  EXPECT_EQ(control.actions, (Strings{"place 0x10 0 0 400 300", "place 0x20 0 0 400 300 restore",
-                                      "place 0x40 0 0 300 200"}));
-  // Once moved, each is on screen; a window that is gone is not off screen either.
-  for (uint32_t window : {0x10u, 0x20u, 0x30u, 0x40u, 0x99u})
-    EXPECT_FALSE(IsOffScreen(control, window)) << window;
-  control.places[0x50] = {{-5000, 0, 10, 10}, false};
-  EXPECT_TRUE(IsOffScreen(control, 0x50));
-  control.screen.monitors.clear();
-  EXPECT_FALSE(IsOffScreen(control, 0x50)) << "nothing is judged without monitors";
-}
-
 TEST(Operations, ReadOnlyTheKeyOfAFullRecord) {
   FakeObjectControl control;
   ProcessRecord record{};
