@@ -80,7 +80,8 @@ set(win_tests_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQu
                        HostileObjects ProcessFiguresWin)
 set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
                     ControlsTest TreeViewControlTest ListViewControlTest)
-set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin)
+set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin WindowToolsWin
+                       WindowToolsAdapterWin)
 if(ORVANE_RUN_TESTS)
   add_wine_test_groups(win_tests 300 main_window tray dialogs snapshot winui commands)
   # The companion's tests bring the main window forward from its process and time the window's

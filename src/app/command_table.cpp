@@ -36,6 +36,8 @@ constexpr std::array kRows{
     Row(Command::kProcessDec, "ToolProcess0DecClick", "&Edit", "&Decrease", "Ctrl+D"),
     Row(Command::kShow1, "Show1Click", "&Edit", "Sho&w", "Ctrl+S"),
     Row(Command::kHide1, "Hide1Click", "&Edit", "&Hide", "Ctrl+H"),
+    Row(kMenuFindWindow, "FindWindow1Click", "&Edit", "&Find Window", "Ctrl+F"),
+    Row(kMenuMoveOnScreen, "MoveOnScreen1Click", "&Edit", "&Move On Screen", "Ctrl+M"),
 
     Row(kMenuResetWorkspace, "MenuResetWorkspaceClick", "&View", "Reset &Workspace"),
     Row(Command::kGeneralRefresh, "ToolGeneral0RefreshClick", "&View", "&Refresh", "F5"),

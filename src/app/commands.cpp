@@ -168,6 +168,12 @@ void ObjectCommands::Hide1Click() {
   ToolWindow0HideClick(CalledFrom::kInternal);
 }
 
+void ObjectCommands::MoveOnScreen1Click() {
+  if (NavigationFocusGuard()) return;
+  ApplyToMainWindows(WrongKind::kTellControlOnly, CalledFrom::kInternal, ProcessMoveOnScreen);
+  Apply(kKindWindow, WrongKind::kTellControlOnly, CalledFrom::kInternal, WindowMoveOnScreen);
+}
+
 void ObjectCommands::Askbefore1Click() {
   host_.SetAskBeforeTerminate(!host_.AskBeforeTerminate());
 }

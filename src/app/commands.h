@@ -118,6 +118,10 @@ class ObjectCommands {
   void Show1Click();
   // Edit > Hide (Ctrl+H): Hide Process MainWindow, then Hide Window, both internally.
   void Hide1Click();
+  // Edit > Move On Screen (Ctrl+M): every selected window, and every selected process's main
+  // window, that shows on no monitor comes to the primary monitor's work area. Like Show, it
+  // tells of no wrong kind.
+  void MoveOnScreen1Click();
   // Settings > Ask before terminate: inverts the check mark.
   void Askbefore1Click();
 

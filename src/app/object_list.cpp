@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/list_sort.h"
+#include "snapshot/operations.h"
 #include "view/figure_text.h"
 
 namespace orvane {
@@ -116,6 +117,46 @@ void ObjectList::ShowFirst() {
 }
 
 void ObjectList::ChooseLevel(const TreeNode* node) {
+  reveal_.reset();
+  ShowLevel(node);
+}
+
+void ObjectList::RevealWindow(const PointedWindow& window) {
+  // Every object of the computer shares the first words of its key with the level shown.
+  ObjectKey key = parts_.filter.currentKey;
+  key.kind = kKindWindow;
+  key.processId = window.processId;
+  key.threadId = window.threadId;
+  key.windowHandle = window.window;
+  reveal_ = Reveal{.window = key};
+  GoOnRevealing();
+}
+
+void ObjectList::CycleEnded() {
+  if (reveal_ && !GoOnRevealing() && ++reveal_->cycles >= kRevealCycles) reveal_.reset();
+}
+
+bool ObjectList::GoOnRevealing() {
+  Reveal& reveal = *reveal_;
+  if (!reveal.levelShown) {
+    ObjectKey thread = reveal.window;
+    thread.kind = kKindThread;
+    const TreeNode* node = parts_.tree.FindFirst(thread);
+    if (node == nullptr) return false;
+    parts_.frame.SelectNode(*node);
+    ShowLevel(node);
+    reveal.levelShown = true;
+  }
+  const ListRow* row = parts_.rows.FindFirst(reveal.window);
+  if (row == nullptr) return false;
+  const int index = static_cast<int>(parts_.rows.PositionOf(*row));
+  reveal_.reset();
+  parts_.frame.SelectRow(index);
+  RowClicked(index);
+  return true;
+}
+
+void ObjectList::ShowLevel(const TreeNode* node) {
   if (ShowsSearchResult()) ClearList();
   if (node == nullptr) return;
   if (node->key.kind == kKindWindow && node->parent != nullptr) {
@@ -148,6 +189,7 @@ void ObjectList::ShowDetails(bool show) {
 }
 
 void ObjectList::Refresh() {
+  reveal_.reset();
   parts_.frame.Quietly([this] {
     parts_.listListener.ClearAll();
     parts_.treeListener.ClearAll();
@@ -161,6 +203,9 @@ void ObjectList::RowClicked(int index) {
   const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
   std::optional<std::vector<std::string>> lines = InfoLinesFor(row, parts_.programs);
   if (!lines) return;
+  if (row.key.kind == kKindWindow && parts_.windows != nullptr &&
+      IsOffScreen(*parts_.windows, row.key.windowHandle))
+    lines->push_back("Off screen");
   const ProcessFigures* figures = FiguresOf(row);
   if (figures != nullptr && parts_.clock != nullptr) {
     lines->emplace_back();
@@ -216,6 +261,7 @@ void ObjectList::ForEachNode(const std::function<void(std::string_view, const Ob
 
 void ObjectList::ShowSearchResult(std::string_view searchedText,
                                   const std::vector<ObjectKey>& found) {
+  reveal_.reset();
   ClearList();
   PinnedKeys& pinned = parts_.filter.pinnedKeys;
   pinned.push_back(kSearchPlaceholderKey);

@@ -5,14 +5,17 @@
 // around the rows shows.
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "dialogs/find/find.h"
 #include "dialogs/report/report.h"
 #include "dialogs/search/search.h"
 #include "platform/clock.h"
+#include "platform/object_control.h"
 #include "snapshot/process_figures.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
@@ -43,8 +46,11 @@ class ListFrame {
   // Runs f with the tree's drawing held back and the list's new row count given once at the
   // end.
   virtual void Quietly(const std::function<void()>& f) = 0;
-  // Selects node in the tree as the window's own choice, which is no click.
+  // Selects node in the tree as the window's own choice, which is no click, and brings it in
+  // view, unfolding its parents.
   virtual void SelectNode(const TreeNode& node) = 0;
+  // Selects the list's row at index alone, gives it the focus and brings it in view.
+  virtual void SelectRow(int index) = 0;
   // Paints again the cells of the columns first to last in view whose text changed says
   // changed, without their rows changing.
   virtual void RedrawCells(int first, int last,
@@ -67,9 +73,15 @@ struct ObjectListParts {
   Locale& locale;
   ListFrame& frame;
   Clock* clock = nullptr;  // for the start times among the details; none without them
+  // For the windows' places in the information box; none without them.
+  ObjectControl* windows = nullptr;
 };
 
-class ObjectList : public SearchTarget, public ReportSource {
+// The cycles that a found window's thread and row may take to arrive before the search for
+// them is given up (a window made a moment ago, or one that closed).
+constexpr int kRevealCycles = 3;
+
+class ObjectList : public SearchTarget, public ReportSource, public FoundWindowTarget {
  public:
   explicit ObjectList(const ObjectListParts& parts) : parts_(parts) {}
 
@@ -80,10 +92,17 @@ class ObjectList : public SearchTarget, public ReportSource {
   // node's level. A window node shows its thread's level, and the thread is selected instead.
   // Another level empties the list for the cycles to fill; the same one keeps its rows.
   void ChooseLevel(const TreeNode* node);
+  // Find Window's result: the window's thread is selected and its level shown, then its row is
+  // selected and described, as soon as each is there: at once, or after the cycles to come.
+  // Choosing a level, Refresh or a search gives the search up.
+  void RevealWindow(const PointedWindow& window) override;
+  // A cycle's records have all arrived.
+  void CycleEnded();
   // ToolGeneral0RefreshClick: empties the tree and the list for the next cycle to fill again,
   // at the same level and columns, ends a search result and puts back the level's heading.
   void Refresh();
   // The information box for the row at index, the list's first selected one; nothing for none.
+  // A window that shows on no monitor is "Off screen" there.
   void RowClicked(int index);
   void SortByColumn(int column);
   // View > Views > "Show Process Details": the processes' figures as four more columns at the
@@ -110,6 +129,10 @@ class ObjectList : public SearchTarget, public ReportSource {
   std::string ExtraCell(const ListRow& row, int column) override { return DetailCell(row, column); }
 
  private:
+  // ChooseLevel's work, for the user and for a found window.
+  void ShowLevel(const TreeNode* node);
+  // Takes the found window's next steps; true when it has been shown.
+  bool GoOnRevealing();
   void SetHeading(std::string heading);
   // A search result's columns, with the details when they are shown.
   void SetSearchColumns();
@@ -123,8 +146,14 @@ class ObjectList : public SearchTarget, public ReportSource {
   std::string heading_;
   std::string savedHeading_;
   bool details_ = false;
-  ProcessFigureTable figures_;   // the last cycle's
-  ProcessFigureTable previous_;  // the cycle's before, which the list shows until repainted
+  struct Reveal {
+    ObjectKey window{};
+    bool levelShown = false;
+    int cycles = 0;
+  };
+  std::optional<Reveal> reveal_;  // a found window not shown yet
+  ProcessFigureTable figures_;    // the last cycle's
+  ProcessFigureTable previous_;   // the cycle's before, which the list shows until repainted
 };
 
 }  // namespace orvane

@@ -15,20 +15,12 @@
 
 #include "app/palettes.h"
 #include "platform/files.h"
+#include "platform/rect.h"  // screen rectangles as the file holds them
 
 namespace orvane {
 
 constexpr std::string_view kWorkspaceFileName = "workspace.dat";
 constexpr std::size_t kWorkspaceFileSize = 136;
-
-// Screen rectangles as the file holds them: left, top, width, height.
-struct Rect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 struct WorkspaceSettings {
   int32_t treeWidth = kDefaultTreeWidth;

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
+
+#include "platform/rect.h"
 
 namespace orvane {
 
@@ -18,6 +21,18 @@ enum class ShowCommand : int32_t {
   kShow = 5,           // SW_SHOW
   kMinimize = 6,       // SW_MINIMIZE
   kRestore = 9,        // SW_RESTORE
+};
+
+// Where a top-level window is: the rectangle it has when not minimised, on the screen.
+struct WindowPlace {
+  Rect rect;
+  bool minimised = false;
+};
+
+// The monitors' rectangles, and the primary monitor's work area (the part the task bar leaves).
+struct ScreenLayout {
+  std::vector<Rect> monitors;
+  Rect primaryWorkArea;
 };
 
 class ObjectControl {
@@ -37,6 +52,12 @@ class ObjectControl {
   virtual void PostClose(uint32_t window) = 0;
   // The window still exists and belongs to the process.
   virtual bool IsWindowOf(uint32_t window, uint32_t processId) = 0;
+  // nullopt when there is no such window.
+  virtual std::optional<WindowPlace> PlaceOf(uint32_t window) = 0;
+  virtual ScreenLayout Screen() = 0;
+  // Restores the window first when restore is set, then gives it rect. Neither step waits for
+  // the window's thread, which may not be answering.
+  virtual void PlaceWindow(uint32_t window, const Rect& rect, bool restore) = 0;
 };
 
 }  // namespace orvane

@@ -1,5 +1,7 @@
 #include "snapshot/operations.h"
 
+#include <algorithm>
+
 #include "snapshot/snapshot_source.h"
 
 namespace orvane {
@@ -45,6 +47,28 @@ void ShowMainWindowOf(ObjectControl& control, const ObjectKey* record, ShowComma
   ObjectKey window = *record;
   window.kind = kKindWindow;
   ShowWindowOf(control, &window, command);
+}
+
+// Edges in 64 bits, so that no rectangle's right or bottom edge overflows.
+struct Edges {
+  int64_t left, top, right, bottom;
+};
+
+// A rectangle without area is taken as its top-left pixel.
+Edges PixelsOf(const Rect& r) {
+  return {r.left, r.top, int64_t{r.left} + std::max(r.width, 1),
+          int64_t{r.top} + std::max(r.height, 1)};
+}
+
+bool Share(const Edges& a, const Edges& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+void MoveOnScreen(ObjectControl& control, uint32_t window) {
+  const std::optional<WindowPlace> place = control.PlaceOf(window);
+  if (!place) return;
+  if (const std::optional<Rect> target = OnScreenPlace(place->rect, control.Screen()))
+    control.PlaceWindow(window, *target, place->minimised);
 }
 
 }  // namespace
@@ -126,6 +150,38 @@ void WindowMin(ObjectControl& control, const ObjectKey* record) {
 }
 void WindowNorm(ObjectControl& control, const ObjectKey* record) {
   ShowWindowOf(control, record, ShowCommand::kRestore);
+}
+
+bool ShowsOnAMonitor(const Rect& window, std::span<const Rect> monitors) {
+  const Edges edges = PixelsOf(window);
+  return std::ranges::any_of(monitors, [&](const Rect& monitor) {
+    return monitor.width > 0 && monitor.height > 0 && Share(edges, PixelsOf(monitor));
+  });
+}
+
+std::optional<Rect> OnScreenPlace(const Rect& window, const ScreenLayout& screen) {
+  const Rect& area = screen.primaryWorkArea;
+  if (area.width <= 0 || area.height <= 0 || ShowsOnAMonitor(window, screen.monitors) ||
+      !ShowsOnAMonitor(area, screen.monitors))
+    return std::nullopt;
+  return Rect{area.left, area.top, std::clamp(window.width, 0, area.width),
+              std::clamp(window.height, 0, area.height)};
+}
+
+bool IsOffScreen(ObjectControl& control, uint32_t window) {
+  const std::optional<WindowPlace> place = control.PlaceOf(window);
+  if (!place) return false;
+  const ScreenLayout screen = control.Screen();
+  return !screen.monitors.empty() && !ShowsOnAMonitor(place->rect, screen.monitors);
+}
+
+void WindowMoveOnScreen(ObjectControl& control, const ObjectKey* record) {
+  if (IsWindow(record)) MoveOnScreen(control, record->windowHandle);
+}
+
+void ProcessMoveOnScreen(ObjectControl& control, const ObjectKey* record) {
+  if (IsKind(record, kKindProcess) && record->windowHandle != 0)
+    MoveOnScreen(control, record->windowHandle);
 }
 
 }  // namespace orvane

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "platform/object_control.h"
 #include "snapshot/records.h"
@@ -39,6 +40,20 @@ void WindowHide(ObjectControl& control, const ObjectKey* record);
 void WindowMax(ObjectControl& control, const ObjectKey* record);
 void WindowMin(ObjectControl& control, const ObjectKey* record);
 void WindowNorm(ObjectControl& control, const ObjectKey* record);
+
+// Move On Screen. A window shows on a monitor when they share a pixel; a window without area
+// counts as the pixel at its top-left corner.
+bool ShowsOnAMonitor(const Rect& window, std::span<const Rect> monitors);
+// Where Move On Screen puts a window: its size, each side shrunk to the work area's, at the
+// primary work area's top-left corner. nullopt leaves it where it is: it shows on a monitor,
+// or the screen is not known (no monitor, or a work area without area).
+std::optional<Rect> OnScreenPlace(const Rect& window, const ScreenLayout& screen);
+// A window that exists and shows on no monitor of a known screen.
+bool IsOffScreen(ObjectControl& control, uint32_t window);
+// The window (kind 4), or the process's main window (kind 2), placed by OnScreenPlace and
+// restored if minimised; nothing for a window that is gone or shows on a monitor.
+void WindowMoveOnScreen(ObjectControl& control, const ObjectKey* record);
+void ProcessMoveOnScreen(ObjectControl& control, const ObjectKey* record);
 
 // The process whose exit code ProcessStop leaves.
 constexpr uint32_t kTerminateExitCode = 1;

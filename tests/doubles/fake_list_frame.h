@@ -24,6 +24,7 @@ class FakeListFrame : public ListFrame {
   std::vector<const ListRow*> rowsInView;                 // for RedrawCells
   std::vector<std::pair<std::string, int>> redrawnCells;  // caption and column, in call order
   const TreeNode* selected = nullptr;                     // the last node the object list selected
+  int selectedRow = -1;                                   // the last row it selected
 
   void SetHeading(const std::string& text) override { heading = text; }
   int ColumnCount() override { return static_cast<int>(columns.size()); }
@@ -46,6 +47,7 @@ class FakeListFrame : public ListFrame {
     f();
   }
   void SelectNode(const TreeNode& node) override { selected = &node; }
+  void SelectRow(int index) override { selectedRow = index; }
   // Asks changed about every row of rows (the rows in view) in the columns given.
   void RedrawCells(int first, int last,
                    const std::function<bool(const ListRow&, int)>& changed) override {

@@ -16,10 +16,12 @@ class FakeObjectControl : public ObjectControl {
   // Processes that can be opened, with their current priority class (0: the query fails).
   std::map<uint32_t, uint32_t> processes;
   // Every action, as "open 12", "terminate 12 1", "get 12", "set 12 0x80", "close 12",
-  // "show 0x1234 5", "post-close 0x1234", "open-failed 12".
+  // "show 0x1234 5", "post-close 0x1234", "open-failed 12", "place 0x1234 0 0 400 300 restore".
   std::vector<std::string> actions;
   std::map<uint32_t, uint32_t> exitCodes;  // processes terminated, with their exit codes
   std::map<uint32_t, uint32_t> windows;    // windows that exist, with their processes
+  std::map<uint32_t, WindowPlace> places;  // windows that exist, with their places
+  ScreenLayout screen;
 
   std::optional<ProcessToken> OpenProcess(uint32_t processId) override {
     if (!processes.count(processId)) {
@@ -57,6 +59,19 @@ class FakeObjectControl : public ObjectControl {
   bool IsWindowOf(uint32_t window, uint32_t processId) override {
     const auto found = windows.find(window);
     return found != windows.end() && found->second == processId;
+  }
+
+  std::optional<WindowPlace> PlaceOf(uint32_t window) override {
+    const auto found = places.find(window);
+    if (found == places.end()) return std::nullopt;
+    return found->second;
+  }
+  ScreenLayout Screen() override { return screen; }
+  void PlaceWindow(uint32_t window, const Rect& rect, bool restore) override {
+    actions.push_back("place " + Hex(window) + " " + std::to_string(rect.left) + " " +
+                      std::to_string(rect.top) + " " + std::to_string(rect.width) + " " +
+                      std::to_string(rect.height) + (restore ? " restore" : ""));
+    places[window] = {rect, false};
   }
 
   // Tokens handed out and not closed yet.

@@ -29,6 +29,16 @@ void Win32ListFrame::Quietly(const std::function<void()>& f) {
 
 void Win32ListFrame::SelectNode(const TreeNode& node) {
   Quietly([&] { c_.tree.Select(TreeViewControl::ItemOf(node)); });
+  c_.tree.SendMessage(TVM_ENSUREVISIBLE, 0,
+                      reinterpret_cast<LPARAM>(TreeViewControl::ItemOf(node)));
+}
+
+void Win32ListFrame::SelectRow(int index) {
+  c_.list.SetSelected(-1, false);  // every row
+  c_.list.SetSelected(index, true);
+  c_.list.SetFocused(index, true);
+  c_.list.SetSelectionMark(index);
+  c_.list.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
 }
 
 }  // namespace orvane::win32

@@ -44,6 +44,7 @@ class Win32ListFrame : public ListFrame {
   void SetInfoLines(const std::vector<std::string>& lines) override { c_.info.SetLines(lines); }
   void Quietly(const std::function<void()>& f) override;
   void SelectNode(const TreeNode& node) override;
+  void SelectRow(int index) override;
   void RedrawCells(int first, int last,
                    const std::function<bool(const ListRow&, int)>& changed) override {
     c_.listControl.RedrawCells(first, last, changed);

@@ -16,6 +16,7 @@
 #include "dialogs/about/win32/about_dlg.h"
 #include "dialogs/autorun/win32/autorun_dlg.h"
 #include "dialogs/cmdline/win32/cmd_line_dlg.h"
+#include "dialogs/find/win32/find_window_dlg.h"
 #include "dialogs/log/win32/log_dlg.h"
 #include "dialogs/performance/win32/performance_dlg.h"
 #include "dialogs/report/win32/print_report_dlg.h"
@@ -60,6 +61,7 @@ struct ToolDialogs {
   StartDlg& start;
   AboutDlg& about;
   PerformanceDlg& performance;
+  FindWindowDlg& findWindow;
 };
 
 // What the main window works with, all of it owned by the program (not owned here). The window

@@ -52,6 +52,12 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuHelp:
       Help1Click();
       return true;
+    case kMenuFindWindow:
+      services_.dialogs.findWindow.FormShow();
+      return true;
+    case kMenuMoveOnScreen:
+      services_.commands.MoveOnScreen1Click();
+      return true;
     default:
       return false;
   }

@@ -51,6 +51,7 @@ Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UIN
   };
   infoThread_.SetCycleEndStep([this] {
     logDlg_.CycleEnded();
+    objectList_.CycleEnded();
     if (viewsBroken_) RebuildViews();
     batches_.CycleEnded();
   });
@@ -90,6 +91,7 @@ void Program::Open(int showCommand) {
   startDlg_.Create(form_);
   aboutDlg_.Create(form_);
   performanceDlg_.Create(form_);
+  findWindowDlg_.Create(form_);
   RestoreViewSettings();
   form_.StartUpdates(updateIntervalMs_);
   // A second instance ends at once; shown, it would take the front from the running one.

@@ -96,6 +96,7 @@ class Program {
   StartDlg& StartDialog() { return startDlg_; }
   AboutDlg& AboutDialog() { return aboutDlg_; }
   PerformanceDlg& PerformanceDialog() { return performanceDlg_; }
+  FindWindowDlg& FindWindowDialog() { return findWindowDlg_; }
   // Time the GUI thread has spent applying handed-over records, in milliseconds.
   double DeliveryMilliseconds() const { return batches_.Milliseconds(); }
 
@@ -129,14 +130,15 @@ class Program {
 
   // The window first: the models below draw into its controls. It is handed them, and the
   // dialogs and the thread, before they are made; it uses none of them until it is opened.
-  MainForm form_{MainFormServices{.files = files_,
-                                  .traySettings = traySettings_,
-                                  .worker = infoThread_,
-                                  .commands = commands_,
-                                  .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_,
-                                              cmdLineDlg_, startDlg_, aboutDlg_, performanceDlg_},
-                                  .objectList = objectList_,
-                                  .listModel = listModel_}};
+  MainForm form_{
+      MainFormServices{.files = files_,
+                       .traySettings = traySettings_,
+                       .worker = infoThread_,
+                       .commands = commands_,
+                       .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_, cmdLineDlg_,
+                                   startDlg_, aboutDlg_, performanceDlg_, findWindowDlg_},
+                       .objectList = objectList_,
+                       .listModel = listModel_}};
 
   // The view models and their listeners, served by the sink in this order: tree, list filter,
   // status, the main windows; then the log dialog's.
@@ -152,7 +154,7 @@ class Program {
 
   // What the list shows: a level or a search result, with its heading and columns.
   ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
-                          programs_, locale_, form_.ListFrame(), &clock_}};
+                          programs_, locale_, form_.ListFrame(), &clock_, &objectControl_}};
 
   SelectionHost host_{form_, listListener_, lastMainWindows_};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
@@ -167,6 +169,7 @@ class Program {
   StartDlg startDlg_{files_, starter_, appDirectory_ + kRunHistoryFile};
   AboutDlg aboutDlg_{starter_};
   PerformanceDlg performanceDlg_;
+  FindWindowDlg findWindowDlg_{objectList_};
   TraySettings traySettings_{
       TraySettingsServices{registry_, starter_, files_, objectControl_, tray_, appDirectory_}};
 

@@ -1,6 +1,7 @@
 #pragma once
 // The process and window control seam over OpenProcess, TerminateProcess, the priority-class
-// calls, ShowWindow, PostMessageA and GetWindowThreadProcessId.
+// calls, ShowWindow, PostMessageA, GetWindowThreadProcessId, and the window placement and monitor
+// queries.
 
 #include "platform/object_control.h"
 
@@ -16,6 +17,9 @@ class Win32ObjectControl : public ObjectControl {
   void ShowWindow(uint32_t window, ShowCommand command) override;
   void PostClose(uint32_t window) override;
   bool IsWindowOf(uint32_t window, uint32_t processId) override;
+  std::optional<WindowPlace> PlaceOf(uint32_t window) override;
+  ScreenLayout Screen() override;
+  void PlaceWindow(uint32_t window, const Rect& rect, bool restore) override;
 };
 
 }  // namespace orvane::win32

@@ -52,7 +52,7 @@ TEST(CommandTable, EveryCommandHasOneRowWithAnIdOfItsOwnAndCanBeReached) {
     EXPECT_EQ(toggle->handler, "Show" + std::string(palette.caption) + "Palette1Click");
   }
   // Ids that no command sends, such as a control's: no row, and an unknown Command none either.
-  for (int32_t id : {-1, 0, 14, kMenuExit - 1, kMenuPerformance + 1, kMenuShowPalette - 1,
+  for (int32_t id : {-1, 0, 14, kMenuExit - 1, kMenuHighlightChanges + 1, kMenuShowPalette - 1,
                      kMenuShowPalette + 5, kMenuCommand - 1, kMenuCommand + kCommandCount}) {
     EXPECT_EQ(FindCommand(id), nullptr) << id;
   }
@@ -76,6 +76,8 @@ TEST(CommandTable, EveryKeyIsTheOneItsMenuItemShows) {
       {{'D', true}, CommandId(Command::kProcessDec)},
       {{'S', true}, CommandId(Command::kShow1)},
       {{'H', true}, CommandId(Command::kHide1)},
+      {{'F', true}, kMenuFindWindow},
+      {{'M', true}, kMenuMoveOnScreen},
       {{0x74}, CommandId(Command::kGeneralRefresh)},
       {{0x72}, CommandId(Command::kGeneralSearch)},
       {{0x70}, kMenuHelp},

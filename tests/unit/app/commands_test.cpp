@@ -253,6 +253,38 @@ TEST_F(Commands, AProcessWithoutAMainWindowNowIsGivenTheOneItHadLast) {
   EXPECT_TRUE(boxes.messages.empty());
 }
 
+TEST_F(Commands, MoveOnScreenBringsBackTheSelectedWindowsAndMainWindowsOnNoMonitor) {
+  control.screen = {{{0, 0, 1024, 768}}, {0, 0, 1024, 740}};
+  const WindowPlace lost{{-5000, -5000, 400, 300}, false};
+  control.places = {{0x101, lost},
+                    {0x102, {{10, 10, 400, 300}, false}},
+                    {0x103, lost},
+                    {0x201, {lost.rect, true}},
+                    {0x202, {{10, 10, 50, 50}, false}}};
+  control.windows = {{0x103, 13}};
+  host.rows = {ProcessRow(11, "a.exe", 0x101),
+               ProcessRow(12, "b.exe", 0x102),
+               ProcessRow(13, "c.exe", 0, 0x103),  // hidden: the window it had last
+               ThreadRow(11, 21),
+               WindowRow(11, 21, 0x201),
+               WindowRow(11, 21, 0x202),
+               WindowRow(11, 21, 0x203)};  // gone
+  commands.MoveOnScreen1Click();
+  EXPECT_EQ(control.actions, (Strings{"place 0x101 0 0 400 300", "place 0x103 0 0 400 300",
+                                      "place 0x201 0 0 400 300 restore"}));
+  // Neither kind selected: nothing, and no message; from the tree: the hint alone.
+  control.actions.clear();
+  host.rows = {ThreadRow(11, 21)};
+  commands.MoveOnScreen1Click();
+  EXPECT_TRUE(boxes.messages.empty());
+  host.rows = {WindowRow(11, 21, 0x201)};
+  control.places[0x201] = {lost.rect, false};
+  host.treeFocused = true;
+  commands.MoveOnScreen1Click();
+  EXPECT_EQ(boxes.messages, Strings{std::string(text::kGuard)});
+  EXPECT_TRUE(control.actions.empty());
+}
+
 TEST_F(Commands, ASelectedProcessThatHasEndedIsPassedOverSilently) {
   host.rows = {ProcessRow(11, "a.exe"), ProcessRow(77, "gone.exe"), ProcessRow(12, "b.exe")};
   commands.ToolProcess0StopClick();

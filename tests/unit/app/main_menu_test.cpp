@@ -55,6 +55,8 @@ TEST(MainMenu, EveryItemHasItsOwnAccessLetterAndKeepsItsCaptionKeyIdAndCheck) {
       "&Edit > &Decrease\tCtrl+D #1002",
       "&Edit > Sho&w\tCtrl+S #1015",
       "&Edit > &Hide\tCtrl+H #1016",
+      "&Edit > &Find Window\tCtrl+F #111",
+      "&Edit > &Move On Screen\tCtrl+M #112",
       "&View",
       "&View > Reset &Workspace #101",
       "&View > &Refresh\tF5 #1018",

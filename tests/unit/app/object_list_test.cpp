@@ -12,6 +12,7 @@
 
 #include "doubles/fake_controls.h"
 #include "doubles/fake_list_frame.h"
+#include "doubles/fake_object_control.h"
 #include "doubles/fake_platform.h"
 #include "unit/view/view_records.h"
 #include "view/list_listener.h"
@@ -290,6 +291,91 @@ TEST_F(ObjectListTest, TheFigureColumnsShowEachCyclesFiguresAndSortLargestFirst)
   const Lines& info = *frame.info;
   EXPECT_EQ(info[2], "");
   EXPECT_EQ(info[3].rfind("PID 2, parent ", 0), 0u) << info[3];
+}
+
+TEST_F(ObjectListTest, AFoundWindowShowsItsThreadsLevelThenItsRowAsEachArrives) {
+  const PointedWindow notepad{500, 1, 20};
+  const auto cycleAndEnd = [&] {
+    Cycle();
+    objects.CycleEnded();
+  };
+  Cycle();
+  objects.ChooseLevel(Node(kComputer));
+  Cycle();
+
+  // Another level shown: the thread is selected and its level shown at once, the row after the
+  // next cycle.
+  objects.RevealWindow(notepad);
+  EXPECT_EQ(frame.selected, Node(kThread));
+  EXPECT_TRUE(KeyEquals(filter.currentKey, kThread));
+  EXPECT_EQ(frame.heading, "Windows created by thread \"20\" owned by the process \"notepad.exe\"");
+  EXPECT_EQ(frame.selectedRow, -1);
+  frame.info = std::nullopt;
+  cycleAndEnd();
+  EXPECT_EQ(Rows(), Lines{"Untitled - Notepad"});
+  EXPECT_EQ(frame.selectedRow, 0);
+  EXPECT_EQ(frame.info, Lines{}) << "described as a click on the row describes it";
+
+  // The level shown already: the row at once; a later cycle selects nothing more.
+  frame.selectedRow = -1;
+  objects.RevealWindow(notepad);
+  EXPECT_EQ(frame.selectedRow, 0);
+  frame.selectedRow = -1;
+  cycleAndEnd();
+  EXPECT_EQ(frame.selectedRow, -1);
+
+  // A window that the tree does not know yet: shown when its records come.
+  const PointedWindow fresh{600, 3, 40};
+  objects.RevealWindow(fresh);
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selectedRow, -1);
+  const auto cycleWithFresh = [&] {
+    Cycle();
+    Send(sink, testing::Process(3, "fresh.exe"));
+    Send(sink, testing::Thread(3, 40));
+    Send(sink, testing::Window(3, 40, 600, "Fresh"));
+    objects.CycleEnded();
+  };
+  cycleWithFresh();
+  EXPECT_TRUE(KeyEquals(filter.currentKey, {kKindThread, 0, 0, 3, 40, 0}));
+  cycleWithFresh();
+  EXPECT_EQ(Rows(), Lines{"Fresh"});
+  EXPECT_EQ(frame.selectedRow, 0);
+
+  // One that never comes is given up after its cycles; a choice of level gives it up at once.
+  objects.ChooseLevel(Node(kComputer));
+  objects.RevealWindow({700, 4, 50});
+  for (int i = 0; i < kRevealCycles; ++i) cycleAndEnd();
+  frame.selected = nullptr;
+  Send(sink, testing::Process(4, "late.exe"));
+  Send(sink, testing::Thread(4, 50));
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selected, nullptr);
+  objects.RevealWindow({800, 5, 60});
+  objects.ChooseLevel(Node(kNotepad));
+  Send(sink, testing::Process(5, "later.exe"));
+  Send(sink, testing::Thread(5, 60));
+  objects.CycleEnded();
+  EXPECT_EQ(frame.selected, nullptr);
+  EXPECT_TRUE(KeyEquals(filter.currentKey, kNotepad));
+}
+
+TEST_F(ObjectListTest, AWindowOnNoMonitorIsOffScreenInTheInformationBox) {
+  testing::FakeObjectControl control;
+  control.screen = {{{0, 0, 1024, 768}}, {0, 0, 1024, 740}};
+  control.places = {{500, {{-5000, -5000, 400, 300}, false}}, {501, {{10, 10, 40, 30}, false}}};
+  ObjectList placed{
+      {filter, listListener, treeListener, tree, rows, programs, locale, frame, nullptr, &control}};
+  rows.AddRow(kWindow, {"lost", {}, 0, 0});
+  rows.AddRow({kKindWindow, 0, 0, 1, 20, 501}, {"seen", {}, 0, 0});
+  rows.AddRow({kKindWindow, 0, 0, 1, 20, 502}, {"gone", {}, 0, 0});
+  const Lines expected[] = {{"Off screen"}, {}, {}};
+  for (int index = 0; index < 3; ++index) {
+    placed.RowClicked(index);
+    EXPECT_EQ(frame.info, expected[index]) << index;
+  }
+  objects.RowClicked(0);
+  EXPECT_EQ(frame.info, Lines{}) << "nothing is judged without the windows' places";
 }
 
 TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "doubles/fake_object_control.h"
@@ -126,6 +127,43 @@ TEST(Operations, IgnoreRecordsOfTheWrongKindTheEmptyTrayKeyAndNull) {
     for (Op op : windowOps) op(control, key);
   }
   EXPECT_TRUE(control.actions.empty()) << control.actions.front();
+}
+
+// A primary monitor with a task bar along its bottom, and a second monitor to its left.
+const ScreenLayout kTwoMonitors{{{0, 0, 1024, 768}, {-1280, -100, 1280, 1024}}, {0, 0, 1024, 740}};
+
+TEST(MoveOnScreen, AWindowOnNoMonitorGoesToThePrimaryWorkAreaKeepingItsSize) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  const ScreenLayout noMonitor{{}, {0, 0, 1024, 740}};
+  const ScreenLayout noWorkArea{kTwoMonitors.monitors, {0, 0, 0, 740}};
+  const ScreenLayout areaOffTheMonitors{kTwoMonitors.monitors, {5000, 0, 1024, 740}};
+  const struct {
+    const char* what;
+    Rect window;
+    const ScreenLayout& screen;
+    std::optional<Rect> placed;  // nullopt: left where it is
+  } cases[] = {
+      {"on the primary", {100, 120, 400, 300}, kTwoMonitors, std::nullopt},
+      {"one pixel on it", {-399, -299, 400, 300}, kTwoMonitors, std::nullopt},
+      {"on the second, at negative places", {-900, 50, 400, 300}, kTwoMonitors, std::nullopt},
+      {"far off", {-5000, -5000, 400, 300}, kTwoMonitors, Rect{0, 0, 400, 300}},
+      {"just past the right edge", {1024, 10, 400, 300}, kTwoMonitors, Rect{0, 0, 400, 300}},
+      {"just below", {10, 768, 400, 300}, kTwoMonitors, Rect{0, 0, 400, 300}},
+      {"in the gap above the primary", {10, -300, 400, 300}, kTwoMonitors, Rect{0, 0, 400, 300}},
+      {"larger than the work area", {3000, 0, 2000, 900}, kTwoMonitors, Rect{0, 0, 1024, 740}},
+      {"no area, its corner on screen", {50, 50, 0, 0}, kTwoMonitors, std::nullopt},
+      {"no area, off screen", {5000, 50, 0, -5}, kTwoMonitors, Rect{0, 0, 0, 0}},
+      {"edges past 32 bits", {kMax, kMax, kMax, kMax}, kTwoMonitors, Rect{0, 0, 1024, 740}},
+      {"the lowest corner", {kMin, kMin, 400, 300}, kTwoMonitors, Rect{0, 0, 400, 300}},
+      {"no monitor known", {-5000, -5000, 400, 300}, noMonitor, std::nullopt},
+      {"a work area without width", {-5000, -5000, 400, 300}, noWorkArea, std::nullopt},
+      {"a work area on no monitor", {-5000, -5000, 400, 300}, areaOffTheMonitors, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(OnScreenPlace(c.window, c.screen), c.placed);
+  }
 }
 
 TEST(Operations, ReadOnlyTheKeyOfAFullRecord) {

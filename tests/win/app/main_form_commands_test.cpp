@@ -206,6 +206,8 @@ TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
       {control, 'D', CommandId(Command::kProcessDec)},
       {control, 'S', CommandId(Command::kShow1)},
       {control, 'H', CommandId(Command::kHide1)},
+      {control, 'F', kMenuFindWindow},
+      {control, 'M', kMenuMoveOnScreen},
       {FVIRTKEY, VK_F5, CommandId(Command::kGeneralRefresh)},
       {FVIRTKEY, VK_F3, CommandId(Command::kGeneralSearch)},
       {FVIRTKEY, VK_F1, kMenuHelp},
