@@ -93,6 +93,8 @@ class ObjectList : public SearchTarget, public ReportSource {
   bool ShowsDetails() const { return details_; }
   // The figures of the cycle that has just ended; the cells they change are painted again.
   void FiguresArrived(const ProcessFigureTable& table);
+  // The last cycle's figures, whether their columns show or not.
+  const ProcessFigureTable& Figures() const { return figures_; }
   // The text of a figure column (3 to 6) of a row, empty for a row without figures.
   std::string DetailCell(const ListRow& row, int column);
 

@@ -52,6 +52,9 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuHelp:
       Help1Click();
       return true;
+    case kMenuStopTree:
+      services_.commands.StopTree1Click();
+      return true;
     default:
       return false;
   }

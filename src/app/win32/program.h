@@ -33,20 +33,35 @@ constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 // How often the window wakes the collector; tests ask for a shorter one.
 constexpr UINT kUpdateIntervalMs = 1000;
 
+// What the views know of the processes beyond the list's rows, for the commands on process
+// trees; none is owned.
+struct ProcessViews {
+  const RecordListener& tracked;  // every process, whatever the list shows
+  const ObjectList& list;         // the last cycle's figures
+  const KnownPrograms& programs;
+};
+
 // The selection, the tree's focus and the setting, as the object commands ask for them.
 class SelectionHost : public CommandHost {
  public:
-  SelectionHost(MainForm& form, ListListener& listener, LastMainWindows& mainWindows)
-      : form_(form), listener_(listener), mainWindows_(mainWindows) {}
+  SelectionHost(MainForm& form, ListListener& listener, LastMainWindows& mainWindows,
+                const ProcessViews& processes)
+      : form_(form), listener_(listener), mainWindows_(mainWindows), processes_(processes) {}
   bool NavigationTreeFocused() override;
   std::vector<SelectedRow> SelectedRows() override;
   bool AskBeforeTerminate() override;
   void SetAskBeforeTerminate(bool checked) override;
+  const ProcessFigureTable* Processes() override { return &processes_.list.Figures(); }
+  std::optional<SelectedRow> ProcessRow(const ObjectKey& key) override {
+    return TrackedProcessRow(key, processes_.tracked, processes_.programs);
+  }
+  uint32_t OwnProcessId() override { return GetCurrentProcessId(); }
 
  private:
   MainForm& form_;                // not owned
   ListListener& listener_;        // not owned
   LastMainWindows& mainWindows_;  // not owned
+  ProcessViews processes_;
 };
 
 // Runs the hand-over steps with the tree and the list not redrawing, once per batch, and adds
@@ -154,7 +169,8 @@ class Program {
   ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
                           programs_, locale_, form_.ListFrame(), &clock_}};
 
-  SelectionHost host_{form_, listListener_, lastMainWindows_};
+  SelectionHost host_{
+      form_, listListener_, lastMainWindows_, {treeListener_, objectList_, programs_}};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
 
   // The tool dialogs, made here and created as the window's children before the first tick.

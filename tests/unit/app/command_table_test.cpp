@@ -72,6 +72,7 @@ TEST(CommandTable, EveryKeyIsTheOneItsMenuItemShows) {
   }
   const std::vector<std::pair<Shortcut, int32_t>> expected{
       {{0x2E}, CommandId(Command::kStop1)},
+      {{0x2E, false, true}, kMenuStopTree},
       {{'I', true}, CommandId(Command::kProcessInc)},
       {{'D', true}, CommandId(Command::kProcessDec)},
       {{'S', true}, CommandId(Command::kShow1)},
@@ -88,6 +89,12 @@ TEST(CommandTable, EveryKeyIsTheOneItsMenuItemShows) {
       {"F12", Shortcut{0x7B}},
       {"Ctrl+Z", Shortcut{'Z', true}},
       {"Ctrl+7", Shortcut{'7', true}},
+      {"Shift+Del", Shortcut{0x2E, false, true}},
+      {"Shift+F6", Shortcut{0x75, false, true}},
+      {"Shift+", std::nullopt},
+      {"Shift+Ctrl+C", std::nullopt},
+      {"Shift+Shift+Del", std::nullopt},
+      {"shift+Del", std::nullopt},
       {"", std::nullopt},
       {"Delete", std::nullopt},
       {"Ctrl+", std::nullopt},

@@ -51,6 +51,7 @@ TEST(MainMenu, EveryItemHasItsOwnAccessLetterAndKeepsItsCaptionKeyIdAndCheck) {
       "&File > E&xit #100",
       "&Edit",
       "&Edit > &Stop\tDel #1014",
+      "&Edit > Stop &Tree\tShift+Del #113",
       "&Edit > &Increase\tCtrl+I #1001",
       "&Edit > &Decrease\tCtrl+D #1002",
       "&Edit > Sho&w\tCtrl+S #1015",

@@ -44,21 +44,18 @@ class MainFormCommands : public ::testing::Test {
     GetWindowRect(hwnd, &r);
     return {r.right - r.left, r.bottom - r.top};
   }
-  void PressKey(WORD key, bool control = false) {
-    if (control) {
+  void PressKey(WORD key, bool control = false, bool shift = false) {
+    auto hold = [&](BYTE down) {
       BYTE state[256] = {};
       GetKeyboardState(state);
-      state[VK_CONTROL] = 0x80;
+      if (control) state[VK_CONTROL] = down;
+      if (shift) state[VK_SHIFT] = down;
       SetKeyboardState(state);
-    }
+    };
+    hold(0x80);
     MSG msg{form->List(), WM_KEYDOWN, key, 0, 0, {}};
     TranslateAcceleratorA(*form, form->Accelerators(), &msg);
-    if (control) {
-      BYTE state[256] = {};
-      GetKeyboardState(state);
-      state[VK_CONTROL] = 0;
-      SetKeyboardState(state);
-    }
+    hold(0);
   }
 };
 
@@ -161,6 +158,37 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
   EXPECT_EQ(helper.WaitExit(), 1u);
 }
 
+// Shift+Delete ends the selected helper and the helper it started, the child first.
+TEST_F(MainFormCommands, ShiftDeleteStopsTheSelectedProcessAndTheOneItStarted) {
+  TestProcess parent("Orvane tree parent", 1, false, "", 0, "Orvane tree child");
+  HWND childWindow = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    return (childWindow = FindWindowA("OrvaneTestWindow", "Orvane tree child")) != nullptr;
+  }));
+  DWORD childPid = 0;
+  GetWindowThreadProcessId(childWindow, &childPid);
+  HANDLE child = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, childPid);
+  ASSERT_NE(child, nullptr);
+  program->Open();
+  ASSERT_TRUE(PumpUntil(
+      [&] { return RowOf("Orvane tree parent") >= 0 && RowOf("Orvane tree child") >= 0; }, 15000));
+  // Without the question, which would wait for an answer.
+  SendMessageA(*form, WM_COMMAND, CommandId(Command::kAskBefore1), 0);
+  form->List().SetSelected(RowOf("Orvane tree parent"), true);
+
+  PressKey(VK_DELETE, false, true);
+  EXPECT_EQ(parent.WaitExit(), 1u);
+  ASSERT_EQ(WaitForSingleObject(child, 10000), WAIT_OBJECT_0);
+  DWORD childCode = 0;
+  GetExitCodeProcess(child, &childCode);
+  EXPECT_EQ(childCode, 1u);
+  FILETIME created, childEnded, parentEnded, kernel, user;
+  GetProcessTimes(child, &created, &childEnded, &kernel, &user);
+  GetProcessTimes(parent.handle(), &created, &parentEnded, &kernel, &user);
+  EXPECT_LE(CompareFileTime(&childEnded, &parentEnded), 0) << "the child first";
+  CloseHandle(child);
+}
+
 // The menu bar and the accelerator table the window makes of the command table: each item's
 // text with its key after a tab, its id or its submenu; the keys as they have always been.
 TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
@@ -202,6 +230,7 @@ TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
   const int control = FVIRTKEY | FCONTROL;
   const std::vector<std::tuple<int, int, int>> expected{
       {FVIRTKEY, VK_DELETE, CommandId(Command::kStop1)},
+      {FVIRTKEY | FSHIFT, VK_DELETE, kMenuStopTree},
       {control, 'I', CommandId(Command::kProcessInc)},
       {control, 'D', CommandId(Command::kProcessDec)},
       {control, 'S', CommandId(Command::kShow1)},
