@@ -38,6 +38,7 @@ constexpr std::array kRows{
     Row(Command::kProcessDec, "ToolProcess0DecClick", "&Edit", "&Decrease", "Ctrl+D"),
     Row(Command::kShow1, "Show1Click", "&Edit", "Sho&w", "Ctrl+S"),
     Row(Command::kHide1, "Hide1Click", "&Edit", "&Hide", "Ctrl+H"),
+    Row(kMenuCopy, "Copy1Click", "&Edit", "&Copy", "Ctrl+C"),
 
     Row(kMenuResetWorkspace, "MenuResetWorkspaceClick", "&View", "Reset &Workspace"),
     Row(Command::kGeneralRefresh, "ToolGeneral0RefreshClick", "&View", "&Refresh", "F5"),

@@ -21,6 +21,7 @@
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
 #include "dialogs/start/win32/start_dlg.h"
+#include "platform/clipboard.h"
 #include "platform/files.h"
 #include "snapshot/info_thread.h"
 #include "view/win32/view_controls.h"
@@ -66,6 +67,7 @@ struct ToolDialogs {
 // only keeps references: it is made before the models and listeners it is handed.
 struct MainFormServices {
   Files& files;
+  Clipboard& clipboard;
   TraySettings& traySettings;
   InfoThread& worker;
   ObjectCommands& commands;
@@ -107,6 +109,8 @@ class MainForm : public winui::WindowBase {
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
   void TrapCTRLALTDEL1Click(int item);
   void Help1Click();
+  // Edit > Copy: the selected rows, or all, as text on the clipboard.
+  void Copy1Click();
   // Runs the handler bound to a palette button, menu item or key.
   void RunCommand(Command command);
   bool MenuChecked(int id) const;

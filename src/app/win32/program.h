@@ -10,6 +10,7 @@
 
 #include "app/performance_feed.h"
 #include "app/win32/main_form.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/files.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/object_control.h"
@@ -141,10 +142,12 @@ class Program {
   Win32ProgramStarter starter_;
   Win32MessageBoxes boxes_;
   Win32ObjectControl objectControl_;
+  Win32Clipboard clipboard_;
 
   // The window first: the models below draw into its controls. It is handed them, and the
   // dialogs and the thread, before they are made; it uses none of them until it is opened.
   MainForm form_{MainFormServices{.files = files_,
+                                  .clipboard = clipboard_,
                                   .traySettings = traySettings_,
                                   .worker = infoThread_,
                                   .commands = commands_,

@@ -77,6 +77,7 @@ TEST(CommandTable, EveryKeyIsTheOneItsMenuItemShows) {
       {{'D', true}, CommandId(Command::kProcessDec)},
       {{'S', true}, CommandId(Command::kShow1)},
       {{'H', true}, CommandId(Command::kHide1)},
+      {{'C', true}, kMenuCopy},
       {{0x74}, CommandId(Command::kGeneralRefresh)},
       {{0x72}, CommandId(Command::kGeneralSearch)},
       {{0x70}, kMenuHelp},

@@ -56,6 +56,7 @@ TEST(MainMenu, EveryItemHasItsOwnAccessLetterAndKeepsItsCaptionKeyIdAndCheck) {
       "&Edit > &Decrease\tCtrl+D #1002",
       "&Edit > Sho&w\tCtrl+S #1015",
       "&Edit > &Hide\tCtrl+H #1016",
+      "&Edit > &Copy\tCtrl+C #114",
       "&View",
       "&View > Reset &Workspace #101",
       "&View > &Refresh\tF5 #1018",

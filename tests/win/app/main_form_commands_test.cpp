@@ -189,6 +189,41 @@ TEST_F(MainFormCommands, ShiftDeleteStopsTheSelectedProcessAndTheOneItStarted) {
   CloseHandle(child);
 }
 
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "(clipboard held)";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) text = bytes;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Ctrl+C in the list copies its captions and the selected row; in the information box it
+// copies the box's own selection, while the menu item copies the rows from there too.
+TEST_F(MainFormCommands, CtrlCCopiesTheSelectedRowsAndLeavesTheInformationBoxItsOwn) {
+  TestProcess helper("Orvane copy target", 1);
+  program->Open();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane copy target") >= 0; }, 15000));
+  const int row = RowOf("Orvane copy target");
+  form->List().SetSelected(row, true);
+  const std::string rowsText = "Process Name\tPriority\tExecutable\r\nOrvane copy target\t" +
+                               form->List().GetText(row, 1) + "\t" + form->List().GetText(row, 2) +
+                               "\r\n";
+  SetFocus(form->List());
+  PressKey('C', true);
+  EXPECT_EQ(ClipboardText(), rowsText);
+
+  form->Info().SetLines({"Orvane info line"});
+  SetFocus(form->Info());
+  SendMessageA(form->Info(), EM_SETSEL, 0, -1);
+  PressKey('C', true);
+  EXPECT_EQ(ClipboardText(), "Orvane info line");
+  SendMessageA(*form, WM_COMMAND, kMenuCopy, 0);
+  EXPECT_EQ(ClipboardText(), rowsText);
+}
+
 // The menu bar and the accelerator table the window makes of the command table: each item's
 // text with its key after a tab, its id or its submenu; the keys as they have always been.
 TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
@@ -235,6 +270,7 @@ TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
       {control, 'D', CommandId(Command::kProcessDec)},
       {control, 'S', CommandId(Command::kShow1)},
       {control, 'H', CommandId(Command::kHide1)},
+      {control, 'C', kMenuCopy},
       {FVIRTKEY, VK_F5, CommandId(Command::kGeneralRefresh)},
       {FVIRTKEY, VK_F3, CommandId(Command::kGeneralSearch)},
       {FVIRTKEY, VK_F1, kMenuHelp},
