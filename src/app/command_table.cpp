@@ -42,6 +42,7 @@ constexpr std::array kRows{
 
     Row(kMenuResetWorkspace, "MenuResetWorkspaceClick", "&View", "Reset &Workspace"),
     Row(Command::kGeneralRefresh, "ToolGeneral0RefreshClick", "&View", "&Refresh", "F5"),
+    Row(kMenuPauseUpdates, "PauseUpdates1Click", "&View", "Pa&use Updates", "F6"),
     Row(Command::kGeneralSearch, "ToolGeneral0SearchClick", "&View", "&Search", "F3"),
     Row(Command::kGeneralLog, "ToolGeneral0LogClick", "&View", "&Log Events"),
     Row(Command::kGeneralPrint, "ToolGeneral0PrintClick", "&View", "Print &Objects"),

@@ -75,6 +75,9 @@ bool MainForm::OnCommand(int id, int code, HWND) {
     case kMenuStopTree:
       services_.commands.StopTree1Click();
       return true;
+    case kMenuPauseUpdates:
+      PauseUpdates1Click();
+      return true;
     case kMenuCopy:
       // The key in the information box copies its text, as it always has; the menu item copies
       // the rows wherever the focus is.

@@ -148,6 +148,7 @@ class Program {
   // dialogs and the thread, before they are made; it uses none of them until it is opened.
   MainForm form_{MainFormServices{.files = files_,
                                   .clipboard = clipboard_,
+                                  .pause = pause_,
                                   .traySettings = traySettings_,
                                   .worker = infoThread_,
                                   .commands = commands_,
@@ -163,7 +164,8 @@ class Program {
   TreeListener treeListener_{treeModel_, programs_};
   ListListener listListener_{listModel_, programs_};
   ListFilter listFilter_{listListener_};
-  StatusListener statusListener_{form_.StatusPanels()};
+  UpdatePause pause_{form_.StatusPanels()};
+  StatusListener statusListener_{pause_};
   LastMainWindows lastMainWindows_;  // for the commands on a process's main window
   ComputerLoads loads_;              // for the Performance window
   RecordSink sink_{{&treeListener_, &listFilter_, &statusListener_, &lastMainWindows_, &loads_}};

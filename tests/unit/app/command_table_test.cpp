@@ -79,6 +79,7 @@ TEST(CommandTable, EveryKeyIsTheOneItsMenuItemShows) {
       {{'H', true}, CommandId(Command::kHide1)},
       {{'C', true}, kMenuCopy},
       {{0x74}, CommandId(Command::kGeneralRefresh)},
+      {{0x75}, kMenuPauseUpdates},
       {{0x72}, CommandId(Command::kGeneralSearch)},
       {{0x70}, kMenuHelp},
   };

@@ -60,6 +60,7 @@ TEST(MainMenu, EveryItemHasItsOwnAccessLetterAndKeepsItsCaptionKeyIdAndCheck) {
       "&View",
       "&View > Reset &Workspace #101",
       "&View > &Refresh\tF5 #1018",
+      "&View > Pa&use Updates\tF6 #115",
       "&View > &Search\tF3 #1021",
       "&View > &Log Events #1023",
       "&View > Print &Objects #1022",

@@ -224,6 +224,36 @@ TEST_F(MainFormCommands, CtrlCCopiesTheSelectedRowsAndLeavesTheInformationBoxIts
   EXPECT_EQ(ClipboardText(), rowsText);
 }
 
+// F6 stops the cycles and the status bar says so; F5 then runs one cycle, and F6 again resumes.
+TEST_F(MainFormCommands, F6PausesTheCyclesAndF5RunsOneWhilePaused) {
+  program->Open();
+  InfoThread& worker = program->Worker();
+  auto settled = [&](uint64_t n) {
+    return PumpUntil([&] { return worker.CyclesCompleted() >= n && !worker.Busy(); }, 15000);
+  };
+  ASSERT_TRUE(settled(2));
+  PressKey(VK_F6);
+  EXPECT_TRUE(form->MenuChecked(kMenuPauseUpdates));
+  ASSERT_TRUE(settled(worker.CyclesCompleted()));
+  const uint64_t paused = worker.CyclesCompleted();
+  const std::string first = form->Status().GetPanelText(0);
+  EXPECT_TRUE(first.starts_with("Running Processes: ") && first.ends_with(" - Paused")) << first;
+  PumpUntil([] { return false; }, 5 * testing::kTestUpdateIntervalMs);
+  EXPECT_EQ(worker.CyclesCompleted(), paused) << "five ticks, no cycle";
+
+  PressKey(VK_F5);
+  ASSERT_TRUE(settled(paused + 1));
+  PumpUntil([] { return false; }, 3 * testing::kTestUpdateIntervalMs);
+  EXPECT_EQ(worker.CyclesCompleted(), paused + 1) << "Refresh runs one cycle and stays paused";
+  EXPECT_GT(form->Tree().Count(), 0) << "which fills the views again";
+  EXPECT_TRUE(form->Status().GetPanelText(0).ends_with(" - Paused"));
+
+  PressKey(VK_F6);
+  EXPECT_FALSE(form->MenuChecked(kMenuPauseUpdates));
+  EXPECT_TRUE(settled(paused + 3));
+  EXPECT_FALSE(form->Status().GetPanelText(0).ends_with("Paused"));
+}
+
 // The menu bar and the accelerator table the window makes of the command table: each item's
 // text with its key after a tab, its id or its submenu; the keys as they have always been.
 TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
@@ -272,6 +302,7 @@ TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
       {control, 'H', CommandId(Command::kHide1)},
       {control, 'C', kMenuCopy},
       {FVIRTKEY, VK_F5, CommandId(Command::kGeneralRefresh)},
+      {FVIRTKEY, VK_F6, kMenuPauseUpdates},
       {FVIRTKEY, VK_F3, CommandId(Command::kGeneralSearch)},
       {FVIRTKEY, VK_F1, kMenuHelp},
   };
