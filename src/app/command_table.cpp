@@ -25,22 +25,26 @@ constexpr CommandRow Checked(CommandRow row) {
   return row;
 }
 
-// Edit: "Stop" has the S and "Hide" the H, so "Show" takes its W. View: "Palettes" keeps the
-// P, so "Print Objects" takes its O and "Performance" its F. Settings: the three traps by the
-// word that tells them apart. Every toggle starts checked but the traps and the details.
+// Edit: "Stop" has the S and "Hide" the H, so "Show" takes its W and "Stop Tree" its T. View:
+// "Palettes" keeps the P, so "Print Objects" takes its O and "Performance" its F. Settings: the
+// three traps by the word that tells them apart. Every toggle starts checked but the traps and the
+// details.
 constexpr std::array kRows{
     Row(kMenuExit, "MenuExitClick", "&File", "E&xit"),
 
     Row(Command::kStop1, "Stop1Click", "&Edit", "&Stop", "Del"),
+    Row(kMenuStopTree, "StopTree1Click", "&Edit", "Stop &Tree", "Shift+Del"),
     Row(Command::kProcessInc, "ToolProcess0IncClick", "&Edit", "&Increase", "Ctrl+I"),
     Row(Command::kProcessDec, "ToolProcess0DecClick", "&Edit", "&Decrease", "Ctrl+D"),
     Row(Command::kShow1, "Show1Click", "&Edit", "Sho&w", "Ctrl+S"),
     Row(Command::kHide1, "Hide1Click", "&Edit", "&Hide", "Ctrl+H"),
     Row(kMenuFindWindow, "FindWindow1Click", "&Edit", "&Find Window", "Ctrl+F"),
     Row(kMenuMoveOnScreen, "MoveOnScreen1Click", "&Edit", "&Move On Screen", "Ctrl+M"),
+    Row(kMenuCopy, "Copy1Click", "&Edit", "&Copy", "Ctrl+C"),
 
     Row(kMenuResetWorkspace, "MenuResetWorkspaceClick", "&View", "Reset &Workspace"),
     Row(Command::kGeneralRefresh, "ToolGeneral0RefreshClick", "&View", "&Refresh", "F5"),
+    Row(kMenuPauseUpdates, "PauseUpdates1Click", "&View", "Pa&use Updates", "F6"),
     Row(Command::kGeneralSearch, "ToolGeneral0SearchClick", "&View", "&Search", "F3"),
     Row(Command::kGeneralLog, "ToolGeneral0LogClick", "&View", "&Log Events"),
     Row(Command::kGeneralPrint, "ToolGeneral0PrintClick", "&View", "Print &Objects"),
@@ -109,6 +113,12 @@ const CommandRow& RowOf(Command command) {
 }
 
 std::optional<Shortcut> ParseShortcut(std::string_view text) {
+  if (text.starts_with("Shift+")) {
+    std::optional<Shortcut> key = ParseShortcut(text.substr(6));
+    if (!key || key->control || key->shift) return std::nullopt;
+    key->shift = true;
+    return key;
+  }
   if (text == "Del") return Shortcut{kVirtualKeyDelete};
   if (text.size() == 6 && text.starts_with("Ctrl+")) {
     const char key = text[5];

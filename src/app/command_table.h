@@ -94,17 +94,18 @@ const CommandRow* FindCommand(int32_t id);
 const CommandRow& RowOf(Command command);
 
 // A key as an accelerator table takes it: a Windows virtual-key code (a letter's or a digit's
-// is its character, upper case), with or without Ctrl.
+// is its character, upper case), with or without Ctrl or Shift.
 struct Shortcut {
   uint16_t virtualKey = 0;
   bool control = false;
+  bool shift = false;
   friend bool operator==(const Shortcut&, const Shortcut&) = default;
 };
 constexpr uint16_t kVirtualKeyDelete = 0x2E;
 constexpr uint16_t kVirtualKeyF1 = 0x70;  // F2 to F12 follow
 
 // The key of a shortcut text: "Del", "F1" to "F12", or "Ctrl+" and a capital letter or a digit;
-// nullopt for any other text, the empty one included.
+// "Shift+" before "Del" or a function key; nullopt for any other text, the empty one included.
 std::optional<Shortcut> ParseShortcut(std::string_view text);
 
 // The menu item whose check mark holds a workspace setting (app/workspace.h).

@@ -1,9 +1,12 @@
 #include "app/commands.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "snapshot/operations.h"
+#include "snapshot/process_tree.h"
+#include "view/fill.h"
 
 namespace orvane {
 
@@ -59,6 +62,16 @@ SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current,
   return selected;
 }
 
+std::optional<SelectedRow> TrackedProcessRow(const ObjectKey& key, const RecordListener& listener,
+                                             const KnownPrograms& programs) {
+  if (key.kind != kKindProcess) return std::nullopt;
+  const std::optional<TrackedObject> tracked = listener.FindTracked(key);
+  if (!tracked) return std::nullopt;
+  RowCells cells;
+  FillListItem(*tracked, cells, programs);
+  return SelectedRow{tracked->record.root.key, cells.caption, cells.subItems.at(1)};
+}
+
 bool ObjectCommands::NavigationFocusGuard() {
   if (!host_.NavigationTreeFocused()) return false;
   boxes_.ShowMessage(command_text::kGuard);
@@ -100,6 +113,16 @@ void ObjectCommands::ApplyToMainWindows(WrongKind wrongKind, CalledFrom from, Op
 void ObjectCommands::ToolProcess0StopClick(CalledFrom from) {
   const std::vector<SelectedRow> rows = host_.SelectedRows();
   if (!Admit(kKindProcess, WrongKind::kTellControlOnly, from, rows)) return;
+  StopEach(rows);
+}
+
+void ObjectCommands::StopTree1Click() {
+  const std::vector<SelectedRow> rows = host_.SelectedRows();
+  if (!Admit(kKindProcess, WrongKind::kAlwaysTell, CalledFrom::kControl, rows)) return;
+  StopEach(ProcessTreeRows(rows));
+}
+
+void ObjectCommands::StopEach(const std::vector<SelectedRow>& rows) {
   if (host_.AskBeforeTerminate() && !boxes_.ConfirmWarning(command_text::kConfirmTerminate)) return;
   for (const SelectedRow& row : rows) {
     // A No stops the whole command: the rows before this one are already terminated.
@@ -108,6 +131,43 @@ void ObjectCommands::ToolProcess0StopClick(CalledFrom from) {
       return;
     ProcessStop(control_, &row.key);
   }
+}
+
+std::vector<SelectedRow> ObjectCommands::ProcessTreeRows(const std::vector<SelectedRow>& selected) {
+  std::vector<uint32_t> roots;
+  for (const SelectedRow& row : selected) {
+    if (row.key.kind == kKindProcess) roots.push_back(row.key.processId);
+  }
+  if (roots.empty()) return {};
+  const ProcessFigureTable* table = host_.Processes();
+  const std::vector<uint32_t> order =
+      DescendantsFirst(table ? *table : ProcessFigureTable{}, roots, host_.OwnProcessId());
+  // The descendants share the selected processes' computer: their keys differ in the id alone.
+  ObjectKey key = std::ranges::find(selected, kKindProcess, [](const SelectedRow& row) {
+                    return row.key.kind;
+                  })->key;
+  key.threadId = key.windowHandle = 0;
+  std::vector<SelectedRow> rows;
+  for (const uint32_t pid : order) {
+    const auto chosen = std::ranges::find_if(selected, [&](const SelectedRow& row) {
+      return row.key.kind == kKindProcess && row.key.processId == pid;
+    });
+    if (chosen != selected.end()) {
+      rows.push_back(*chosen);
+      continue;
+    }
+    key.processId = pid;
+    if (std::optional<SelectedRow> tracked = host_.ProcessRow(key)) {
+      rows.push_back(std::move(*tracked));
+    } else {
+      // Started since the views last heard, or never sent (the program's companion): named
+      // as the table names it.
+      const ProcessFigures* figures = table ? table->Find(pid) : nullptr;
+      const std::string name = figures ? std::string(FieldText(figures->fileName)) : std::string();
+      rows.push_back({key, name, name});
+    }
+  }
+  return rows;
 }
 
 void ObjectCommands::ToolProcess0IncClick(CalledFrom from) {

@@ -7,6 +7,7 @@
 // the "Ask before terminate" check mark) and shows boxes through MessageBoxes; it calls one
 // handler per palette button, menu item or key, or Run with the bound Command.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,6 +16,7 @@
 #include "app/command_table.h"
 #include "platform/message_boxes.h"
 #include "platform/object_control.h"
+#include "snapshot/process_figures.h"
 #include "snapshot/record_sink.h"
 #include "snapshot/records.h"
 #include "view/known_programs.h"
@@ -54,6 +56,11 @@ class LastMainWindows : public RecordReceiver {
 SelectedRow SelectedRowOf(const ListRow& row, const RecordListener& current,
                           const LastMainWindows& lastMainWindows);
 
+// The process of key as a list row would show it, from what listener tracks; nullopt when it
+// tracks no such process.
+std::optional<SelectedRow> TrackedProcessRow(const ObjectKey& key, const RecordListener& listener,
+                                             const KnownPrograms& programs);
+
 class CommandHost {
  public:
   virtual ~CommandHost() = default;
@@ -64,6 +71,12 @@ class CommandHost {
   // The check mark of Settings > "Ask before terminate".
   virtual bool AskBeforeTerminate() = 0;
   virtual void SetAskBeforeTerminate(bool checked) = 0;
+  // The last cycle's processes with their parents; null when none has been taken.
+  virtual const ProcessFigureTable* Processes() { return nullptr; }
+  // The process of key as its row shows it; nullopt when the views do not track it.
+  virtual std::optional<SelectedRow> ProcessRow(const ObjectKey& /*key*/) { return std::nullopt; }
+  // The program's own process, which its commands never end; 0 when unknown.
+  virtual uint32_t OwnProcessId() { return 0; }
 };
 
 // How a handler was invoked: by a button or menu item, or by another handler. An internal
@@ -122,6 +135,10 @@ class ObjectCommands {
   // window, that shows on no monitor comes to the primary monitor's work area. Like Show, it
   // tells of no wrong kind.
   void MoveOnScreen1Click();
+
+  // Edit > Stop Tree (Shift+Delete): Terminate for each selected process and every process
+  // below it, each after the ones it started, with Terminate's questions.
+  void StopTree1Click();
   // Settings > Ask before terminate: inverts the check mark.
   void Askbefore1Click();
 
@@ -140,6 +157,11 @@ class ObjectCommands {
   // Admit, then the operation on every selected row, in list order; rows of other kinds are
   // passed too and the operation ignores them.
   void Apply(int32_t kind, WrongKind wrongKind, CalledFrom from, Operation operation);
+  // Terminate's questions, then each process row ended in order; a No to the system question
+  // stops there.
+  void StopEach(const std::vector<SelectedRow>& rows);
+  // The selected processes with their descendants, children first, as rows.
+  std::vector<SelectedRow> ProcessTreeRows(const std::vector<SelectedRow>& selected);
   // Apply for the process operations on main windows: a process whose record names none is
   // given the one it had last, while that window is still its own.
   void ApplyToMainWindows(WrongKind wrongKind, CalledFrom from, Operation operation);

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "app/list_copy.h"
 #include "app/list_sort.h"
 #include "snapshot/operations.h"
 #include "view/figure_text.h"
@@ -238,6 +239,13 @@ void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
         return FigureCellText(previous_.Find(row.key.processId), figure, parts_.locale) !=
                FigureCellText(figures_.Find(row.key.processId), figure, parts_.locale);
       });
+}
+
+bool ObjectList::CopyRows(std::span<const std::size_t> selected, Clipboard& clipboard) {
+  const std::string text =
+      ListCopyText(ColumnCaptions(), parts_.rows, selected,
+                   [this](const ListRow& row, int column) { return DetailCell(row, column); });
+  return !text.empty() && clipboard.SetText(text);
 }
 
 std::string ObjectList::DetailCell(const ListRow& row, int column) {

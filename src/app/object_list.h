@@ -14,6 +14,7 @@
 #include "dialogs/find/find.h"
 #include "dialogs/report/report.h"
 #include "dialogs/search/search.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/object_control.h"
 #include "snapshot/process_figures.h"
@@ -112,6 +113,12 @@ class ObjectList : public SearchTarget, public ReportSource, public FoundWindowT
   bool ShowsDetails() const { return details_; }
   // The figures of the cycle that has just ended; the cells they change are painted again.
   void FiguresArrived(const ProcessFigureTable& table);
+  // Edit > Copy: the captions and the rows at the indices in selected (every row for none) as
+  // they show, figure columns included, put on clipboard as text; false when the list has no
+  // columns or the clipboard refused it.
+  bool CopyRows(std::span<const std::size_t> selected, Clipboard& clipboard);
+  // The last cycle's figures, whether their columns show or not.
+  const ProcessFigureTable& Figures() const { return figures_; }
   // The text of a figure column (3 to 6) of a row, empty for a row without figures.
   std::string DetailCell(const ListRow& row, int column);
 

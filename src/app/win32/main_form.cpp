@@ -188,7 +188,7 @@ void MainForm::MenuExitClick() {
 
 void MainForm::UpdateTimer() {
   SetMenuChecked(kMenuAddTrayIcon, services_.traySettings.TrayIconChecked());
-  services_.worker.Wake();
+  if (!services_.pause.Paused()) services_.worker.Wake();
   if (initialSelectionPending_ && viewObjectTreeTV_.Count() > 0) {
     listFrame_.Quietly([this] { viewObjectTreeTV_.Select(viewObjectTreeTV_.Root()); });
     ViewObjectTreeTVClick();
@@ -222,6 +222,14 @@ void MainForm::ViewObjectTreeTVClick() {
 
 void MainForm::ToolGeneral0RefreshClick() {
   services_.objectList.Refresh();
+  // Paused, no tick would fill the emptied views again: this one cycle does.
+  if (services_.pause.Paused()) services_.worker.Wake();
+}
+
+void MainForm::PauseUpdates1Click() {
+  const bool pause = !MenuChecked(kMenuPauseUpdates);
+  SetMenuChecked(kMenuPauseUpdates, pause);
+  services_.pause.SetPaused(pause);
 }
 
 void MainForm::ViewObjectListLVClick() {

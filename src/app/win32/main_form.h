@@ -11,6 +11,7 @@
 #include "app/main_menu.h"
 #include "app/object_list.h"
 #include "app/tray_settings.h"
+#include "app/update_pause.h"
 #include "app/win32/list_frame.h"
 #include "app/win32/palette_bars.h"
 #include "dialogs/about/win32/about_dlg.h"
@@ -22,6 +23,7 @@
 #include "dialogs/report/win32/print_report_dlg.h"
 #include "dialogs/search/win32/search_dlg.h"
 #include "dialogs/start/win32/start_dlg.h"
+#include "platform/clipboard.h"
 #include "platform/files.h"
 #include "snapshot/info_thread.h"
 #include "view/win32/view_controls.h"
@@ -68,6 +70,8 @@ struct ToolDialogs {
 // only keeps references: it is made before the models and listeners it is handed.
 struct MainFormServices {
   Files& files;
+  Clipboard& clipboard;
+  UpdatePause& pause;  // whether a tick wakes the collector
   TraySettings& traySettings;
   InfoThread& worker;
   ObjectCommands& commands;
@@ -109,6 +113,11 @@ class MainForm : public winui::WindowBase {
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).
   void TrapCTRLALTDEL1Click(int item);
   void Help1Click();
+  // View > Pause Updates: no tick wakes the collector until it is unchecked; Refresh still
+  // runs one cycle.
+  void PauseUpdates1Click();
+  // Edit > Copy: the selected rows, or all, as text on the clipboard.
+  void Copy1Click();
   // Runs the handler bound to a palette button, menu item or key.
   void RunCommand(Command command);
   bool MenuChecked(int id) const;

@@ -1,7 +1,27 @@
 // The commands that the main window's menu items, keys and palettes run.
 #include "app/win32/main_form.h"
 
+#include <cctype>
+#include <string>
+#include <vector>
+
 namespace orvane::win32 {
+
+namespace {
+
+// Edit boxes and rich-text boxes copy their own selection with Ctrl+C.
+bool IsEditControl(HWND window) {
+  char name[32] = {};
+  if (!window || !GetClassNameA(window, name, sizeof name)) return false;
+  std::string lower(name);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower == "edit" || lower.starts_with("richedit");
+}
+
+// The code WM_COMMAND carries for a command that came from the accelerator table.
+constexpr int kFromAccelerator = 1;
+
+}  // namespace
 
 bool MainForm::MenuChecked(int id) const {
   return (GetMenuState(menu_, static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
@@ -11,7 +31,7 @@ void MainForm::SetMenuChecked(int id, bool checked) {
   CheckMenuItem(menu_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : 0));
 }
 
-bool MainForm::OnCommand(int id, int, HWND) {
+bool MainForm::OnCommand(int id, int code, HWND) {
   // Only the command table's ids are commands; the rest are the controls' own.
   if (FindCommand(id) == nullptr) return false;
   if (id >= kMenuCommand) {
@@ -58,6 +78,21 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuMoveOnScreen:
       services_.commands.MoveOnScreen1Click();
       return true;
+    case kMenuStopTree:
+      services_.commands.StopTree1Click();
+      return true;
+    case kMenuPauseUpdates:
+      PauseUpdates1Click();
+      return true;
+    case kMenuCopy:
+      // The key in the information box copies its text, as it always has; the menu item copies
+      // the rows wherever the focus is.
+      if (HWND focus = GetFocus(); code == kFromAccelerator && IsEditControl(focus)) {
+        ::SendMessageA(focus, WM_COPY, 0, 0);
+      } else {
+        Copy1Click();
+      }
+      return true;
     default:
       return false;
   }
@@ -89,6 +124,13 @@ void MainForm::RunCommand(Command command) {
     default:
       services_.commands.Run(command);
   }
+}
+
+void MainForm::Copy1Click() {
+  std::vector<std::size_t> selected;
+  for (int i = viewObjectListLV_.NextSelected(); i >= 0; i = viewObjectListLV_.NextSelected(i))
+    selected.push_back(static_cast<std::size_t>(i));
+  services_.objectList.CopyRows(selected, services_.clipboard);
 }
 
 void MainForm::ShowObjectInfo1Click() {

@@ -43,7 +43,7 @@ HACCEL BuildAccelerators() {
   std::vector<ACCEL> keys;
   for (const CommandRow& row : CommandTable()) {
     if (const std::optional<Shortcut> key = ParseShortcut(row.shortcut)) {
-      const BYTE flags = FVIRTKEY | (key->control ? FCONTROL : 0);
+      const BYTE flags = FVIRTKEY | (key->control ? FCONTROL : 0) | (key->shift ? FSHIFT : 0);
       keys.push_back({flags, key->virtualKey, static_cast<WORD>(row.id)});
     }
   }

@@ -73,6 +73,7 @@ void Program::Open(int showCommand) {
   form_.Create();
   boxes_.SetOwner(form_);
   starter_.SetOwner(form_);
+  clipboard_.SetOwner(form_);
   form_.RestoreWorkspace();
   form_.onClosing = [this] { SaveViewSettings(); };
   // Reported, not fatal: the window is made all the same, and the next start tries again.

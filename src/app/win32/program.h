@@ -10,6 +10,7 @@
 
 #include "app/performance_feed.h"
 #include "app/win32/main_form.h"
+#include "platform/win32/clipboard.h"
 #include "platform/win32/files.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/object_control.h"
@@ -33,20 +34,35 @@ constexpr char kInstanceMutex[] = "Orvane2000Mutex";
 // How often the window wakes the collector; tests ask for a shorter one.
 constexpr UINT kUpdateIntervalMs = 1000;
 
+// What the views know of the processes beyond the list's rows, for the commands on process
+// trees; none is owned.
+struct ProcessViews {
+  const RecordListener& tracked;  // every process, whatever the list shows
+  const ObjectList& list;         // the last cycle's figures
+  const KnownPrograms& programs;
+};
+
 // The selection, the tree's focus and the setting, as the object commands ask for them.
 class SelectionHost : public CommandHost {
  public:
-  SelectionHost(MainForm& form, ListListener& listener, LastMainWindows& mainWindows)
-      : form_(form), listener_(listener), mainWindows_(mainWindows) {}
+  SelectionHost(MainForm& form, ListListener& listener, LastMainWindows& mainWindows,
+                const ProcessViews& processes)
+      : form_(form), listener_(listener), mainWindows_(mainWindows), processes_(processes) {}
   bool NavigationTreeFocused() override;
   std::vector<SelectedRow> SelectedRows() override;
   bool AskBeforeTerminate() override;
   void SetAskBeforeTerminate(bool checked) override;
+  const ProcessFigureTable* Processes() override { return &processes_.list.Figures(); }
+  std::optional<SelectedRow> ProcessRow(const ObjectKey& key) override {
+    return TrackedProcessRow(key, processes_.tracked, processes_.programs);
+  }
+  uint32_t OwnProcessId() override { return GetCurrentProcessId(); }
 
  private:
   MainForm& form_;                // not owned
   ListListener& listener_;        // not owned
   LastMainWindows& mainWindows_;  // not owned
+  ProcessViews processes_;
 };
 
 // Runs the hand-over steps with the tree and the list not redrawing, once per batch, and adds
@@ -127,18 +143,21 @@ class Program {
   Win32ProgramStarter starter_;
   Win32MessageBoxes boxes_;
   Win32ObjectControl objectControl_;
+  Win32Clipboard clipboard_;
 
   // The window first: the models below draw into its controls. It is handed them, and the
   // dialogs and the thread, before they are made; it uses none of them until it is opened.
-  MainForm form_{
-      MainFormServices{.files = files_,
-                       .traySettings = traySettings_,
-                       .worker = infoThread_,
-                       .commands = commands_,
-                       .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_, cmdLineDlg_,
-                                   startDlg_, aboutDlg_, performanceDlg_, findWindowDlg_},
-                       .objectList = objectList_,
-                       .listModel = listModel_}};
+  MainForm form_{MainFormServices{.files = files_,
+                                  .clipboard = clipboard_,
+                                  .pause = pause_,
+                                  .traySettings = traySettings_,
+                                  .worker = infoThread_,
+                                  .commands = commands_,
+                                  .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_,
+                                              cmdLineDlg_, startDlg_, aboutDlg_, performanceDlg_,
+                                              findWindowDlg_},
+                                  .objectList = objectList_,
+                                  .listModel = listModel_}};
 
   // The view models and their listeners, served by the sink in this order: tree, list filter,
   // status, the main windows; then the log dialog's.
@@ -147,7 +166,8 @@ class Program {
   TreeListener treeListener_{treeModel_, programs_};
   ListListener listListener_{listModel_, programs_};
   ListFilter listFilter_{listListener_};
-  StatusListener statusListener_{form_.StatusPanels()};
+  UpdatePause pause_{form_.StatusPanels()};
+  StatusListener statusListener_{pause_};
   LastMainWindows lastMainWindows_;  // for the commands on a process's main window
   ComputerLoads loads_;              // for the Performance window
   RecordSink sink_{{&treeListener_, &listFilter_, &statusListener_, &lastMainWindows_, &loads_}};
@@ -156,7 +176,8 @@ class Program {
   ObjectList objectList_{{listFilter_, listListener_, treeListener_, treeModel_, listModel_,
                           programs_, locale_, form_.ListFrame(), &clock_, &objectControl_}};
 
-  SelectionHost host_{form_, listListener_, lastMainWindows_};
+  SelectionHost host_{
+      form_, listListener_, lastMainWindows_, {treeListener_, objectList_, programs_}};
   ObjectCommands commands_{host_, boxes_, objectControl_, programs_};
 
   // The tool dialogs, made here and created as the window's children before the first tick.

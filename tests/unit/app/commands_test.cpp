@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <initializer_list>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "doubles/fake_message_boxes.h"
@@ -29,6 +32,19 @@ class FakeHost : public CommandHost {
   std::vector<SelectedRow> SelectedRows() override { return rows; }
   bool AskBeforeTerminate() override { return askBeforeTerminate; }
   void SetAskBeforeTerminate(bool checked) override { askBeforeTerminate = checked; }
+
+  // The last cycle's processes, the rows the views would give them, the program's own id.
+  ProcessFigureTable processes;
+  std::map<uint32_t, SelectedRow> tracked;
+  uint32_t own = 0;
+  const ProcessFigureTable* Processes() override { return &processes; }
+  std::optional<SelectedRow> ProcessRow(const ObjectKey& key) override {
+    const auto found = tracked.find(key.processId);
+    if (found == tracked.end()) return std::nullopt;
+    EXPECT_EQ(key.computerId, 5u) << "the selected processes' computer";
+    return found->second;
+  }
+  uint32_t OwnProcessId() override { return own; }
 };
 
 SelectedRow ProcessRow(uint32_t pid, std::string executable, uint32_t mainWindow = 0,
@@ -292,6 +308,70 @@ TEST_F(Commands, ASelectedProcessThatHasEndedIsPassedOverSilently) {
   EXPECT_TRUE(boxes.messages.empty());
   EXPECT_EQ(Terminated(), (std::map<uint32_t, uint32_t>{{11, 1}, {12, 1}}));
   EXPECT_EQ(control.OpenCount(), 0u);
+}
+
+// Each pid with its parent; a later pid is a younger process.
+ProcessFigureTable TableOf(std::initializer_list<std::pair<uint32_t, uint32_t>> processes) {
+  ProcessFigureBuilder builder;
+  builder.Begin(0, 1);
+  for (const auto& [pid, parent] : processes) {
+    ProcessCounters counters;
+    counters.parentProcessId = parent;
+    counters.createTime = 1000 + pid;
+    builder.Add(pid, counters, "new" + std::to_string(pid) + ".exe");
+  }
+  builder.End(0);
+  return builder.Table();
+}
+
+TEST_F(Commands, StopTreeEndsEachSelectedProcessAfterEveryProcessBelowItWithTerminatesQuestions) {
+  // 11 started 12, 14 and 15; 12 started the system program 13; 14 the views have not seen
+  // yet; 15 is the program itself, which started 16.
+  host.processes = TableOf({{11, 1}, {12, 11}, {13, 12}, {14, 11}, {15, 11}, {16, 15}});
+  host.own = 15;
+  host.tracked = {{12, ProcessRow(12, "b.exe")}, {13, ProcessRow(13, "csrss.exe")}};
+  for (uint32_t pid : {14u, 15u, 16u}) control.processes[pid] = kNormalPriorityClass;
+  SelectedRow selected = ProcessRow(11, "a.exe");
+  selected.key.computerId = 5;
+  host.rows = {ThreadRow(11, 21), selected};
+
+  commands.StopTree1Click();
+  EXPECT_EQ(boxes.confirmations,
+            (Strings{std::string(text::kConfirmTerminate), SystemQuestion("csrss.exe")}));
+  EXPECT_EQ(control.actions, (Strings{"open 13", "terminate 13 1", "close 13", "open 12",
+                                      "terminate 12 1", "close 12", "open 14", "terminate 14 1",
+                                      "close 14", "open 11", "terminate 11 1", "close 11"}))
+      << "children first; the program and what it started are spared";
+
+  // A No to the system question stops the command there; a No to the first, before anything.
+  for (const std::deque<bool>& answers : {std::deque<bool>{true, false}, std::deque<bool>{false}}) {
+    control.actions.clear();
+    boxes.answers = answers;
+    commands.StopTree1Click();
+    EXPECT_TRUE(control.actions.empty());
+  }
+  // Unseen by the views and not in the table either: the selected process alone, named as its
+  // row; one that cannot be opened is passed over silently.
+  host.processes = {};
+  host.askBeforeTerminate = false;
+  host.rows = {ProcessRow(77, "gone.exe"), ProcessRow(12, "b.exe")};
+  control.actions.clear();
+  boxes.confirmations.clear();
+  commands.StopTree1Click();
+  EXPECT_EQ(control.actions, (Strings{"open-failed 77", "open 12", "terminate 12 1", "close 12"}));
+  EXPECT_TRUE(boxes.confirmations.empty());
+  EXPECT_TRUE(boxes.messages.empty());
+
+  // Refused as the process commands are: from the tree, and without a process row.
+  control.actions.clear();
+  host.rows = {WindowRow(11, 21, 0x201)};
+  commands.StopTree1Click();
+  host.treeFocused = true;
+  host.rows = {selected};
+  commands.StopTree1Click();
+  EXPECT_EQ(boxes.messages,
+            (Strings{std::string(text::kOnlyProcesses), std::string(text::kGuard)}));
+  EXPECT_TRUE(control.actions.empty());
 }
 
 TEST_F(Commands, RunLeavesRefreshAndTheDialogCommandsToTheWindow) {

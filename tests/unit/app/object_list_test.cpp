@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "doubles/fake_clipboard.h"
 #include "doubles/fake_controls.h"
 #include "doubles/fake_list_frame.h"
 #include "doubles/fake_object_control.h"
@@ -376,6 +377,39 @@ TEST_F(ObjectListTest, AWindowOnNoMonitorIsOffScreenInTheInformationBox) {
   }
   objects.RowClicked(0);
   EXPECT_EQ(frame.info, Lines{}) << "nothing is judged without the windows' places";
+}
+
+TEST_F(ObjectListTest, CopyPutsTheRowsOnTheClipboardAsTheyShowWithTheirFigures) {
+  testing::FakeClock clock;
+  testing::FakeClipboard clipboard;
+  ObjectList detailed{
+      {filter, listListener, treeListener, tree, rows, programs, locale, frame, &clock}};
+  Cycle();
+  detailed.ChooseLevel(Node(kComputer));
+  Cycle();
+  ProcessFigureBuilder builder;
+  builder.Begin(1000, 1);
+  builder.Add(2, {.threadCount = 1, .createTime = 6, .privateBytes = 1024}, "calc.exe");
+  builder.End(1000);
+  detailed.FiguresArrived(builder.Table());
+  const std::vector<std::size_t> calc{1};
+
+  ASSERT_TRUE(detailed.CopyRows(calc, clipboard));
+  detailed.ShowDetails(true);
+  ASSERT_TRUE(detailed.CopyRows(calc, clipboard));
+  EXPECT_EQ(clipboard.texts,
+            (Lines{"Process Name\tPriority\tExecutable\r\n"
+                   "calc.exe\tNormal (8)\tc:\\windows\\calc.exe\r\n",
+                   "Process Name\tPriority\tExecutable\tPID\tCPU\tMemory\tThreads\r\n"
+                   "calc.exe\tNormal (8)\tc:\\windows\\calc.exe\t2\t\t1 K\t1\r\n"}));
+
+  // A refused clipboard is reported; a list without columns copies nothing.
+  clipboard.refuse = true;
+  EXPECT_FALSE(detailed.CopyRows({}, clipboard));
+  clipboard.refuse = false;
+  frame.columns.clear();
+  EXPECT_FALSE(detailed.CopyRows({}, clipboard));
+  EXPECT_EQ(clipboard.texts.size(), 2u);
 }
 
 TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {

@@ -44,21 +44,18 @@ class MainFormCommands : public ::testing::Test {
     GetWindowRect(hwnd, &r);
     return {r.right - r.left, r.bottom - r.top};
   }
-  void PressKey(WORD key, bool control = false) {
-    if (control) {
+  void PressKey(WORD key, bool control = false, bool shift = false) {
+    auto hold = [&](BYTE down) {
       BYTE state[256] = {};
       GetKeyboardState(state);
-      state[VK_CONTROL] = 0x80;
+      if (control) state[VK_CONTROL] = down;
+      if (shift) state[VK_SHIFT] = down;
       SetKeyboardState(state);
-    }
+    };
+    hold(0x80);
     MSG msg{form->List(), WM_KEYDOWN, key, 0, 0, {}};
     TranslateAcceleratorA(*form, form->Accelerators(), &msg);
-    if (control) {
-      BYTE state[256] = {};
-      GetKeyboardState(state);
-      state[VK_CONTROL] = 0;
-      SetKeyboardState(state);
-    }
+    hold(0);
   }
 };
 
@@ -161,6 +158,102 @@ TEST_F(MainFormCommands, KeysStepThePriorityAndDeleteTerminatesTheSelectedProces
   EXPECT_EQ(helper.WaitExit(), 1u);
 }
 
+// Shift+Delete ends the selected helper and the helper it started, the child first.
+TEST_F(MainFormCommands, ShiftDeleteStopsTheSelectedProcessAndTheOneItStarted) {
+  TestProcess parent("Orvane tree parent", 1, false, "", 0, "Orvane tree child");
+  HWND childWindow = nullptr;
+  ASSERT_TRUE(PumpUntil([&] {
+    return (childWindow = FindWindowA("OrvaneTestWindow", "Orvane tree child")) != nullptr;
+  }));
+  DWORD childPid = 0;
+  GetWindowThreadProcessId(childWindow, &childPid);
+  HANDLE child = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, childPid);
+  ASSERT_NE(child, nullptr);
+  program->Open();
+  ASSERT_TRUE(PumpUntil(
+      [&] { return RowOf("Orvane tree parent") >= 0 && RowOf("Orvane tree child") >= 0; }, 15000));
+  // Without the question, which would wait for an answer.
+  SendMessageA(*form, WM_COMMAND, CommandId(Command::kAskBefore1), 0);
+  form->List().SetSelected(RowOf("Orvane tree parent"), true);
+
+  PressKey(VK_DELETE, false, true);
+  EXPECT_EQ(parent.WaitExit(), 1u);
+  ASSERT_EQ(WaitForSingleObject(child, 10000), WAIT_OBJECT_0);
+  DWORD childCode = 0;
+  GetExitCodeProcess(child, &childCode);
+  EXPECT_EQ(childCode, 1u);
+  FILETIME created, childEnded, parentEnded, kernel, user;
+  GetProcessTimes(child, &created, &childEnded, &kernel, &user);
+  GetProcessTimes(parent.handle(), &created, &parentEnded, &kernel, &user);
+  EXPECT_LE(CompareFileTime(&childEnded, &parentEnded), 0) << "the child first";
+  CloseHandle(child);
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "(clipboard held)";
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) text = bytes;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Ctrl+C in the list copies its captions and the selected row; in the information box it
+// copies the box's own selection, while the menu item copies the rows from there too.
+TEST_F(MainFormCommands, CtrlCCopiesTheSelectedRowsAndLeavesTheInformationBoxItsOwn) {
+  TestProcess helper("Orvane copy target", 1);
+  program->Open();
+  ASSERT_TRUE(PumpUntil([&] { return RowOf("Orvane copy target") >= 0; }, 15000));
+  const int row = RowOf("Orvane copy target");
+  form->List().SetSelected(row, true);
+  const std::string rowsText = "Process Name\tPriority\tExecutable\r\nOrvane copy target\t" +
+                               form->List().GetText(row, 1) + "\t" + form->List().GetText(row, 2) +
+                               "\r\n";
+  SetFocus(form->List());
+  PressKey('C', true);
+  EXPECT_EQ(ClipboardText(), rowsText);
+
+  form->Info().SetLines({"Orvane info line"});
+  SetFocus(form->Info());
+  SendMessageA(form->Info(), EM_SETSEL, 0, -1);
+  PressKey('C', true);
+  EXPECT_EQ(ClipboardText(), "Orvane info line");
+  SendMessageA(*form, WM_COMMAND, kMenuCopy, 0);
+  EXPECT_EQ(ClipboardText(), rowsText);
+}
+
+// F6 stops the cycles and the status bar says so; F5 then runs one cycle, and F6 again resumes.
+TEST_F(MainFormCommands, F6PausesTheCyclesAndF5RunsOneWhilePaused) {
+  program->Open();
+  InfoThread& worker = program->Worker();
+  auto settled = [&](uint64_t n) {
+    return PumpUntil([&] { return worker.CyclesCompleted() >= n && !worker.Busy(); }, 15000);
+  };
+  ASSERT_TRUE(settled(2));
+  PressKey(VK_F6);
+  EXPECT_TRUE(form->MenuChecked(kMenuPauseUpdates));
+  ASSERT_TRUE(settled(worker.CyclesCompleted()));
+  const uint64_t paused = worker.CyclesCompleted();
+  const std::string first = form->Status().GetPanelText(0);
+  EXPECT_TRUE(first.starts_with("Running Processes: ") && first.ends_with(" - Paused")) << first;
+  PumpUntil([] { return false; }, 5 * testing::kTestUpdateIntervalMs);
+  EXPECT_EQ(worker.CyclesCompleted(), paused) << "five ticks, no cycle";
+
+  PressKey(VK_F5);
+  ASSERT_TRUE(settled(paused + 1));
+  PumpUntil([] { return false; }, 3 * testing::kTestUpdateIntervalMs);
+  EXPECT_EQ(worker.CyclesCompleted(), paused + 1) << "Refresh runs one cycle and stays paused";
+  EXPECT_GT(form->Tree().Count(), 0) << "which fills the views again";
+  EXPECT_TRUE(form->Status().GetPanelText(0).ends_with(" - Paused"));
+
+  PressKey(VK_F6);
+  EXPECT_FALSE(form->MenuChecked(kMenuPauseUpdates));
+  EXPECT_TRUE(settled(paused + 3));
+  EXPECT_FALSE(form->Status().GetPanelText(0).ends_with("Paused"));
+}
+
 // The menu bar and the accelerator table the window makes of the command table: each item's
 // text with its key after a tab, its id or its submenu; the keys as they have always been.
 TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
@@ -202,13 +295,16 @@ TEST_F(MainFormCommands, TheMenuBarAndTheKeysAreTheCommandTables) {
   const int control = FVIRTKEY | FCONTROL;
   const std::vector<std::tuple<int, int, int>> expected{
       {FVIRTKEY, VK_DELETE, CommandId(Command::kStop1)},
+      {FVIRTKEY | FSHIFT, VK_DELETE, kMenuStopTree},
       {control, 'I', CommandId(Command::kProcessInc)},
       {control, 'D', CommandId(Command::kProcessDec)},
       {control, 'S', CommandId(Command::kShow1)},
       {control, 'H', CommandId(Command::kHide1)},
       {control, 'F', kMenuFindWindow},
       {control, 'M', kMenuMoveOnScreen},
+      {control, 'C', kMenuCopy},
       {FVIRTKEY, VK_F5, CommandId(Command::kGeneralRefresh)},
+      {FVIRTKEY, VK_F6, kMenuPauseUpdates},
       {FVIRTKEY, VK_F3, CommandId(Command::kGeneralSearch)},
       {FVIRTKEY, VK_F1, kMenuHelp},
   };

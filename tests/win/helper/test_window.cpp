@@ -1,11 +1,13 @@
 // A process with a known top-level window and a few idle threads, started by the Windows
-// tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows] [busy threads]; a busy
-// thread spins without pause. It ends when its window is closed (WM_CLOSE), and its exit code is
+// tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows] [busy threads] [child
+// title]; a busy thread spins without pause; a child title starts a second helper with that
+// title as this one's child. It ends when its window is closed (WM_CLOSE), and its exit code is
 // then 7 so a test can tell a close from a terminate.
 #include <windows.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -38,6 +40,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const bool hidden = __argc > 3 && std::strcmp(__argv[3], "hidden") == 0;
   const int extraWindows = __argc > 4 ? std::atoi(__argv[4]) : 0;
   const int busyThreads = __argc > 5 ? std::atoi(__argv[5]) : 0;
+  if (__argc > 6) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string command = std::string("\"") + self + "\" \"" + __argv[6] + "\" 0";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION child{};
+    if (CreateProcessA(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                       &child)) {
+      CloseHandle(child.hThread);
+      CloseHandle(child.hProcess);
+    }
+  }
 
   for (int i = 0; i < threads; ++i)
     CloseHandle(CreateThread(nullptr, 0, Idle, nullptr, 0, nullptr));

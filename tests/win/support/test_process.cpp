@@ -106,11 +106,13 @@ void CloseCompanion() {
 }
 
 TestProcess::TestProcess(const std::string& title, int threads, bool hidden, const std::string& exe,
-                         int busy) {
+                         int busy, const std::string& childTitle) {
   const std::string program = exe.empty() ? TestDirectory() + "test_window.exe" : exe;
   std::string command = "\"" + program + "\" \"" + title + "\" " + std::to_string(threads) +
                         (hidden ? " hidden" : "");
-  if (busy > 0) command += (hidden ? "" : " shown") + (" 0 " + std::to_string(busy));
+  if (busy > 0 || !childTitle.empty())
+    command += (hidden ? "" : " shown") + (" 0 " + std::to_string(busy));
+  if (!childTitle.empty()) command += " \"" + childTitle + "\"";
   STARTUPINFOA si{};
   si.cb = sizeof si;
   if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,

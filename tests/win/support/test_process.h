@@ -29,9 +29,11 @@ void CloseCompanion();
 class TestProcess {
  public:
   // exe: full path of a copy of the helper (default: test_window.exe beside the tests); busy:
-  // threads that spin, beside the idle ones.
+  // threads that spin, beside the idle ones; childTitle: the title of a helper that this one
+  // starts as its child (none when empty), which the test ends itself.
   explicit TestProcess(const std::string& title, int threads = 2, bool hidden = false,
-                       const std::string& exe = "", int busy = 0);
+                       const std::string& exe = "", int busy = 0,
+                       const std::string& childTitle = "");
   ~TestProcess();
   TestProcess(const TestProcess&) = delete;
   TestProcess& operator=(const TestProcess&) = delete;
