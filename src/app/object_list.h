@@ -118,6 +118,8 @@ class ObjectList : public SearchTarget, public ReportSource {
   // A process row's figures while their columns show; null otherwise.
   const ProcessFigures* FiguresOf(const ListRow& row) const;
   void ClearList();
+  // A window row's window, or a process row's main window, does not respond.
+  bool NotResponding(const ListRow& row) const;
 
   ObjectListParts parts_;
   std::string heading_;

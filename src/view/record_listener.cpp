@@ -40,7 +40,8 @@ bool Differs(const ThreadRecord& a, const ThreadRecord& b) {
 }
 
 bool Differs(const WindowRecord& a, const WindowRecord& b) {
-  return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
+  return a.showState != b.showState || a.visible != b.visible || a.hung != b.hung ||
+         a.width != b.width ||
          a.height != b.height || a.left != b.left || a.top != b.top ||
          TextDiffers(a.title, b.title);
 }

@@ -8,8 +8,11 @@
 #include "platform/error.h"
 #include "snapshot/record_sink.h"
 #include "unit/view/view_records.h"
+#include "view/fill.h"
 #include "view/list_filter.h"
+#include "doubles/fake_view_outputs.h"
 #include "view/list_listener.h"
+#include "view/log_listener.h"
 #include "view/tree_listener.h"
 
 namespace orvane {
@@ -221,6 +224,41 @@ TEST_F(TreeListTest, AModificationThatLeavesANodeOrARowAsItIsReachesNoControl) {
   cycle(12, 700);
   EXPECT_EQ(treeControl.refilled, treeRefills);
   EXPECT_EQ(listControl.refilled, listRefillsAtComputer);
+  ExpectMirrorsAgree();
+}
+
+TEST_F(TreeListTest, AWindowThatStopsRespondingIsAModificationWithItsOwnImageBothWays) {
+  testing::FakeLogOutput out;
+  testing::FakeClock clock;
+  LogListener log{out, clock};
+  log.LogFlags = kLogWindowMod;
+  sink.Register(&log);
+  filter.currentKey = Thread(7, 70).key;
+  const auto cycle = [&](uint8_t hung) {
+    Send(sink, Root());
+    Send(sink, Computer("HOST"));
+    Send(sink, Process(7, "edit.exe"));
+    Send(sink, Thread(7, 70));
+    WindowRecord window = Window(7, 70, 700, "Doc - Edit");
+    window.hung = hung;
+    Send(sink, window);
+  };
+  cycle(0);
+  const struct {
+    uint8_t hung;
+    int32_t image;
+    std::size_t logLines;  // the start lines, then one line per change
+  } steps[] = {{0, kWindowImage, 2}, {1, kHungWindowImage, 3}, {1, kHungWindowImage, 3},
+               {0, kWindowImage, 4}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(static_cast<int>(step.hung));
+    cycle(step.hung);
+    EXPECT_EQ(tree.FindFirst(Window(7, 70, 700, "").key)->content.stateImage, step.image);
+    ASSERT_EQ(list.RowCount(), 1u);
+    EXPECT_EQ(list.Row(0).cells.stateImage, step.image);
+    ASSERT_EQ(out.lines.size(), step.logLines);
+    EXPECT_TRUE(step.logLines == 2 || out.lines.back().starts_with("Window modified  Doc - Edit"));
+  }
   ExpectMirrorsAgree();
 }
 
