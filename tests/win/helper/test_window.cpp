@@ -1,7 +1,8 @@
 // A process with a known top-level window and a few idle threads, started by the Windows
 // tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows] [busy threads]; a busy
 // thread spins without pause. It ends when its window is closed (WM_CLOSE), and its exit code is
-// then 7 so a test can tell a close from a terminate.
+// then 7 so a test can tell a close from a terminate. A posted WM_APP makes its window's thread
+// sleep for wParam milliseconds: a window that does not respond for that long.
 #include <windows.h>
 
 #include <cstdlib>
@@ -10,6 +11,10 @@
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP) {
+    Sleep(static_cast<DWORD>(wp));
+    return 0;
+  }
   if (msg == WM_DESTROY) {
     PostQuitMessage(7);
     return 0;
