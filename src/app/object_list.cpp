@@ -161,6 +161,7 @@ void ObjectList::Refresh() {
 void ObjectList::RowClicked(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= parts_.rows.RowCount()) return;
   const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
+  if (row.DisplayOnly()) return;
   std::optional<std::vector<std::string>> lines = InfoLinesFor(row, parts_.programs);
   if (!lines) return;
   if (NotResponding(row)) lines->emplace_back(kNotResponding);

@@ -16,6 +16,7 @@
 #include "snapshot/process_figures.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
+#include "view/list_listener.h"
 #include "view/list_model.h"
 #include "view/record_listener.h"
 #include "view/tree_model.h"
@@ -59,7 +60,7 @@ constexpr ObjectKey kSearchPlaceholderKey{kKindRoot, 1, 0, 0, 0, 0};
 // What the object list works on; none is owned, all must outlive it.
 struct ObjectListParts {
   ListFilter& filter;  // its current key and pinned keys are the list's mode
-  RecordListener& listListener;
+  ListListener& listListener;
   RecordListener& treeListener;
   const TreeModel& tree;
   ListModel& rows;
@@ -91,6 +92,9 @@ class ObjectList : public SearchTarget, public ReportSource {
   // process in the information box.
   void ShowDetails(bool show);
   bool ShowsDetails() const { return details_; }
+  // View > Views > "Highlight Changes": rows of new objects and, for a while, of removed ones
+  // are marked.
+  void HighlightChanges(bool on) { parts_.listListener.HighlightChanges(on); }
   // The figures of the cycle that has just ended; the cells they change are painted again.
   void FiguresArrived(const ProcessFigureTable& table);
   // The text of a figure column (3 to 6) of a row, empty for a row without figures.

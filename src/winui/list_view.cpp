@@ -249,6 +249,21 @@ bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       result = FindCaption(NarrowText(find.lvfi.psz), find.lvfi.flags, find.iStart);
       return true;
     }
+    case NM_CUSTOMDRAW: {
+      if (header.hwndFrom != static_cast<HWND>(*this) || source_ == nullptr ||
+          !source_->HasBackgrounds())
+        return false;
+      auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+      if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+        result = CDRF_NOTIFYITEMDRAW;
+      } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        if (const auto colour = source_->Background(static_cast<int>(draw.nmcd.dwItemSpec))) {
+          draw.clrTextBk = *colour;
+          result = CDRF_NEWFONT;
+        }
+      }
+      return true;
+    }
     case LVN_ITEMCHANGED: {
       const auto& change = reinterpret_cast<NMLISTVIEW&>(header);
       if (!onSelectionChanged || !(change.uChanged & LVIF_STATE) ||

@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ class ListItemSource {
   virtual std::string_view CellText(int index, int column) const = 0;
   virtual int Image(int index) const = 0;       // -1 none
   virtual int StateImage(int index) const = 0;  // -1 none
+  // A background of the row's own, drawn through custom draw; none: the list's.
+  virtual std::optional<COLORREF> Background(int /*index*/) const { return std::nullopt; }
+  // Whether any row may have a background of its own; without, rows are drawn plainly.
+  virtual bool HasBackgrounds() const { return false; }
 };
 
 class ListView : public Control {

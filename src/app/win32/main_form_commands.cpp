@@ -38,6 +38,9 @@ bool MainForm::OnCommand(int id, int, HWND) {
     case kMenuShowProcessDetails:
       ShowProcessDetails1Click();
       return true;
+    case kMenuHighlightChanges:
+      HighlightChanges1Click();
+      return true;
     case kMenuPerformance:
       services_.dialogs.performance.FormShow();
       return true;
@@ -105,6 +108,12 @@ void MainForm::ShowProcessDetails1Click() {
   const bool show = !MenuChecked(kMenuShowProcessDetails);
   SetMenuChecked(kMenuShowProcessDetails, show);
   services_.objectList.ShowDetails(show);
+}
+
+void MainForm::HighlightChanges1Click() {
+  const bool on = !MenuChecked(kMenuHighlightChanges);
+  SetMenuChecked(kMenuHighlightChanges, on);
+  services_.objectList.HighlightChanges(on);
 }
 
 }  // namespace orvane::win32

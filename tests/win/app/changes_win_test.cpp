@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/command_table.h"
+#include "view/change_marks.h"
 #include "view/fill.h"
 #include "win/support/main_form_fixture.h"
 
@@ -73,6 +76,50 @@ TEST_F(ChangesWin, AWindowThatSleepsShowsTheHungImageWithinTwoCyclesAndLosesItAf
   EXPECT_EQ(RowImage(title), kWindowImage);
   EXPECT_EQ(tree().GetStateImage(window), kWindowImage);
   EXPECT_EQ(InfoOf(title), std::vector<std::string>{});
+}
+
+TEST_F(ChangesWin, HighlightedRowsComeGreenAndGoRedAfterTwoMoreCycles) {
+  const std::string title = "Orvane highlight probe";
+  program->Open();
+  ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));
+  SendMessageA(*form, WM_COMMAND, kMenuHighlightChanges, 0);
+  ASSERT_TRUE(form->MenuChecked(kMenuHighlightChanges));
+  ASSERT_TRUE(WaitNextCycle());
+  const auto background = [&](int row) { return form->ListControl().Background(row); };
+  for (int row = 0; row < list().Count(); ++row) EXPECT_EQ(background(row), std::nullopt);
+
+  auto helper = std::make_unique<TestProcess>(title, 1);
+  const auto rowOf = [&] {
+    for (int i = 0; i < list().Count(); ++i)
+      if (list().GetText(i, 2).ends_with("test_window.exe")) return i;
+    return -1;
+  };
+  ASSERT_TRUE(PumpUntil([&] { return rowOf() >= 0; }, 10000));
+  // Green for the cycle that brought it, which is running, and the next one.
+  const uint64_t createdAt = program->Worker().CyclesCompleted();
+  EXPECT_EQ(background(rowOf()), BackgroundOf(kCreatedMark));
+  ASSERT_TRUE(WaitCycles(createdAt + 2));
+  EXPECT_EQ(background(rowOf()), BackgroundOf(kCreatedMark));
+  ASSERT_TRUE(WaitCycles(createdAt + 3));
+  ASSERT_GE(rowOf(), 0);
+  EXPECT_EQ(background(rowOf()), std::nullopt);
+
+  helper.reset();  // ends it
+  ASSERT_TRUE(PumpUntil([&] { return rowOf() >= 0 && background(rowOf()).has_value(); }, 10000));
+  EXPECT_EQ(background(rowOf()), BackgroundOf(kRemovedMark));
+  const uint64_t removedAt = program->Worker().CyclesCompleted();
+  // The kept row is for the eye: a click on it leaves the information box as it was.
+  const std::vector<std::string> info = form->Info().GetLines();
+  list().SetSelected(rowOf(), true);
+  form->ViewObjectListLVClick();
+  EXPECT_EQ(form->Info().GetLines(), info);
+  ASSERT_TRUE(PumpUntil([&] { return rowOf() < 0; }, 10000));
+  EXPECT_EQ(program->Worker().CyclesCompleted() - removedAt, 2u);
+
+  // Off: plain rows again.
+  SendMessageA(*form, WM_COMMAND, kMenuHighlightChanges, 0);
+  EXPECT_FALSE(form->MenuChecked(kMenuHighlightChanges));
+  for (int row = 0; row < list().Count(); ++row) EXPECT_EQ(background(row), std::nullopt);
 }
 
 }  // namespace
