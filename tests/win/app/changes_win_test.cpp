@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -120,6 +121,88 @@ TEST_F(ChangesWin, HighlightedRowsComeGreenAndGoRedAfterTwoMoreCycles) {
   SendMessageA(*form, WM_COMMAND, kMenuHighlightChanges, 0);
   EXPECT_FALSE(form->MenuChecked(kMenuHighlightChanges));
   for (int row = 0; row < list().Count(); ++row) EXPECT_EQ(background(row), std::nullopt);
+}
+
+// The window as it is on the screen, as a 24-bit BMP file.
+void SaveShot(HWND window, const std::string& path) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
+  constexpr DWORD kHead = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  BITMAPFILEHEADER file{0x4D42, kHead + size, 0, 0, kHead};
+  HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(out, &file, sizeof file, &written, nullptr);
+  WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+  WriteFile(out, bits, size, &written, nullptr);
+  CloseHandle(out);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+// Not a check: the pictures of the help page, saved in the folder ORVANE_SHOTS names, e.g.
+//   ORVANE_SHOTS=Z:\\tmp win_tests.exe --gtest_also_run_disabled_tests --gtest_filter=*Pictures*
+TEST_F(ChangesWin, DISABLED_Pictures) {
+  const char* folder = std::getenv("ORVANE_SHOTS");
+  ASSERT_NE(folder, nullptr);
+  const std::string title = "Orvane hang probe";
+  TestProcess hung(title, 1);
+  TestProcess leaving("Orvane leaving program", 1);
+  program->Open();
+  SetWindowPos(*form, nullptr, 0, 0, 760, 540, SWP_NOZORDER);
+  HTREEITEM process = nullptr, thread = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (process = NodeOf(tree().Root(), title)); }, 15000));
+  const std::string mainThread = std::to_string(hung.mainThreadId());
+  ASSERT_TRUE(PumpUntil([&] { return (thread = NodeOf(process, mainThread)); }, 5000));
+  tree().Expand(process);
+  tree().Expand(thread);
+  Click(thread);
+  PostMessageA(hung.window(), WM_APP, 9000, 0);
+  ASSERT_TRUE(PumpUntil([&] { return RowImage(title) == kHungWindowImage; }, 9000));
+  InfoOf(title);
+  list().SetSelected(RowOf(title), true);
+  PumpUntil([] { return false; }, 400);
+  SaveShot(*form, std::string(folder) + "\\hung-window.bmp");
+
+  Click(tree().Root());
+  SendMessageA(*form, WM_COMMAND, kMenuHighlightChanges, 0);
+  ASSERT_TRUE(WaitCycles(program->Worker().CyclesCompleted() + 3));
+  InfoOf("explorer.exe");
+  TerminateProcess(leaving.handle(), 0);
+  TestProcess coming("Orvane new program", 1, true,
+                     testing::TestDirectory() + "test_window_other.exe");
+  const auto marked = [&](const std::string& executable, RowChange change) {
+    for (int i = 0; i < list().Count(); ++i) {
+      const ListRow* row = form->ListControl().RowAt(i);
+      if (row->mark.change == change && list().GetText(i, 2).ends_with(executable)) return true;
+    }
+    return false;
+  };
+  ASSERT_TRUE(PumpUntil(
+      [&] {
+        return marked("test_window_other.exe", RowChange::kCreated) &&
+               marked("test_window.exe", RowChange::kRemoved);
+      },
+      5000))
+      << [&] {
+           std::string rows;
+           for (int i = 0; i < list().Count(); ++i)
+             rows += list().GetText(i, 0) + "/" +
+                     std::to_string(int(form->ListControl().RowAt(i)->mark.change)) + " ";
+           return rows;
+         }();
+  SaveShot(*form, std::string(folder) + "\\highlight-changes.bmp");
 }
 
 }  // namespace
