@@ -19,7 +19,7 @@ import sys
 import tempfile
 import zlib
 
-RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "app", "win32", "res")
+RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "res")
 BAR = (165, 178, 221)
 KEY = (255, 0, 255)
 SS = 4  # samples per pixel edge
@@ -219,6 +219,19 @@ def icon_window(c):
     c.rect(3, 10, 11, 11, (160, 160, 160))
 
 
+def icon_hung_window(c):
+    # The same window, greyed, with an hourglass: its thread does not respond.
+    c.rect(1, 2, 15, 14, OUTLINE)
+    c.rect(2, 3, 14, 13, (228, 228, 228))
+    c.vgradient(2, 3, 14, 6, (100, 100, 100), (150, 150, 150))
+    c.rect(5, 6.5, 13, 7.5, (90, 40, 10))
+    c.rect(5, 12.5, 13, 13.5, (90, 40, 10))
+    c.polygon([(5.5, 7.5), (12.5, 7.5), (9, 10)], (90, 40, 10))
+    c.polygon([(9, 10), (12.5, 12.5), (5.5, 12.5)], (90, 40, 10))
+    c.polygon([(6.8, 8), (11.2, 8), (9, 9.6)], (250, 215, 90))
+    c.polygon([(9, 10.8), (11.4, 12.4), (6.6, 12.4)], (235, 170, 20))
+
+
 def arrow(c, up, colour, y_shift=0.0):
     if up:
         pts = [(8, 2 + y_shift), (14, 8.5 + y_shift), (10.5, 8.5 + y_shift),
@@ -262,7 +275,7 @@ def icon_priority_window(c):
 
 
 OBJECT_ICONS = [icon_none, icon_object, icon_computer, icon_process, icon_system_process,
-                icon_thread, icon_window]
+                icon_thread, icon_window, icon_hung_window]
 PRIORITY_ICONS = [icon_priority_low, icon_priority_normal, icon_priority_high,
                   icon_priority_realtime, icon_priority_window]
 

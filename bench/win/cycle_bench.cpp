@@ -181,6 +181,7 @@ void WindowCalls(int rounds) {
   time("IsIconic", [&](HWND h) { IsIconic(h); });
   time("IsZoomed", [&](HWND h) { IsZoomed(h); });
   time("GetWindowLongA(GWL_STYLE)", [&](HWND h) { GetWindowLongA(h, GWL_STYLE); });
+  time("IsHungAppWindow", [&](HWND h) { IsHungAppWindow(h); });
 }
 
 }  // namespace

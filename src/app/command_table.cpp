@@ -56,6 +56,7 @@ constexpr std::array kRows{
                 "Show &Navigation Tree")),
     Row(kMenuShowProcessDetails, "ShowProcessDetails1Click", "&View > &Views",
         "Show Process &Details"),
+    Row(kMenuHighlightChanges, "HighlightChanges1Click", "&View > &Views", "&Highlight Changes"),
     Checked(Row(PaletteMenuId(PaletteId::kCommon), "ShowCommonPalette1Click", "&View > &Palettes",
                 "Show &Common Palette")),
     Checked(Row(PaletteMenuId(PaletteId::kComputer), "ShowComputerPalette1Click",

@@ -39,13 +39,15 @@ std::string ListCopyText(const std::vector<std::string>& captions, const ListMod
     AppendCell(text, captions[column]);
   }
   text += "\r\n";
-  if (selected.empty()) {
-    for (std::size_t i = 0; i < list.RowCount(); ++i)
+  // The rows of removed objects that stay a little while are there to be seen, not copied.
+  const auto append = [&](std::size_t i) {
+    if (i < list.RowCount() && !list.Row(i).DisplayOnly())
       AppendRow(text, list.Row(i), captions.size(), extraCell);
+  };
+  if (selected.empty()) {
+    for (std::size_t i = 0; i < list.RowCount(); ++i) append(i);
   }
-  for (const std::size_t i : selected) {
-    if (i < list.RowCount()) AppendRow(text, list.Row(i), captions.size(), extraCell);
-  }
+  for (const std::size_t i : selected) append(i);
   return text;
 }
 

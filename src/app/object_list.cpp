@@ -107,6 +107,8 @@ std::optional<std::vector<std::string>> InfoLinesFor(const ListRow& row,
   }
 }
 
+constexpr std::string_view kNotResponding = "Not responding";
+
 }  // namespace
 
 void ObjectList::ShowFirst() {
@@ -202,11 +204,13 @@ void ObjectList::Refresh() {
 void ObjectList::RowClicked(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= parts_.rows.RowCount()) return;
   const ListRow& row = parts_.rows.Row(static_cast<std::size_t>(index));
+  if (row.DisplayOnly()) return;
   std::optional<std::vector<std::string>> lines = InfoLinesFor(row, parts_.programs);
   if (!lines) return;
   if (row.key.kind == kKindWindow && parts_.windows != nullptr &&
       IsOffScreen(*parts_.windows, row.key.windowHandle))
     lines->push_back("Off screen");
+  if (NotResponding(row)) lines->emplace_back(kNotResponding);
   const ProcessFigures* figures = FiguresOf(row);
   if (figures != nullptr && parts_.clock != nullptr) {
     lines->emplace_back();
@@ -252,6 +256,25 @@ std::string ObjectList::DetailCell(const ListRow& row, int column) {
   const ProcessFigures* figures = FiguresOf(row);
   const std::optional<FigureColumn> figure = FigureAt(column);
   return figures && figure ? FigureCellText(figures, *figure, parts_.locale) : std::string();
+}
+
+bool ObjectList::NotResponding(const ListRow& row) const {
+  const std::optional<TrackedObject> tracked = parts_.listListener.FindTracked(row.key);
+  if (!tracked) return false;
+  if (row.key.kind == kKindWindow) return tracked->window().hung != 0;
+  if (row.key.kind != kKindProcess) return false;
+  // The row's own key copy may predate the main window; the tracked record is the latest.
+  const uint32_t mainWindow = tracked->process().mainWindow();
+  const TreeNode* process = parts_.tree.FindFirst(row.key);
+  if (mainWindow == 0 || process == nullptr) return false;
+  for (const TreeNode* thread = process->firstChild; thread; thread = thread->next) {
+    for (const TreeNode* window = thread->firstChild; window; window = window->next) {
+      if (window->key.windowHandle != mainWindow) continue;
+      const std::optional<TrackedObject> shown = parts_.treeListener.FindTracked(window->key);
+      return shown && shown->window().hung != 0;
+    }
+  }
+  return false;
 }
 
 bool ObjectList::ShowsFigureColumns() const {

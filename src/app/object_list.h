@@ -20,6 +20,7 @@
 #include "snapshot/process_figures.h"
 #include "view/known_programs.h"
 #include "view/list_filter.h"
+#include "view/list_listener.h"
 #include "view/list_model.h"
 #include "view/record_listener.h"
 #include "view/tree_model.h"
@@ -66,7 +67,7 @@ constexpr ObjectKey kSearchPlaceholderKey{kKindRoot, 1, 0, 0, 0, 0};
 // What the object list works on; none is owned, all must outlive it.
 struct ObjectListParts {
   ListFilter& filter;  // its current key and pinned keys are the list's mode
-  RecordListener& listListener;
+  ListListener& listListener;
   RecordListener& treeListener;
   const TreeModel& tree;
   ListModel& rows;
@@ -111,6 +112,9 @@ class ObjectList : public SearchTarget, public ReportSource, public FoundWindowT
   // process in the information box.
   void ShowDetails(bool show);
   bool ShowsDetails() const { return details_; }
+  // View > Views > "Highlight Changes": rows of new objects and, for a while, of removed ones
+  // are marked.
+  void HighlightChanges(bool on) { parts_.listListener.HighlightChanges(on); }
   // The figures of the cycle that has just ended; the cells they change are painted again.
   void FiguresArrived(const ProcessFigureTable& table);
   // Edit > Copy: the captions and the rows at the indices in selected (every row for none) as
@@ -148,6 +152,8 @@ class ObjectList : public SearchTarget, public ReportSource, public FoundWindowT
   // A process row's figures while their columns show; null otherwise.
   const ProcessFigures* FiguresOf(const ListRow& row) const;
   void ClearList();
+  // A window row's window, or a process row's main window, does not respond.
+  bool NotResponding(const ListRow& row) const;
 
   ObjectListParts parts_;
   std::string heading_;

@@ -10,6 +10,7 @@ namespace {
 constexpr int32_t kVersion = 1;
 constexpr int32_t kDetailsFlag = 1;
 constexpr int32_t kPlacedFlag = 2;
+constexpr int32_t kHighlightFlag = 8;
 constexpr std::size_t kFileSize = 24;
 
 void Put(std::string& bytes, int32_t value) {
@@ -30,7 +31,8 @@ std::string EncodeViewSettings(const ViewSettings& settings) {
   std::string bytes;
   Put(bytes, kVersion);
   Put(bytes, (settings.processDetails ? kDetailsFlag : 0) |
-                 (settings.performancePlaced ? kPlacedFlag : 0));
+                 (settings.performancePlaced ? kPlacedFlag : 0) |
+                 (settings.highlightChanges ? kHighlightFlag : 0));
   const Rect& r = settings.performance;
   for (int32_t value : {r.left, r.top, r.width, r.height}) Put(bytes, value);
   return bytes;
@@ -39,10 +41,11 @@ std::string EncodeViewSettings(const ViewSettings& settings) {
 ViewSettings DecodeViewSettings(std::string_view bytes) {
   if (bytes.size() != kFileSize || Get(bytes, 0) != kVersion) return {};
   const int32_t flags = Get(bytes, 4);
-  if ((flags & ~(kDetailsFlag | kPlacedFlag)) != 0) return {};
+  if ((flags & ~(kDetailsFlag | kPlacedFlag | kHighlightFlag)) != 0) return {};
   ViewSettings settings;
   settings.processDetails = (flags & kDetailsFlag) != 0;
   settings.performancePlaced = (flags & kPlacedFlag) != 0;
+  settings.highlightChanges = (flags & kHighlightFlag) != 0;
   settings.performance = {Get(bytes, 8), Get(bytes, 12), Get(bytes, 16), Get(bytes, 20)};
   if (settings.performancePlaced &&
       (settings.performance.width <= 0 || settings.performance.height <= 0)) {

@@ -18,10 +18,12 @@ struct ViewSettings {
   bool processDetails = false;     // View > Views > "Show Process Details"
   bool performancePlaced = false;  // the Performance window's place below was kept
   Rect performance{};              // its window's place on the screen
+  bool highlightChanges = false;   // View > Views > "Highlight Changes"
   bool operator==(const ViewSettings&) const = default;
 };
 
-// The file's 24 bytes: a version (1), the flags (1 details, 2 placed), then left, top, width
+// The file's 24 bytes: a version (1), the flags (1 details, 2 placed, 8 highlight; a file from
+// before the highlight has no 8 and reads as off), then left, top, width
 // and height, each a signed 32-bit little-endian integer.
 std::string EncodeViewSettings(const ViewSettings& settings);
 // Anything but a whole file of this version with no unknown flag, or a placed window of no

@@ -18,7 +18,7 @@
 #define IDB_ABOUT_BANNER 104
 
 // Counts of the strips, for the code that checks what it loaded.
-#define VIEW_OBJECT_ICONS_COUNT 7
+#define VIEW_OBJECT_ICONS_COUNT 8
 #define VIEW_OBJECT_ICONS_PRIORITY_COUNT 5
 
 // Tool-palette glyphs on the palette colour (magenta is transparent), one per action, in the

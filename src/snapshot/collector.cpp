@@ -174,6 +174,7 @@ void Collector::CollectWindows(RecordOutput& out) {
     window.width = Difference(entry.right, entry.left);
     window.height = Difference(entry.bottom, entry.top);
     window.visible = entry.visible ? 1 : 0;
+    window.hung = entry.visible && entry.hung ? 1 : 0;
     window.showState = entry.iconic ? kShowMinimised : entry.zoomed ? kShowMaximised : kShowNormal;
     out.Send(&window, kWindowRecordSize);
 

@@ -67,7 +67,8 @@ struct WindowRecord {
   ObjectKey key;
   int32_t showState;  // 0 minimised, 1 maximised, 2 normal
   uint8_t visible;
-  uint8_t pad[3];
+  uint8_t hung;  // 1: a visible window whose thread has not taken its messages for a while
+  uint8_t pad[2];
   int32_t width;
   int32_t height;
   int32_t left;
@@ -98,9 +99,9 @@ static_assert(offsetof(ProcessRecord, basePriority) == 24 &&
               offsetof(ProcessRecord, directory) == 96 && offsetof(ProcessRecord, caption) == 160);
 static_assert(offsetof(ThreadRecord, basePriority) == 24);
 static_assert(offsetof(WindowRecord, showState) == 24 && offsetof(WindowRecord, visible) == 28 &&
-              offsetof(WindowRecord, width) == 32 && offsetof(WindowRecord, height) == 36 &&
-              offsetof(WindowRecord, left) == 40 && offsetof(WindowRecord, top) == 44 &&
-              offsetof(WindowRecord, title) == 48);
+              offsetof(WindowRecord, hung) == 29 && offsetof(WindowRecord, width) == 32 &&
+              offsetof(WindowRecord, height) == 36 && offsetof(WindowRecord, left) == 40 &&
+              offsetof(WindowRecord, top) == 44 && offsetof(WindowRecord, title) == 48);
 static_assert(std::is_trivially_copyable_v<ProcessRecord> &&
               std::is_trivially_copyable_v<WindowRecord> &&
               std::is_trivially_copyable_v<ComputerRecord>);

@@ -61,6 +61,8 @@ struct WindowEntry {
   bool visible = false;
   bool iconic = false;
   bool zoomed = false;
+  // The system counts the window's thread as not responding; asked of visible windows only.
+  bool hung = false;
 };
 
 struct MemoryFigures {

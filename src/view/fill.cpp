@@ -13,6 +13,10 @@ int32_t ProcessImage(const ProcessRecord& process, const KnownPrograms& programs
                                                                : kProcessImage;
 }
 
+int32_t WindowImage(const WindowRecord& window) {
+  return window.hung ? kHungWindowImage : kWindowImage;
+}
+
 std::string Unsigned(int32_t value) {
   return std::to_string(static_cast<uint32_t>(value));
 }
@@ -39,7 +43,7 @@ void FillTreeNode(const TrackedObject& object, NodeContent& node, const KnownPro
       break;
     case kKindWindow:
       node.text = FieldText(object.window().title);
-      node.stateImage = kWindowImage;
+      node.stateImage = WindowImage(object.window());
       break;
     default:
       break;
@@ -54,7 +58,8 @@ bool TreeNodeMayDiffer(const TrackedObject& before, const TrackedObject& after) 
       return FieldText(before.process().caption) != FieldText(after.process().caption) ||
              FieldText(before.process().fileName) != FieldText(after.process().fileName);
     case kKindWindow:
-      return FieldText(before.window().title) != FieldText(after.window().title);
+      return FieldText(before.window().title) != FieldText(after.window().title) ||
+             before.window().hung != after.window().hung;
     default:
       return false;  // a thread shows its id, which is part of its key
   }
@@ -92,7 +97,7 @@ void FillListItem(const TrackedObject& object, RowCells& row, const KnownProgram
       row.subItems[3] = std::to_string(w.height);
       row.subItems[4] = std::to_string(w.left);
       row.subItems[5] = std::to_string(w.top);
-      row.stateImage = kWindowImage;
+      row.stateImage = WindowImage(w);
       row.smallImage = kWindowSmallImage;
       break;
     }

@@ -14,6 +14,7 @@ constexpr int32_t kProcessImage = 3;
 constexpr int32_t kSystemProcessImage = 4;
 constexpr int32_t kThreadImage = 5;
 constexpr int32_t kWindowImage = 6;
+constexpr int32_t kHungWindowImage = 7;  // a window whose thread does not respond
 constexpr int32_t kWindowSmallImage = 4;
 
 // Sets the node's text and state image from the object's record; the root and unknown kinds

@@ -12,6 +12,13 @@ class ListListener : public RecordListener {
   // Neither is owned; both must outlive the listener.
   ListListener(ListModel& list, const KnownPrograms& programs) : list_(list), programs_(programs) {}
 
+  // At each cycle start the list's change marks age before the cycle's removals are found.
+  void RecordArrived(const void* record, int32_t size) override;
+  // On: rows of new objects are marked created, and rows of removed objects stay a while,
+  // marked removed, instead of going at once. Off: every mark goes, and such rows with it.
+  void HighlightChanges(bool on);
+  bool HighlightsChanges() const { return highlight_; }
+
  protected:
   // Appends a row (none for the root, which is tracked all the same).
   bool Created(const TrackedObject& object) override;
@@ -22,6 +29,10 @@ class ListListener : public RecordListener {
  private:
   ListModel& list_;                // not owned
   const KnownPrograms& programs_;  // not owned
+  bool highlight_ = false;
+  // The list has followed the stream since the last cycle start: rows made now are new objects,
+  // not a refill after the list was emptied (another level, Refresh, the first cycle).
+  bool following_ = false;
 };
 
 }  // namespace orvane

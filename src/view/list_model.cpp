@@ -20,7 +20,8 @@ ListRow& ListModel::AddRow(const ObjectKey& key, RowCells cells) {
 
 void ListModel::DeleteRow(ListRow& row) {
   const std::size_t at = PositionOf(row);
-  index_.Erase(&row);
+  if (!row.DisplayOnly()) index_.Erase(&row);
+  if (row.mark.change != RowChange::kNone) --marked_;
   rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(at));
   orders_.erase(orders_.begin() + static_cast<std::ptrdiff_t>(at));
   control_.RowRemoved(at);
@@ -46,6 +47,46 @@ void ListModel::MoveRow(std::size_t from, std::size_t to) {
     rows_[i]->order = orders_[i];
   }
   control_.RowMoved(from, to);
+}
+
+void ListModel::SetMark(ListRow& row, ChangeMark mark) {
+  if (mark == row.mark) return;
+  if (row.mark.change == RowChange::kNone) ++marked_;
+  if (mark.change == RowChange::kNone) --marked_;
+  row.mark = mark;
+  control_.RowRefilled(PositionOf(row), row);
+}
+
+void ListModel::Retire(ListRow& row) {
+  if (row.DisplayOnly()) return;
+  index_.Erase(&row);
+  SetMark(row, kRemovedMark);
+}
+
+void ListModel::AgeMarks() {
+  if (marked_ == 0) return;
+  // From the last row, so that a deletion moves none of the rows still to be looked at.
+  for (std::size_t i = rows_.size(); i-- > 0;) {
+    ListRow& row = *rows_[i];
+    if (row.mark.change == RowChange::kNone) continue;
+    const ChangeMark aged = Aged(row.mark);
+    if (Expired(aged)) {
+      DeleteRow(row);
+    } else {
+      SetMark(row, aged);
+    }
+  }
+}
+
+void ListModel::DropMarks() {
+  for (std::size_t i = rows_.size(); marked_ > 0 && i-- > 0;) {
+    ListRow& row = *rows_[i];
+    if (row.DisplayOnly()) {
+      DeleteRow(row);
+    } else {
+      SetMark(row, {});
+    }
+  }
 }
 
 ListRow* ListModel::FindFirst(const ObjectKey& key) const {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "snapshot/records.h"
+#include "view/change_marks.h"
 #include "view/key_index.h"
 
 namespace orvane {
@@ -27,6 +28,10 @@ struct RowCells {
 struct ListRow {
   ObjectKey key{};  // copied when the row is added, never refreshed
   RowCells cells;
+  ChangeMark mark;  // kept by the model
+  // A removed object's row, kept for a while to be seen: commands, reports and lookups by key
+  // pass it by.
+  bool DisplayOnly() const { return mark.change == RowChange::kRemoved; }
   uint64_t order = 0;              // kept by the model: rises from each row to the next
   ListRow* sameKeyNext = nullptr;  // kept by the model's key index
 };
@@ -60,6 +65,16 @@ class ListModel {
   // Takes the row at from out and puts it in at to (sorting moves rows one at a time).
   void MoveRow(std::size_t from, std::size_t to);
 
+  // Marks the row as its object's new one.
+  void MarkCreated(ListRow& row) { SetMark(row, kCreatedMark); }
+  // Keeps the row, display-only, for the cycles of a removed mark; lookups by key no longer
+  // find it.
+  void Retire(ListRow& row);
+  // At a cycle start: each mark a cycle older; the removed rows whose cycles ran out go.
+  void AgeMarks();
+  // Unmarks every row and deletes the display-only ones.
+  void DropMarks();
+
   // The first row in list order whose key equals key by KeyEquals, or null.
   ListRow* FindFirst(const ObjectKey& key) const;
   // Every such row, in list order.
@@ -69,10 +84,14 @@ class ListModel {
   std::size_t PositionOf(const ListRow& row) const;
 
   std::size_t RowCount() const { return rows_.size(); }
+  std::size_t MarkedRows() const { return marked_; }
   const ListRow& Row(std::size_t index) const { return *rows_[index]; }
 
  private:
-  ListControl& control_;  // not owned
+  void SetMark(ListRow& row, ChangeMark mark);
+
+  ListControl& control_;    // not owned
+  std::size_t marked_ = 0;  // rows with a mark, so that a list without any ages at no cost
   std::vector<std::unique_ptr<ListRow>> rows_;
   // Each row's order, by index: a row's index is found by binary search here, so removing a
   // row does not renumber every row after it.

@@ -40,8 +40,8 @@ bool Differs(const ThreadRecord& a, const ThreadRecord& b) {
 }
 
 bool Differs(const WindowRecord& a, const WindowRecord& b) {
-  return a.showState != b.showState || a.visible != b.visible || a.width != b.width ||
-         a.height != b.height || a.left != b.left || a.top != b.top ||
+  return a.showState != b.showState || a.visible != b.visible || a.hung != b.hung ||
+         a.width != b.width || a.height != b.height || a.left != b.left || a.top != b.top ||
          TextDiffers(a.title, b.title);
 }
 
@@ -194,6 +194,11 @@ RecordListener::PassResult RecordListener::Pass(bool clearing) {
 }
 
 void RecordListener::ClearAll() {
+  struct ClearingScope {
+    bool& flag;
+    explicit ClearingScope(bool& f) : flag(f) { flag = true; }
+    ~ClearingScope() { flag = false; }
+  } scope(clearing_);
   while (live_ > 0) {
     const PassResult pass = Pass(true);
     if (pass.refused == 0 || pass.removed == 0) return;

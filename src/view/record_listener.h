@@ -81,6 +81,8 @@ class RecordListener : public RecordReceiver {
   virtual bool MayTrack(int32_t /*kind*/) const { return true; }
   // During Modified: the object as it was before this change; otherwise nullopt.
   std::optional<TrackedObject> Previous() const;
+  // Removed is called by ClearAll, which empties the store, not by a cycle start.
+  bool Clearing() const { return clearing_; }
 
  private:
   struct PassResult {
@@ -139,6 +141,7 @@ class RecordListener : public RecordReceiver {
   // last one found is tried before the index. The answer is the same.
   std::array<uint32_t, 5> cursor_ = FirstPlaces();
   const void* previous_ = nullptr;  // the replaced record copy, while Modified runs
+  bool clearing_ = false;
   static constexpr std::array<uint32_t, 5> FirstPlaces() {
     return {kNoPlace, kNoPlace, kNoPlace, kNoPlace, kNoPlace};
   }

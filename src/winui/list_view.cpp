@@ -211,6 +211,9 @@ void ListView::DrawLiveCell(HDC dc, int index, int column) const {
   COLORREF text = static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR));
   if (back == CLR_NONE || back == CLR_DEFAULT) back = GetSysColor(COLOR_WINDOW);
   if (text == CLR_DEFAULT) text = GetSysColor(COLOR_WINDOWTEXT);
+  if (const auto own = source_->HasBackgrounds() ? source_->Background(index) : std::nullopt) {
+    back = *own;
+  }
   if (IsSelected(index)) {
     const bool focus = GetFocus() == Handle();
     back = GetSysColor(focus ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
@@ -231,17 +234,27 @@ void ListView::DrawLiveCell(HDC dc, int index, int column) const {
   SetBkColor(dc, oldBack);
 }
 
-LRESULT ListView::CustomDraw(const NMLVCUSTOMDRAW& draw) const {
+LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
+  const int index = static_cast<int>(draw.nmcd.dwItemSpec);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
-      return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-      const int index = static_cast<int>(draw.nmcd.dwItemSpec);
-      if (!source_->IsLiveCell(index, draw.iSubItem)) return CDRF_DODEFAULT;
-      DrawLiveCell(draw.nmcd.hdc, index, draw.iSubItem);
-      return CDRF_SKIPDEFAULT;
+      if (draw.nmcd.dwDrawStage & CDDS_SUBITEM && source_->IsLiveCell(index, draw.iSubItem)) {
+        DrawLiveCell(draw.nmcd.hdc, index, draw.iSubItem);
+        return CDRF_SKIPDEFAULT;
+      }
+      LRESULT answer =
+          draw.nmcd.dwDrawStage & CDDS_SUBITEM ? CDRF_DODEFAULT : CDRF_NOTIFYSUBITEMDRAW;
+      // A row's own background, for the row and again for each of its cells.
+      if (source_->HasBackgrounds()) {
+        if (const auto colour = source_->Background(index)) {
+          draw.clrTextBk = *colour;
+          answer |= CDRF_NEWFONT;
+        }
+      }
+      return answer;
     }
     default:
       return CDRF_DODEFAULT;
@@ -317,7 +330,8 @@ bool ListView::OnReflectedNotify(NMHDR& header, LRESULT& result) {
       }
       return true;
     case NM_CUSTOMDRAW:
-      if (source_ == nullptr) return false;
+      // The header's own custom draw comes this way too.
+      if (header.hwndFrom != Handle() || source_ == nullptr) return false;
       result = CustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
       return true;
     case LVN_ODFINDITEMA: {

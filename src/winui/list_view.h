@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ class ListItemSource {
   // A cell whose text changes without its row changing, every cycle: the list draws it itself
   // (see ListView::DrawCells).
   virtual bool IsLiveCell(int /*index*/, int /*column*/) const { return false; }
+  // A background of the row's own, drawn through custom draw; none: the list's.
+  virtual std::optional<COLORREF> Background(int /*index*/) const { return std::nullopt; }
+  // Whether any row may have a background of its own; without, rows are drawn plainly.
+  virtual bool HasBackgrounds() const { return false; }
 };
 
 class ListView : public Control {
@@ -140,7 +145,7 @@ class ListView : public Control {
   // area; focused: the cell may draw over the focus rectangle.
   void DrawLiveCell(HDC dc, int index, int column) const;
   // Answers the list view's custom draw: the live cells are drawn by DrawLiveCell.
-  LRESULT CustomDraw(const NMLVCUSTOMDRAW& draw) const;
+  LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
   // An owner-data list's search by caption (typing in the list): the row, or -1.
   int FindCaption(const std::string& text, UINT flags, int start) const;
 

@@ -39,6 +39,7 @@ struct FakeWindow {
   bool visible = true;
   bool iconic = false;
   bool zoomed = false;
+  bool hung = false;
 };
 
 class FakeSnapshotSource : public SnapshotSource {
@@ -64,7 +65,7 @@ class FakeSnapshotSource : public SnapshotSource {
   void EnumWindows(const std::function<void(const WindowEntry&)>& each) override {
     for (const FakeWindow& w : windows) {
       each({w.handle, w.processId, w.threadId, w.title, w.left, w.top, w.right, w.bottom, w.visible,
-            w.iconic, w.zoomed});
+            w.iconic, w.zoomed, w.hung});
     }
   }
   MemoryFigures Memory() override { return memory; }

@@ -108,6 +108,7 @@ class MainForm : public winui::WindowBase {
   void ShowObjectInfo1Click();
   void ShowNavigationTree1Click();
   void ShowProcessDetails1Click();
+  void HighlightChanges1Click();
   void ShowPaletteClick(PaletteId id);
   void Addtraybaricon1Click();
   // Shared by the three trap items; item 0 when no item invoked it (the restored workspace).

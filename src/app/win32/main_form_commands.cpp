@@ -58,6 +58,9 @@ bool MainForm::OnCommand(int id, int code, HWND) {
     case kMenuShowProcessDetails:
       ShowProcessDetails1Click();
       return true;
+    case kMenuHighlightChanges:
+      HighlightChanges1Click();
+      return true;
     case kMenuPerformance:
       services_.dialogs.performance.FormShow();
       return true;
@@ -153,6 +156,12 @@ void MainForm::ShowProcessDetails1Click() {
   const bool show = !MenuChecked(kMenuShowProcessDetails);
   SetMenuChecked(kMenuShowProcessDetails, show);
   services_.objectList.ShowDetails(show);
+}
+
+void MainForm::HighlightChanges1Click() {
+  const bool on = !MenuChecked(kMenuHighlightChanges);
+  SetMenuChecked(kMenuHighlightChanges, on);
+  services_.objectList.HighlightChanges(on);
 }
 
 }  // namespace orvane::win32

@@ -117,6 +117,7 @@ void Program::RebuildViews() {
 void Program::RestoreViewSettings() {
   const ViewSettings settings = ReadViewSettings(files_);
   if (settings.processDetails) form_.ShowProcessDetails1Click();
+  if (settings.highlightChanges) form_.HighlightChanges1Click();
   if (settings.performancePlaced) {
     // The monitors may have changed since: a place on none of them comes onto the nearest.
     const Rect r = KeepReachable(settings.performance, MonitorWorkAreas(),
@@ -128,6 +129,7 @@ void Program::RestoreViewSettings() {
 void Program::SaveViewSettings() {
   ViewSettings settings;
   settings.processDetails = form_.MenuChecked(kMenuShowProcessDetails);
+  settings.highlightChanges = form_.MenuChecked(kMenuHighlightChanges);
   const RECT r = performanceDlg_.Bounds();
   settings.performancePlaced = r.right > r.left && r.bottom > r.top;
   settings.performance = {r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -146,7 +148,8 @@ std::vector<SelectedRow> SelectionHost::SelectedRows() {
   std::vector<SelectedRow> rows;
   winui::ListView& list = form_.List();
   for (int i = list.NextSelected(); i >= 0; i = list.NextSelected(i)) {
-    if (const ListRow* row = form_.ListControl().RowAt(i)) {
+    const ListRow* row = form_.ListControl().RowAt(i);
+    if (row != nullptr && !row->DisplayOnly()) {
       rows.push_back(SelectedRowOf(*row, listener_, mainWindows_));
     }
   }

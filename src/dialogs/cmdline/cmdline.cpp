@@ -59,6 +59,7 @@ void CmdLineRun::Stop() {
   const ListModel& list = services_.list;
   for (std::size_t i = 0; i < list.RowCount(); ++i) {
     const ListRow& row = list.Row(i);
+    if (row.DisplayOnly()) continue;
     // Byte for byte: a target in other letter cases names no row.
     if (row.cells.subItems.size() > 1 && row.cells.subItems[1] == target_) {
       ProcessStop(services_.control, &row.key);

@@ -32,6 +32,7 @@ std::vector<std::string> BuildReport(std::string_view heading, std::string_view 
   }
   lines.emplace_back();
   for (std::size_t i = 0; i < list.RowCount(); ++i) {
+    if (list.Row(i).DisplayOnly()) continue;
     const RowCells& cells = list.Row(i).cells;
     const std::string caption =
         cells.stateImage == kSystemProcessImage ? "(s)" + cells.caption : cells.caption;

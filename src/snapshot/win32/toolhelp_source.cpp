@@ -99,6 +99,10 @@ bool ReadTopLevelWindow(HWND hwnd, WindowTitleBuffer& title, WindowEntry& entry)
   entry.visible = (style & WS_VISIBLE) != 0;
   entry.iconic = (style & WS_MINIMIZE) != 0;
   entry.zoomed = (style & WS_MAXIMIZE) != 0;
+  // A question to the window server about the thread's queue: nothing is sent to the window,
+  // so a hung one cannot stall the cycle. Hidden windows are not asked, which keeps the cost
+  // to the windows a user can see.
+  entry.hung = entry.visible && IsHungAppWindow(hwnd);
   return true;
 }
 

@@ -206,6 +206,12 @@ int ListViewControl::StateImage(int index) const {
   return row ? row->cells.stateImage : -1;
 }
 
+std::optional<COLORREF> ListViewControl::Background(int index) const {
+  const ListRow* row = RowAt(index);
+  if (row == nullptr) return std::nullopt;
+  return BackgroundOf(row->mark);
+}
+
 void ListViewControl::FollowRows(int first, int last, const std::function<int(int)>& newIndexOf) {
   // All three are read before any is changed: focusing a row can set the mark.
   const int focused = list_.Focused();

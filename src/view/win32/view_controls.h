@@ -93,6 +93,9 @@ class ListViewControl : public ListControl, public winui::ListItemSource {
   int StateImage(int index) const override;
   // The extra cells.
   bool IsLiveCell(int index, int column) const override;
+  // The row's change mark as a colour; also what tests read of it.
+  std::optional<COLORREF> Background(int index) const override;
+  bool HasBackgrounds() const override { return model_.MarkedRows() > 0; }
 
  private:
   // Carries the selection, the focus and the selection mark of the rows first..last to where

@@ -17,6 +17,9 @@ TEST(ListCopyText, CaptionsThenTheChosenRowsAsShownTabbedAndEndedByCrLf) {
   // A title with a tab and a line break, and a row with fewer cells than columns.
   list.AddRow({kKindWindow, 0, 0, 1, 2, 3}, {"a\tb\r\nc", {"Normal"}});
   list.AddRow({kKindProcess, 0, 0, 4, 0, 0}, {"calc.exe", {"High (13)", "c:\\calc.exe"}});
+  // A removed object's row that stays to be seen is never copied.
+  list.Retire(
+      list.AddRow({kKindProcess, 0, 0, 5, 0, 0}, {"gone.exe", {"Idle (4)", "c:\\gone.exe"}}));
   const std::vector<std::string> captions{"Process Name", "Priority", "Executable"};
   const std::string header = "Process Name\tPriority\tExecutable\r\n";
   const std::string notepad = "notepad.exe\tNormal (8)\tc:\\notepad.exe\r\n";
@@ -31,6 +34,7 @@ TEST(ListCopyText, CaptionsThenTheChosenRowsAsShownTabbedAndEndedByCrLf) {
       {"the selected ones, in list order", {0, 2}, header + notepad + calc},
       {"a cell keeps to its column", {1}, header + window},
       {"an index past the rows is passed over", {2, 9}, header + calc},
+      {"a removed row, even selected, is not", {3}, header},
   };
   for (const Case& c : cases)
     EXPECT_EQ(ListCopyText(captions, list, c.selected), c.expected) << c.name;

@@ -72,6 +72,7 @@ TEST(MainMenu, EveryItemHasItsOwnAccessLetterAndKeepsItsCaptionKeyIdAndCheck) {
       "&View > &Views > Show &Object Info #102 checked",
       "&View > &Views > Show &Navigation Tree #103 checked",
       "&View > &Views > Show Process &Details #109",
+      "&View > &Views > &Highlight Changes #116",
       "&View > &Palettes",
       "&View > &Palettes > Show &Common Palette #204 checked",
       "&View > &Palettes > Show C&omputer Palette #200 checked",

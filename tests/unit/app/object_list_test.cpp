@@ -442,5 +442,46 @@ TEST_F(ObjectListTest, TheInformationBoxByRowKindAndTheSort) {
   EXPECT_EQ(frame.quietCalls, 1);
 }
 
+TEST_F(ObjectListTest, AWindowThatDoesNotRespondSaysSoForItsRowAndItsProcesssRow) {
+  const auto cycle = [&](uint8_t hung, uint32_t mainWindow) {
+    Send(sink, testing::Root());
+    Send(sink, testing::Computer());
+    Send(sink, testing::Process(1, "notepad.exe", 8, "c:\\windows\\", mainWindow));
+    Send(sink, testing::Thread(1, 20));
+    WindowRecord window = testing::Window(1, 20, 500, "Untitled - Notepad");
+    window.hung = hung;
+    Send(sink, window);
+    WindowRecord other = testing::Window(1, 20, 501, "Other");
+    other.hung = 1;
+    Send(sink, other);
+  };
+  const std::string path = "c:\\windows\\notepad.exe";
+  const Lines process{path, std::string(programs.DescribeProgram(path))};
+  Lines hungProcess = process;
+  hungProcess.push_back("Not responding");
+  const struct {
+    uint8_t hung;
+    uint32_t mainWindow;
+    Lines processInfo, windowInfo;
+  } cases[] = {
+      {1, 500, hungProcess, Lines{"Not responding"}},
+      {0, 500, process, Lines{}},
+      {1, 0, process, Lines{"Not responding"}},  // no main window known
+      {0, 501, hungProcess, Lines{}},            // the other window is the main one
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mainWindow + c.hung);
+    cycle(c.hung, c.mainWindow);
+    objects.ChooseLevel(Node(kComputer));
+    cycle(c.hung, c.mainWindow);
+    objects.RowClicked(0);
+    EXPECT_EQ(frame.info, c.processInfo);
+    objects.ChooseLevel(Node(kThread));
+    cycle(c.hung, c.mainWindow);
+    objects.RowClicked(0);
+    EXPECT_EQ(frame.info, c.windowInfo);
+  }
+}
+
 }  // namespace
 }  // namespace orvane

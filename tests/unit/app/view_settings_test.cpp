@@ -35,5 +35,22 @@ TEST(ViewSettings, AWholeFileComesBackAsWrittenAndAnythingElseGivesTheDefaults) 
   EXPECT_EQ(ReadViewSettings(files), placed);
 }
 
+TEST(ViewSettings, TheHighlightIsAFlagOfItsOwnAndAnOlderFileReadsWithItOff) {
+  ViewSettings highlighted{true, true, {-40, 30, 500, 420}};
+  highlighted.highlightChanges = true;
+  const std::string bytes = EncodeViewSettings(highlighted);
+  EXPECT_EQ(bytes[4], 1 | 2 | 8);
+  EXPECT_EQ(DecodeViewSettings(bytes), highlighted);
+
+  // Written before the highlight existed: details and a placed window, nothing else.
+  std::string older = bytes;
+  older[4] = 1 | 2;
+  ViewSettings read = DecodeViewSettings(older);
+  EXPECT_FALSE(read.highlightChanges);
+  EXPECT_TRUE(read.processDetails && read.performancePlaced);
+  older[4] = 8 | 16;  // a flag this program does not know
+  EXPECT_EQ(DecodeViewSettings(older), ViewSettings{});
+}
+
 }  // namespace
 }  // namespace orvane

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/report/report.h"
 #include "doubles/fake_controls.h"
 #include "doubles/fake_files.h"
 #include "doubles/fake_object_control.h"
@@ -160,6 +161,21 @@ TEST(CmdLine, StopTerminatesEveryListedProcessWhoseExecutableIsTheTargetExactly)
   EXPECT_EQ(none.Run({"stop", "C:\\APPS\\A.EXE", "0"}).size(), 1u);
   EXPECT_TRUE(none.control.exitCodes.empty());
   EXPECT_EQ(none.host.endRequests, 1);
+}
+
+TEST(CmdLine, StopAndTheReportPassByARowKeptOnlyToBeSeen) {
+  Rig rig;
+  const auto process = [](uint32_t pid) { return ObjectKey{kKindProcess, 0, 0, pid, 0, 0}; };
+  rig.list.AddRow(process(1), {"a.exe", {"Normal (8)", "c:\\apps\\a.exe"}});
+  rig.list.Retire(rig.list.AddRow(process(2), {"a.exe", {"Normal (8)", "c:\\apps\\a.exe"}}));
+  rig.list.MarkCreated(rig.list.AddRow(process(3), {"a.exe", {"Normal (8)", "c:\\apps\\a.exe"}}));
+  rig.control.processes = {{1, 0x20}, {2, 0x20}, {3, 0x20}};
+  rig.Run({"stop", "c:\\apps\\a.exe", "0"});
+  EXPECT_EQ(rig.control.exitCodes, (std::map<uint32_t, uint32_t>{{1, 1}, {3, 1}}));
+
+  const std::vector<std::string> report = BuildReport("Heading", "now", {"Process Name"}, rig.list);
+  ASSERT_EQ(report.size(), 4u + 2u);
+  EXPECT_EQ(report[4], ReportLine("a.exe", {"Normal (8)", "c:\\apps\\a.exe"}));
 }
 
 TEST(CmdLine, NotrayDeletesTheFilesAtOnceAndUnregistersTheCompanionAtTheEnd) {

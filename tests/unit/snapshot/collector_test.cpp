@@ -16,6 +16,7 @@ using testing::FakeClock;
 using testing::FakeLocale;
 using testing::FakeRegistry;
 using testing::FakeSnapshotSource;
+using testing::FakeWindow;
 
 // Keeps a copy of every record of a cycle, and where the passes ended.
 class RecordingOutput : public RecordOutput {
@@ -223,6 +224,23 @@ TEST_F(CollectorTest, WindowStatesAndOddRectangles) {
   EXPECT_EQ(windows[1].showState, kShowMaximised);
   EXPECT_EQ(windows[2].width, -1);  // wraps as the platform's arithmetic does
   EXPECT_EQ(windows[2].visible, 0);
+}
+
+TEST_F(CollectorTest, OnlyAVisibleWindowIsMarkedHung) {
+  const struct {
+    bool visible, hung;
+    uint8_t marked;
+  } cases[] = {{true, true, 1}, {true, false, 0}, {false, true, 0}, {false, false, 0}};
+  for (const auto& c : cases) {
+    FakeWindow window{1, 10, 100, "w"};
+    window.visible = c.visible;
+    window.hung = c.hung;
+    source.windows = {window};
+    const auto windows = Cycle().OfKind<WindowRecord>(kKindWindow);
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0].hung, c.marked) << c.visible << c.hung;
+    EXPECT_EQ(windows[0].pad[0] | windows[0].pad[1], 0);
+  }
 }
 
 TEST_F(CollectorTest, TrayCompanionIsRecognisedButNotSent) {

@@ -5,11 +5,14 @@
 
 #include "doubles/fake_controls.h"
 #include "doubles/fake_platform.h"
+#include "doubles/fake_view_outputs.h"
 #include "platform/error.h"
 #include "snapshot/record_sink.h"
 #include "unit/view/view_records.h"
+#include "view/fill.h"
 #include "view/list_filter.h"
 #include "view/list_listener.h"
+#include "view/log_listener.h"
 #include "view/tree_listener.h"
 
 namespace orvane {
@@ -221,6 +224,107 @@ TEST_F(TreeListTest, AModificationThatLeavesANodeOrARowAsItIsReachesNoControl) {
   cycle(12, 700);
   EXPECT_EQ(treeControl.refilled, treeRefills);
   EXPECT_EQ(listControl.refilled, listRefillsAtComputer);
+  ExpectMirrorsAgree();
+}
+
+TEST_F(TreeListTest, AWindowThatStopsRespondingIsAModificationWithItsOwnImageBothWays) {
+  testing::FakeLogOutput out;
+  testing::FakeClock clock;
+  LogListener log{out, clock};
+  log.LogFlags = kLogWindowMod;
+  sink.Register(&log);
+  filter.currentKey = Thread(7, 70).key;
+  const auto cycle = [&](uint8_t hung) {
+    Send(sink, Root());
+    Send(sink, Computer("HOST"));
+    Send(sink, Process(7, "edit.exe"));
+    Send(sink, Thread(7, 70));
+    WindowRecord window = Window(7, 70, 700, "Doc - Edit");
+    window.hung = hung;
+    Send(sink, window);
+  };
+  cycle(0);
+  const struct {
+    uint8_t hung;
+    int32_t image;
+    std::size_t logLines;  // the start lines, then one line per change
+  } steps[] = {{0, kWindowImage, 2},
+               {1, kHungWindowImage, 3},
+               {1, kHungWindowImage, 3},
+               {0, kWindowImage, 4}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(static_cast<int>(step.hung));
+    cycle(step.hung);
+    EXPECT_EQ(tree.FindFirst(Window(7, 70, 700, "").key)->content.stateImage, step.image);
+    ASSERT_EQ(list.RowCount(), 1u);
+    EXPECT_EQ(list.Row(0).cells.stateImage, step.image);
+    ASSERT_EQ(out.lines.size(), step.logLines);
+    EXPECT_TRUE(step.logLines == 2 || out.lines.back().starts_with("Window modified  Doc - Edit"));
+  }
+  ExpectMirrorsAgree();
+}
+
+// Each row as caption and mark: "+" new, "-" removed and kept to be seen, "" neither.
+std::vector<std::pair<std::string, std::string>> MarkedRows(const ListModel& list) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  for (std::size_t i = 0; i < list.RowCount(); ++i) {
+    const ListRow& row = list.Row(i);
+    const RowChange change = row.mark.change;
+    rows.emplace_back(row.cells.caption, change == RowChange::kCreated   ? "+"
+                                         : change == RowChange::kRemoved ? "-"
+                                                                         : "");
+  }
+  return rows;
+}
+
+TEST_F(TreeListTest, HighlightedRowsOfNewObjectsLastTwoCyclesAndOfRemovedOnesTwoMore) {
+  const FakeProcessSpec a{1, "a.exe", {}, 0, ""}, b{2, "b.exe", {}, 0, ""},
+      c{3, "c.exe", {}, 0, ""};
+  listListener.HighlightChanges(true);
+  using Rows = std::vector<std::pair<std::string, std::string>>;
+  const struct {
+    std::vector<FakeProcessSpec> processes;
+    Rows rows;
+  } cycles[] = {
+      {{a, b}, {{"a.exe", ""}, {"b.exe", ""}}},  // the list's first fill marks nothing
+      {{a, b, c}, {{"a.exe", ""}, {"b.exe", ""}, {"c.exe", "+"}}},
+      {{a, c}, {{"a.exe", ""}, {"b.exe", ""}, {"c.exe", "+"}}},  // b absent: gone next cycle
+      {{a, c}, {{"a.exe", ""}, {"b.exe", "-"}, {"c.exe", ""}}},
+      {{a, b, c}, {{"a.exe", ""}, {"b.exe", "-"}, {"c.exe", ""}, {"b.exe", "+"}}},  // again
+      {{a, b, c}, {{"a.exe", ""}, {"c.exe", ""}, {"b.exe", "+"}}},
+      {{a, b, c}, {{"a.exe", ""}, {"c.exe", ""}, {"b.exe", ""}}},
+  };
+  for (std::size_t i = 0; i < std::size(cycles); ++i) {
+    SCOPED_TRACE(i);
+    Cycle(cycles[i].processes);
+    EXPECT_EQ(MarkedRows(list), cycles[i].rows);
+    ExpectMirrorsAgree();
+  }
+
+  // A kept row is for the eye only: lookups pass it by, so its object's next removal is no error.
+  Cycle({a, c});
+  Cycle({a, c});
+  EXPECT_EQ(MarkedRows(list), (Rows{{"a.exe", ""}, {"c.exe", ""}, {"b.exe", "-"}}));
+  EXPECT_EQ(list.FindFirst(Process(2, "").key), nullptr);
+  EXPECT_EQ(list.MarkedRows(), 1u);
+
+  // Another level or Refresh empties the list whole; the refill marks nothing.
+  listListener.ClearAll();
+  EXPECT_EQ(list.RowCount(), 0u);
+  EXPECT_EQ(list.MarkedRows(), 0u);
+  Cycle({a, c});
+  Cycle({a, b, c});
+  EXPECT_EQ(MarkedRows(list), (Rows{{"a.exe", ""}, {"c.exe", ""}, {"b.exe", "+"}}));
+
+  // Off: the marks go at once, and removals take their rows at once again. (A new object's
+  // removal is found a cycle later than a known one's.)
+  for (int i = 0; i < 3; ++i) Cycle({a, c});
+  ASSERT_EQ(MarkedRows(list), (Rows{{"a.exe", ""}, {"c.exe", ""}, {"b.exe", "-"}}));
+  listListener.HighlightChanges(false);
+  EXPECT_EQ(MarkedRows(list), (Rows{{"a.exe", ""}, {"c.exe", ""}}));
+  Cycle({a});
+  Cycle({a});
+  EXPECT_EQ(MarkedRows(list), (Rows{{"a.exe", ""}}));
   ExpectMirrorsAgree();
 }
 

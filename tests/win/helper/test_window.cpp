@@ -2,7 +2,8 @@
 // tests. Arguments: [title] [extra threads] [hidden|shown] [extra windows] [busy threads] [child
 // title]; a busy thread spins without pause; a child title starts a second helper with that
 // title as this one's child. It ends when its window is closed (WM_CLOSE), and its exit code is
-// then 7 so a test can tell a close from a terminate.
+// then 7 so a test can tell a close from a terminate. A posted WM_APP makes its window's thread
+// sleep for wParam milliseconds: a window that does not respond for that long.
 #include <windows.h>
 
 #include <cstdlib>
@@ -12,6 +13,10 @@
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP) {
+    Sleep(static_cast<DWORD>(wp));
+    return 0;
+  }
   if (msg == WM_DESTROY) {
     PostQuitMessage(7);
     return 0;
