@@ -75,7 +75,7 @@ endfunction()
 set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs)
 set(win_tests_tray TrayWinTest HelpDocumentTest)
 set(win_tests_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm
-                      PerformanceDlgWin)
+                      PerformanceDlgWin DialogKeys)
 set(win_tests_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
                        HostileObjects ProcessFiguresWin)
 set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch

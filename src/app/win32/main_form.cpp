@@ -1,5 +1,6 @@
 #include "app/win32/main_form.h"
 
+#include "app/focus_cycle.h"
 #include "app/startup.h"
 #include "app/win32/menu_bar.h"
 #include "res/resource.h"
@@ -153,13 +154,15 @@ void MainForm::StartCompanionLater(bool start) {
   }
 }
 
-bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool MainForm::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   static const UINT viewRepairsMessage = RegisterWindowMessageA(kViewRepairsMessage);
   if (msg == viewRepairsMessage) {
     result = static_cast<LRESULT>(viewRepairs_);
     return true;
   }
-  if (msg == WM_APP) {
+  if (msg == WM_NEXTDLGCTL) {
+    FocusNextPane(wp != 0);
+  } else if (msg == WM_APP) {
     ViewObjectListLVClick();
   } else if (msg == kTreeClicked) {
     ViewObjectTreeTVClick();
@@ -168,6 +171,19 @@ bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
   }
   result = 0;
   return true;
+}
+
+void MainForm::FocusNextPane(bool backwards) {
+  const HWND panes[] = {viewObjectTreeTV_, viewObjectListLV_, viewObjectInfoRE_};
+  bool shown[std::size(panes)]{};
+  int current = -1;
+  const HWND focus = ::GetFocus();
+  for (std::size_t i = 0; i < std::size(panes); ++i) {
+    shown[i] = ::IsWindowVisible(panes[i]) && ::IsWindowEnabled(panes[i]);
+    if (focus && (focus == panes[i] || ::IsChild(panes[i], focus))) current = static_cast<int>(i);
+  }
+  const int next = NextFocusPane(shown, current, backwards);
+  if (next >= 0) ::SetFocus(panes[next]);
 }
 
 bool MainForm::OnClose() {

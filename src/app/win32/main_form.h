@@ -152,6 +152,8 @@ class MainForm : public winui::WindowBase {
   // FormClose's save; a file that cannot be written keeps its old content.
   void SaveWorkspace();
   void MainBarResize(int width);
+  // Tab and Shift+Tab: the focus goes round the tree, the list and the information box.
+  void FocusNextPane(bool backwards);
   MainFormServices services_;
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;

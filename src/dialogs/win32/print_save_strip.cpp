@@ -17,9 +17,9 @@ void PrintSaveStrip::Create(HWND dialog, PrintSaveTarget& target, Look look) {
   dialog_ = dialog;
   target_ = &target;
   look_ = look;
-  print_.Create({.parent = dialog, .id = kPrint, .text = "Print"});
+  print_.Create({.parent = dialog, .id = kPrint, .text = "&Print"});
   print_.onClick = [this] { PrintClick(); };
-  save_.Create({.parent = dialog, .id = kSave, .text = "Save To File"});
+  save_.Create({.parent = dialog, .id = kSave, .text = "&Save To File"});
   save_.onClick = [this] { SaveClick(); };
   cancel_.Create({.parent = dialog, .id = IDCANCEL, .text = "Cancel"});
 }

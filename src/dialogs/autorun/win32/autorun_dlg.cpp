@@ -53,16 +53,16 @@ void AutorunDlg::OnCreate() {
   list_.AddColumn("Executable", 100);
   for (const StartupEntry& entry : entries_.Rows()) InsertRow(entry);
 
-  run_.Create({.parent = *this, .id = kRun, .text = "Run"});
+  run_.Create({.parent = *this, .id = kRun, .text = "&Run"});
   run_.onClick = [this] { RunClick(); };
-  add_.Create({.parent = *this, .id = kAdd, .text = "Add Program"});
+  add_.Create({.parent = *this, .id = kAdd, .text = "&Add Program"});
   add_.onClick = [this] { AddProgramClick(); };
-  remove_.Create({.parent = *this, .id = kRemove, .text = "Remove Program"});
+  remove_.Create({.parent = *this, .id = kRemove, .text = "R&emove Program"});
   remove_.onClick = [this] { RemoveProgramClick(); };
 
   commandPanel_.Create({.parent = *this, .id = kCommandPanel, .visible = false});
   commandEdit_.Create({.parent = commandPanel_, .id = kCommandEdit});
-  ok_.Create({.parent = commandPanel_, .id = kOk, .text = "OK"});
+  ok_.Create({.parent = commandPanel_, .id = kOk, .text = "&OK"});
   ok_.onClick = [this] { OkClick(); };
   cancel_.Create({.parent = commandPanel_, .id = kCancel, .text = "Cancel"});
   cancel_.onClick = [this] { CancelClick(); };

@@ -11,12 +11,12 @@ struct EventBox {
   const char* caption;
   uint8_t bit;
 };
-constexpr std::array<EventBox, 6> kEventBoxes{{{"Process Add/Remove", kLogProcess},
-                                               {"Thread Add/Remove", kLogThread},
-                                               {"Window Add/Remove", kLogWindow},
-                                               {"Process Change", kLogProcessMod},
-                                               {"Thread Change", kLogThreadMod},
-                                               {"Window Change", kLogWindowMod}}};
+constexpr std::array<EventBox, 6> kEventBoxes{{{"P&rocess Add/Remove", kLogProcess},
+                                               {"&Thread Add/Remove", kLogThread},
+                                               {"&Window Add/Remove", kLogWindow},
+                                               {"Process &Change", kLogProcessMod},
+                                               {"Thread C&hange", kLogThreadMod},
+                                               {"Window Ch&ange", kLogWindowMod}}};
 
 enum ControlId : int { kDisp = 100, kEvents, kBoxes, kClear = kBoxes + 6 };
 
@@ -43,12 +43,13 @@ void LogDlg::OnCreate() {
   font_ = winui::MakeFixedFont("Courier", -8);
   disp_.Create({.parent = *this, .id = kDisp, .font = font_});
   events_.Create({.parent = *this, .id = kEvents, .text = " Events to log "});
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+  // Made row by row, the order in which Tab visits them: the two boxes of a row side by side.
+  for (const std::size_t i : {0u, 3u, 1u, 4u, 2u, 5u}) {
     boxes_[i].Create(
         {.parent = *this, .id = kBoxes + static_cast<int>(i), .text = kEventBoxes[i].caption});
     boxes_[i].onClick = [this] { EventBoxClick(); };
   }
-  clear_.Create({.parent = *this, .id = kClear, .text = "Clear Log"});
+  clear_.Create({.parent = *this, .id = kClear, .text = "C&lear Log"});
   clear_.onClick = [this] { ClearClick(); };
   strip_.Create(*this, *this, {.printWidth = 70, .gap = 6});
   const RECT client = ClientRect();
