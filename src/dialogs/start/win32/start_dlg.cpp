@@ -41,7 +41,7 @@ void StartDlg::Create(HWND owner) {
 }
 
 void StartDlg::OnCreate() {
-  labelFont_ = winui::MakeFont("MS Sans Serif", -13);
+  labelFont_ = winui::MakeFont("MS Sans Serif", Px(-13));
   runLabel_.Create(Row(kRunLabel).Args(*this, labelFont_), true);
   exePath_.Create(Row(kExePath).Args(*this));
   exePath_.onSelChange = [this](int index) { history_.Select(index); };
