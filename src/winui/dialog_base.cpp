@@ -144,7 +144,29 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void DialogBase::OnDpiChanged(int oldDpi, const RECT& suggested) {
+  // The fonts the controls show, each made again at the new size once (several controls share
+  // one); the previous ones made here go when no control shows them any more.
+  std::vector<std::pair<HFONT, HFONT>> remade;
+  std::vector<Font> made;
   for (HWND child = ::GetWindow(*this, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+    if (font) {
+      auto it = std::find_if(remade.begin(), remade.end(),
+                             [font](const auto& pair) { return pair.first == font; });
+      if (it == remade.end()) {
+        LOGFONTA info{};
+        if (::GetObjectA(font, sizeof info, &info) == sizeof info) {
+          info.lfHeight = MulDiv(info.lfHeight, dpi_, oldDpi);
+          info.lfWidth = MulDiv(info.lfWidth, dpi_, oldDpi);
+          made.emplace_back(::CreateFontIndirectA(&info));
+          remade.emplace_back(font, made.back().Get() ? made.back().Get() : font);
+        } else {
+          remade.emplace_back(font, font);
+        }
+        it = remade.end() - 1;
+      }
+      ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(it->second), FALSE);
+    }
     RECT r{};
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(nullptr, *this, reinterpret_cast<POINT*>(&r), 2);
@@ -152,8 +174,10 @@ void DialogBase::OnDpiChanged(int oldDpi, const RECT& suggested) {
                    MulDiv(r.right - r.left, dpi_, oldDpi), MulDiv(r.bottom - r.top, dpi_, oldDpi),
                    SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  scaledFonts_ = std::move(made);
   ::SetWindowPos(*this, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 INT_PTR CALLBACK DialogBase::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -15,8 +15,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "winui/dpi.h"
+#include "winui/gdi.h"
 #include "winui/message_handler.h"
 #include "winui/window.h"
 
@@ -72,6 +74,7 @@ class DialogBase : public Window, protected MessageHandler {
   DialogArgs args_;
   bool modal_ = false;
   int dpi_ = kBaseDpi;
+  std::vector<Font> scaledFonts_;  // owned: the controls' fonts made for the last DPI change
 };
 
 }  // namespace orvane::winui

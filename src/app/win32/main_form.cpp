@@ -29,6 +29,22 @@ constexpr winui::ImageSource kPriorityIcons[] = {{16, IDB_VIEW_OBJECT_ICONS_PRIO
 constexpr winui::ImageSource kLogo[] = {{kLogoWidth, IDB_IMAGE_LOGO},
                                         {2 * kLogoWidth, IDB_IMAGE_LOGO_2X}};
 
+// The window's two fonts, old and new, for a change of display scale.
+struct FontSwap {
+  HFONT from[2];
+  HFONT to[2];
+};
+
+BOOL CALLBACK SwapFont(HWND child, LPARAM lp) {
+  const auto& swap = *reinterpret_cast<const FontSwap*>(lp);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+  for (int i = 0; i < 2; ++i) {
+    if (font && font == swap.from[i])
+      ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(swap.to[i]), TRUE);
+  }
+  return TRUE;
+}
+
 std::vector<int> Scaled(const std::vector<int>& values, int dpi) {
   std::vector<int> out;
   for (int v : values) out.push_back(Scale(v, dpi));
@@ -180,22 +196,8 @@ void MainForm::OnDpiChanged(int dpi, const RECT& suggested) {
   winui::Bitmap oldLogo = std::move(logoBitmap_);
   LoadScaledResources();
   SetFont(font_);
-  struct Swap {
-    HFONT from[2];
-    HFONT to[2];
-  } swap{{oldFont.Get(), oldHeading.Get()}, {font_.Get(), headingFont_.Get()}};
-  ::EnumChildWindows(
-      *this,
-      [](HWND child, LPARAM lp) -> BOOL {
-        const auto& s = *reinterpret_cast<const Swap*>(lp);
-        const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
-        for (int i = 0; i < 2; ++i) {
-          if (font && font == s.from[i])
-            ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(s.to[i]), TRUE);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&swap));
+  FontSwap swap{{oldFont.Get(), oldHeading.Get()}, {font_.Get(), headingFont_.Get()}};
+  ::EnumChildWindows(*this, SwapFont, reinterpret_cast<LPARAM>(&swap));
   viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
   viewObjectTreeTV_.SetIndent(Px(kTreeIndent));
   viewObjectListLV_.SetSmallImages(viewObjectIconsPriority_);

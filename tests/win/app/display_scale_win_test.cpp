@@ -91,11 +91,24 @@ TEST_F(DisplayScaleWin, DialogsScaleTheirFormsAndAMoveToAnotherScaleLaysTheWindo
   search.FormShow();
   HWND field = GetNextDlgTabItem(search, nullptr, FALSE);
   const SIZE before = SizeOf(field);
+  GetObjectA(winui::Window(field).GetFont(), sizeof font, &font);
+  const LONG fontBefore = font.lfHeight;
   RECT dialogRect{100, 100, 100 + 600, 100 + 400};
   search.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&dialogRect));
   EXPECT_EQ(search.Dpi(), 192);
   EXPECT_EQ(search.WindowRect().right - search.WindowRect().left, 600);
   EXPECT_EQ(SizeOf(field).cx, before.cx * 4 / 3);
+  GetObjectA(winui::Window(field).GetFont(), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, MulDiv(fontBefore, 4, 3)) << "the dialog's font made again";
+
+  // The about box's banner is drawn again at the new size.
+  RECT aboutRect{0, 0, 700, 560};
+  about.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&aboutRect));
+  HWND banner = GetWindow(about, GW_CHILD);
+  BITMAP shown{};
+  GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+             sizeof shown, &shown);
+  EXPECT_EQ(shown.bmWidth, 690) << "345 at 96 DPI, from the twice-as-large source";
 }
 
 }  // namespace

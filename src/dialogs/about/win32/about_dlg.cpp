@@ -114,6 +114,13 @@ bool AboutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   return true;
 }
 
+void AboutDlg::OnDpiChanged(int oldDpi, const RECT& suggested) {
+  winui::Bitmap old = std::move(bannerBitmap_);
+  bannerBitmap_ = winui::LoadPicture(kBannerSources, Px(kWidth), Px(kBannerHeight));
+  banner_.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bannerBitmap_.Get()));
+  DialogBase::OnDpiChanged(oldDpi, suggested);
+}
+
 void AboutDlg::FormShow() {
   const winui::Window main(owner_);
   const RECT m = main.WindowRect();
