@@ -75,15 +75,18 @@ endfunction()
 set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs ChangesWin)
 set(win_tests_tray TrayWinTest HelpDocumentTest)
 set(win_tests_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm
-                      PerformanceDlgWin)
+                      PerformanceDlgWin DialogKeys)
 set(win_tests_snapshot SnapshotWin RegistryWin LocaleWin SnapshotWindowsWin NtQuerySourceWin
                        HostileObjects ProcessFiguresWin)
 set(win_tests_winui TextBuffer RichTextTest ResourcesTest LayoutTest EdgeTest DllSearch
                     ControlsTest TreeViewControlTest ListViewControlTest)
 set(win_tests_commands CommandsWin MessageBoxesWin ProgramStarterWin WindowToolsWin
                        WindowToolsAdapterWin)
+# At 150% display scale (the session's LogPixels 144).
+set(win_tests_dpi DisplayScaleWin)
 if(ORVANE_RUN_TESTS)
-  add_wine_test_groups(win_tests 300 main_window tray dialogs snapshot winui commands)
+  add_wine_test_groups(win_tests 300 main_window tray dialogs snapshot winui commands dpi)
+  set_tests_properties(win_tests.dpi PROPERTIES ENVIRONMENT ORVANE_WINE_DPI=144)
   # The companion's tests bring the main window forward from its process and time the window's
   # answers while companions come and go: with the windows unmanaged, under load, the window
   # went unanswered for 5 s or did not come forward in three runs out of five (none out of four

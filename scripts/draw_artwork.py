@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the program's images into src/res: the two 16 x 16 image strips, the tool
-palettes' glyph strips (24, 32 and 48 pixels), the application icon (16, 32, 48) and the
-233 x 59 logo and the about box's 345 x 79 banner.
+"""Draws the program's images into src/res: the two image strips (16, 24 and 32 pixels), the
+tool palettes' glyph strips (24, 32, 36, 48 and 64 pixels), the application icon (16, 24, 32,
+48), the 233 x 59 logo and the about box's 345 x 79 banner, and both of those at twice the size,
+so that a display at up to 200% scale never shows a stretched image.
 
 Shapes are drawn with 4 x 4 supersampling in plain Python; strips are written as 24-bit BMP
 with magenta as the transparent key (semi-transparent edge pixels are blended onto white, the
@@ -280,11 +281,11 @@ PRIORITY_ICONS = [icon_priority_low, icon_priority_normal, icon_priority_high,
                   icon_priority_realtime, icon_priority_window]
 
 
-def strip(drawers):
-    rows = [[] for _ in range(16)]
+def strip(drawers, n=16):
+    rows = [[] for _ in range(n)]
     for draw in drawers:
-        c = Canvas(16, 16)
-        draw(c)
+        c = Canvas(n, n)
+        draw(c if n == 16 else Scaled(c, 16))
         for j, row in enumerate(c.keyed_rows()):
             rows[j].extend(row)
     return rows
@@ -295,10 +296,11 @@ def strip(drawers):
 # onto the palette colour, which is BAR.
 
 class Scaled:
-    """A canvas seen through a 48-unit coordinate system."""
+    """A canvas seen through a coordinate system of `units` (48 for the glyphs, 16 for the
+    object icons drawn larger)."""
 
-    def __init__(self, c):
-        self.c, self.s = c, c.w / 48.0
+    def __init__(self, c, units=48):
+        self.c, self.s = c, c.w / float(units)
 
     def p(self, pts):
         return [(x * self.s, y * self.s) for x, y in pts]
@@ -622,39 +624,54 @@ def preview(path, rows, scale=4):
     write_png(path, out, False)
 
 
-def logo(path):
+def logo(path, k=1):
+    """k: the scale; every size and position is given at 1 and multiplied, not stretched."""
     bar = "rgb(%d,%d,%d)" % BAR
+    n = lambda *v: ",".join("%g" % (x * k) for x in v)
+    at = lambda x, y: "+%g+%g" % (x * k, y * k)
     subprocess.run([
-        "convert", "-size", "233x59", "xc:" + bar,
+        "convert", "-size", "%dx%d" % (233 * k, 59 * k), "xc:" + bar,
         # The bar shows the top 51 rows; the rest stays plain bar colour.
-        "-fill", "rgba(255,255,255,0.18)", "-draw", "roundrectangle 4,3 228,47 8,8",
-        "-fill", "rgb(70,86,150)", "-draw", "rectangle 12,34 220,34",
-        "-font", "DejaVu-Sans-Bold", "-pointsize", "26",
-        "-fill", "rgb(92,104,160)", "-annotate", "+14+30", "Orvane",
-        "-fill", "rgb(10,36,106)", "-annotate", "+12+28", "Orvane",
-        "-fill", "rgb(10,36,106)", "-annotate", "+131+30", "2000",
-        "-fill", "white", "-annotate", "+129+28", "2000",
-        "-font", "DejaVu-Sans", "-pointsize", "8.5",
-        "-fill", "rgb(30,44,110)", "-annotate", "+13+44",
+        "-fill", "rgba(255,255,255,0.18)", "-draw", "roundrectangle %s %s %s" % (n(4, 3), n(228, 47), n(8, 8)),
+        "-fill", "rgb(70,86,150)", "-draw", "rectangle %s %s" % (n(12, 34), n(220, 34 + (k - 1) / k)),
+        "-font", "DejaVu-Sans-Bold", "-pointsize", "%g" % (26 * k),
+        "-fill", "rgb(92,104,160)", "-annotate", at(14, 30), "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", at(12, 28), "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", at(131, 30), "2000",
+        "-fill", "white", "-annotate", at(129, 28), "2000",
+        "-font", "DejaVu-Sans", "-pointsize", "%g" % (8.5 * k),
+        "-fill", "rgb(30,44,110)", "-annotate", at(13, 44),
         "P R O F E S S I O N A L   T A S K   M A N A G E R",
         "-type", "TrueColor", "BMP3:" + path], check=True)
 
 
-def about_banner(path):
+def about_banner(path, k=1):
     """The about box's top: the product's name on a band of the bar colour fading to white."""
+    n = lambda *v: ",".join("%g" % (x * k) for x in v)
+    at = lambda x, y: "+%g+%g" % (x * k, y * k)
     subprocess.run([
-        "convert", "-size", "345x79", "gradient:rgb(%d,%d,%d)-white" % BAR,
-        "-fill", "rgb(10,36,106)", "-draw", "rectangle 0,0 344,5",
-        "-fill", "rgba(255,255,255,0.35)", "-draw", "roundrectangle 10,14 334,70 10,10",
-        "-font", "DejaVu-Sans-Bold", "-pointsize", "30",
-        "-fill", "rgb(92,104,160)", "-annotate", "+22+50", "Orvane",
-        "-fill", "rgb(10,36,106)", "-annotate", "+20+48", "Orvane",
-        "-fill", "rgb(10,36,106)", "-annotate", "+160+50", "2000",
-        "-fill", "white", "-annotate", "+158+48", "2000",
-        "-font", "DejaVu-Sans", "-pointsize", "9",
-        "-fill", "rgb(30,44,110)", "-annotate", "+22+63",
+        "convert", "-size", "%dx%d" % (345 * k, 79 * k), "gradient:rgb(%d,%d,%d)-white" % BAR,
+        "-fill", "rgb(10,36,106)", "-draw", "rectangle %s %s" % (n(0, 0), n(345 - 1 / k, 6 - 1 / k)),
+        "-fill", "rgba(255,255,255,0.35)", "-draw", "roundrectangle %s %s %s" % (n(10, 14), n(334, 70), n(10, 10)),
+        "-font", "DejaVu-Sans-Bold", "-pointsize", "%g" % (30 * k),
+        "-fill", "rgb(92,104,160)", "-annotate", at(22, 50), "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", at(20, 48), "Orvane",
+        "-fill", "rgb(10,36,106)", "-annotate", at(160, 50), "2000",
+        "-fill", "white", "-annotate", at(158, 48), "2000",
+        "-font", "DejaVu-Sans", "-pointsize", "%g" % (9 * k),
+        "-fill", "rgb(30,44,110)", "-annotate", at(22, 63),
         "P R O F E S S I O N A L   T A S K   M A N A G E R",
         "-type", "TrueColor", "BMP3:" + path], check=True)
+
+
+def large_images():
+    """The sizes for scaled displays: image strips of 24 and 32, glyphs of 36 and 64."""
+    for n in (24, 32):
+        write_bmp24(os.path.join(RES, "view_object_icons_%d.bmp" % n), strip(OBJECT_ICONS, n))
+        write_bmp24(os.path.join(RES, "view_object_icons_priority_%d.bmp" % n),
+                    strip(PRIORITY_ICONS, n))
+    for n in (36, 64):
+        write_bmp24(os.path.join(RES, "palette_glyphs_%d.bmp" % n), glyph_strip(n))
 
 
 def main():
@@ -665,6 +682,7 @@ def main():
     write_bmp24(os.path.join(RES, "view_object_icons_priority.bmp"), priorities)
     preview(os.path.join(RES, "view_object_icons.png"), objects, 6)
     preview(os.path.join(RES, "view_object_icons_priority.png"), priorities, 6)
+    large_images()
     for n in (24, 32, 48):
         glyphs = glyph_strip(n)
         write_bmp24(os.path.join(RES, "palette_glyphs_%d.bmp" % n), glyphs)
@@ -672,17 +690,19 @@ def main():
 
     with tempfile.TemporaryDirectory() as tmp:
         pngs = []
-        for n in (16, 32, 48):
+        for n in (16, 24, 32, 48):
             p = os.path.join(tmp, "icon%d.png" % n)
             write_png(p, app_icon(n), True)
             pngs.append(p)
         subprocess.run(["convert"] + pngs + [os.path.join(RES, "orvane.ico")], check=True)
-        subprocess.run(["convert", pngs[2], "-scale", "400%",
+        subprocess.run(["convert", pngs[3], "-scale", "400%",
                         os.path.join(RES, "orvane_icon_preview.png")], check=True)
     logo(os.path.join(RES, "image_logo.bmp"))
     subprocess.run(["convert", os.path.join(RES, "image_logo.bmp"), "-scale", "300%",
                     os.path.join(RES, "image_logo_preview.png")], check=True)
     about_banner(os.path.join(RES, "about_banner.bmp"))
+    logo(os.path.join(RES, "image_logo_2x.bmp"), 2)
+    about_banner(os.path.join(RES, "about_banner_2x.bmp"), 2)
     return 0
 
 

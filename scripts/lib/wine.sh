@@ -120,6 +120,13 @@ wine_display() {
   fi
 }
 
+# Sets the session's display scale in dots per inch (HKCU\Control Panel\Desktop, LogPixels:
+# 144 is 150%), read by each program as it starts. ORVANE_WINE_DPI asks for it in wine-test.
+wine_dpi() {
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1
+}
+
 # Waits for every process of the session's prefix to end, at most $1 seconds (default 60).
 wine_wait() {
   timeout "${1:-60}" "$WINESERVER" -w

@@ -19,12 +19,13 @@ int32_t ButtonCount(PaletteId id) {
 
 // How near the cursor is to a bar, less being nearer: -1 inside it, else the square of its
 // distance; nullopt beyond kDockInfluence of it on either axis.
-std::optional<int64_t> Nearness(const Rect& r, Point p) {
+std::optional<int64_t> Nearness(const Rect& r, Point p, int dpi) {
   const int64_t right = int64_t{r.left} + r.width - 1;
   const int64_t bottom = int64_t{r.top} + r.height - 1;
   const int64_t dx = std::max({int64_t{0}, int64_t{r.left} - p.x, p.x - right});
   const int64_t dy = std::max({int64_t{0}, int64_t{r.top} - p.y, p.y - bottom});
-  if (dx > kDockInfluence || dy > kDockInfluence) return std::nullopt;
+  const int influence = Scale(kDockInfluence, dpi);
+  if (dx > influence || dy > influence) return std::nullopt;
   return dx == 0 && dy == 0 ? -1 : dx * dx + dy * dy;
 }
 
@@ -36,8 +37,9 @@ int32_t Within(int64_t start, int32_t length, int32_t low, int32_t room) {
 
 }  // namespace
 
-int LogoLeft(int barWidth, int logoWidth) {
-  return barWidth <= 610 ? 620 - logoWidth : barWidth - logoWidth + 10;
+int LogoLeft(int barWidth, int logoWidth, int dpi) {
+  return barWidth <= Scale(610, dpi) ? Scale(620, dpi) - logoWidth
+                                     : barWidth - logoWidth + Scale(10, dpi);
 }
 
 PaletteLayout LayoutAt(DockSite site) {
@@ -45,13 +47,13 @@ PaletteLayout LayoutAt(DockSite site) {
   return LayoutFor(site == DockSite::kDockBig ? kDockBigHeight : kDockBarHeight, floating);
 }
 
-int32_t PaletteWidthAt(PaletteId id, DockSite site) {
-  const int32_t grip = site == DockSite::kFloating ? 0 : kGripWidth;
-  return grip + PaletteWidth(ButtonCount(id), LayoutAt(site));
+int32_t PaletteWidthAt(PaletteId id, DockSite site, int dpi) {
+  const int32_t grip = site == DockSite::kFloating ? 0 : Scale(kGripWidth, dpi);
+  return grip + PaletteWidth(ButtonCount(id), LayoutAt(site), dpi);
 }
 
-int32_t PaletteHeightAt(DockSite site) {
-  return ButtonSize(LayoutAt(site));
+int32_t PaletteHeightAt(DockSite site, int dpi) {
+  return ButtonSize(LayoutAt(site), dpi);
 }
 
 bool AcceptsDrop(DropTarget target, std::string_view draggedName) {
@@ -60,7 +62,7 @@ bool AcceptsDrop(DropTarget target, std::string_view draggedName) {
 }
 
 Landing LandingAt(PaletteId id, Point cursor, Point grab, const DropTargets& targets,
-                  Point floatingSize) {
+                  Point floatingSize, int dpi) {
   const std::string_view name = PaletteById(id).name;
   const std::pair<DropTarget, const Rect*> bars[] = {
       {DropTarget::kDockBig, &targets.dockBig},
@@ -72,7 +74,7 @@ Landing LandingAt(PaletteId id, Point cursor, Point grab, const DropTargets& tar
   for (const auto& bar : bars) {
     const Rect& r = *bar.second;
     if (r.width <= 0 || r.height <= 0 || !AcceptsDrop(bar.first, name)) continue;
-    const std::optional<int64_t> near = Nearness(r, cursor);
+    const std::optional<int64_t> near = Nearness(r, cursor, dpi);
     if (near && (!chosen || *near < nearest)) {
       nearest = *near;
       chosen = bar;
@@ -86,13 +88,14 @@ Landing LandingAt(PaletteId id, Point cursor, Point grab, const DropTargets& tar
   }
   const auto site = static_cast<DockSite>(static_cast<int32_t>(chosen->first) + 1);
   const Rect& bar = *chosen->second;
-  const int32_t width = PaletteWidthAt(id, site);
+  const int32_t width = PaletteWidthAt(id, site, dpi);
   // DockBottom keeps its bottom edge above the status bar and grows upward to its full height.
-  const int64_t top = site == DockSite::kDockBottom ? int64_t{bar.top} + bar.height - kDockBarHeight
-                                                    : int64_t{bar.top};
+  const int64_t top = site == DockSite::kDockBottom
+                          ? int64_t{bar.top} + bar.height - Scale(kDockBarHeight, dpi)
+                          : int64_t{bar.top};
   return {site,
           {Within(int64_t{cursor.x} - grab.x, width, bar.left, bar.width),
-           static_cast<int32_t>(top), width, PaletteHeightAt(site)}};
+           static_cast<int32_t>(top), width, PaletteHeightAt(site, dpi)}};
 }
 
 PaletteArrangement::PaletteArrangement() {
@@ -111,11 +114,11 @@ PalettePlacement& PaletteArrangement::At(PaletteId id) {
 int32_t PaletteArrangement::BarHeight(DockSite site) const {
   switch (site) {
     case DockSite::kDockTop:
-      return topHeight_;
+      return Scale(topHeight_, dpi_);
     case DockSite::kDockBottom:
-      return bottomHeight_;
+      return Scale(bottomHeight_, dpi_);
     default:
-      return kDockBigHeight;
+      return Scale(kDockBigHeight, dpi_);
   }
 }
 
@@ -166,7 +169,7 @@ void PaletteArrangement::Realign(DockSite site, PaletteId first) {
   int64_t end = 0;
   for (PalettePlacement* p : row) {
     p->left = static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(p->left, end), INT32_MAX));
-    end = int64_t{p->left} + PaletteWidthAt(p->id, site);
+    end = int64_t{p->left} + PaletteWidthAt(p->id, site, dpi_);
   }
 }
 

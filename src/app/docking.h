@@ -21,15 +21,16 @@ constexpr int32_t kGripWidth = 8;
 // How far outside a bar a palette is still taken by it: the thin bars are only 4 high empty.
 constexpr int32_t kDockInfluence = 10;
 
-// The left edge of the logo beside DockBig in a main bar of this width.
-int LogoLeft(int barWidth, int logoWidth);
+// The left edge of the logo beside DockBig in a main bar of this width (pixels at dpi).
+int LogoLeft(int barWidth, int logoWidth, int dpi = kBaseDpi);
 
 // The button layout of a palette in a place: large in DockBig, small in the thin bars (34 high)
 // and floating.
 PaletteLayout LayoutAt(DockSite site);
-// The palette's outer width and height in a place: its buttons, and the grip when docked.
-int32_t PaletteWidthAt(PaletteId id, DockSite site);
-int32_t PaletteHeightAt(DockSite site);
+// The palette's outer width and height in a place: its buttons, and the grip when docked; in
+// the pixels of a display of dpi.
+int32_t PaletteWidthAt(PaletteId id, DockSite site, int dpi = kBaseDpi);
+int32_t PaletteHeightAt(DockSite site, int dpi = kBaseDpi);
 
 // The places a palette can be dragged over.
 enum class DropTarget { kDockBig, kDockTop, kDockBottom, kDockCenter };
@@ -61,9 +62,9 @@ struct Landing {
 // from the palette's top left when the drag began. A bar whose rectangle holds the cursor takes
 // it, else the nearest bar within kDockInfluence of it; the palette then sits on that bar's row
 // at the cursor, kept inside the bar. Anywhere else, the client area included, it floats in a
-// window of floatingSize (outer) at the cursor.
+// window of floatingSize (outer) at the cursor. Everything is in the pixels of a display of dpi.
 Landing LandingAt(PaletteId id, Point cursor, Point grab, const DropTargets& targets,
-                  Point floatingSize);
+                  Point floatingSize, int dpi = kBaseDpi);
 
 class PaletteArrangement {
  public:
@@ -72,8 +73,11 @@ class PaletteArrangement {
 
   const PalettePlacement& Of(PaletteId id) const;
   std::span<const PalettePlacement, 5> All() const { return palettes_; }
-  // DockTop's and DockBottom's height; DockBig's is kDockBigHeight.
+  // DockTop's and DockBottom's height; DockBig's is kDockBigHeight; scaled for Dpi().
   int32_t BarHeight(DockSite site) const;
+  // The display the bars are on: positions are its pixels, as the system gives them.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi > 0 ? dpi : kBaseDpi; }
 
   // Docks the palette into a bar at left and top within it (DockTopDockDrop): DockTop or
   // DockBottom becomes kDockBarHeight high. Leaving another bar undocks it first.
@@ -94,8 +98,9 @@ class PaletteArrangement {
   void Undock(PaletteId id);
 
   std::array<PalettePlacement, 5> palettes_{};  // by PaletteId, the file's order
-  int32_t topHeight_ = kDockBarEmptyHeight;
+  int32_t topHeight_ = kDockBarEmptyHeight;     // at 96 DPI
   int32_t bottomHeight_ = kDockBarEmptyHeight;
+  int dpi_ = kBaseDpi;
 };
 
 }  // namespace orvane

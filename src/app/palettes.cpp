@@ -96,26 +96,26 @@ const Palette& PaletteById(PaletteId id) {
   return kPalettes[static_cast<std::size_t>(id)];
 }
 
-PaletteLayout LayoutFor(int32_t hostHeight, bool floating) {
-  return floating || hostHeight < kLargeLayoutMinHeight ? PaletteLayout::kSmall
-                                                        : PaletteLayout::kLarge;
+PaletteLayout LayoutFor(int32_t hostHeight, bool floating, int dpi) {
+  return floating || hostHeight < Scale(kLargeLayoutMinHeight, dpi) ? PaletteLayout::kSmall
+                                                                    : PaletteLayout::kLarge;
 }
 
-int32_t ButtonSize(PaletteLayout layout) {
-  return layout == PaletteLayout::kLarge ? kLargeButtonSize : kSmallButtonSize;
+int32_t ButtonSize(PaletteLayout layout, int dpi) {
+  return Scale(layout == PaletteLayout::kLarge ? kLargeButtonSize : kSmallButtonSize, dpi);
 }
 
-int32_t GlyphSize(PaletteLayout layout) {
-  return layout == PaletteLayout::kLarge ? 32 : 24;
+int32_t GlyphSize(PaletteLayout layout, int dpi) {
+  return Scale(layout == PaletteLayout::kLarge ? 32 : 24, dpi);
 }
 
-ButtonPlace PlaceButton(const PaletteButton& button, int32_t index, PaletteLayout layout) {
-  const int32_t size = ButtonSize(layout);
+ButtonPlace PlaceButton(const PaletteButton& button, int32_t index, PaletteLayout layout, int dpi) {
+  const int32_t size = ButtonSize(layout, dpi);
   return {index * size, 0, size, layout == PaletteLayout::kLarge ? button.caption : ""};
 }
 
-int32_t PaletteWidth(int32_t count, PaletteLayout layout) {
-  return count * ButtonSize(layout);
+int32_t PaletteWidth(int32_t count, PaletteLayout layout, int dpi) {
+  return count * ButtonSize(layout, dpi);
 }
 
 std::span<const PalettePlacement> DefaultArrangement() {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/command_table.h"
+#include "platform/display_scale.h"
 
 namespace orvane {
 
@@ -66,16 +67,18 @@ const Palette& PaletteById(PaletteId id);
 constexpr uint32_t kPaletteColour = 14529189;
 
 // Button layouts. A host less than kLargeLayoutMinHeight high, or a floating palette, gets the
-// small layout: glyph only, 32 x 32; otherwise the large one, 48 x 48 with captions.
+// small layout: glyph only, 32 x 32; otherwise the large one, 48 x 48 with captions. These and
+// the sizes below are at 96 DPI; with a dpi the functions give them scaled for that display.
 enum class PaletteLayout { kSmall, kLarge };
 constexpr int32_t kSmallButtonSize = 32;
 constexpr int32_t kLargeButtonSize = 48;
 constexpr int32_t kLargeLayoutMinHeight = 46;
 
-PaletteLayout LayoutFor(int32_t hostHeight, bool floating);
-int32_t ButtonSize(PaletteLayout layout);
+// hostHeight in the pixels of a display of dpi.
+PaletteLayout LayoutFor(int32_t hostHeight, bool floating, int dpi = kBaseDpi);
+int32_t ButtonSize(PaletteLayout layout, int dpi = kBaseDpi);
 // The glyph size that fits the layout's button: 24 alone in 32, 32 above a caption in 48.
-int32_t GlyphSize(PaletteLayout layout);
+int32_t GlyphSize(PaletteLayout layout, int dpi = kBaseDpi);
 
 struct ButtonPlace {
   int32_t left;
@@ -84,9 +87,10 @@ struct ButtonPlace {
   std::string_view caption;  // empty in the small layout
 };
 // Button i (from 0) of the buttons shown, in layout.
-ButtonPlace PlaceButton(const PaletteButton& button, int32_t index, PaletteLayout layout);
+ButtonPlace PlaceButton(const PaletteButton& button, int32_t index, PaletteLayout layout,
+                        int dpi = kBaseDpi);
 // The client size of a palette with count buttons: count x size wide, size high.
-int32_t PaletteWidth(int32_t count, PaletteLayout layout);
+int32_t PaletteWidth(int32_t count, PaletteLayout layout, int dpi = kBaseDpi);
 
 // The docking bars.
 enum class DockSite : int32_t { kFloating = 0, kDockBig = 1, kDockTop = 2, kDockBottom = 3 };

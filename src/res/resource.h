@@ -1,7 +1,7 @@
 #pragma once
 // Resource ids of the program, shared by orvane.rc and the code that loads them.
 
-// The application icon (16, 32 and 48 pixels); the lowest id, so the shell shows it.
+// The application icon (16, 24, 32 and 48 pixels); the lowest id, so the shell shows it.
 #define IDI_APP 1
 
 // 16 x 16 image strips (magenta is transparent). Object icons, used as state images:
@@ -16,6 +16,14 @@
 #define IDB_IMAGE_LOGO 103
 // The about box's banner, 345 x 79.
 #define IDB_ABOUT_BANNER 104
+// The same images drawn larger for scaled displays: the strips at 24 and 32 pixels, the logo
+// and the banner at twice their size.
+#define IDB_VIEW_OBJECT_ICONS_24 105
+#define IDB_VIEW_OBJECT_ICONS_32 106
+#define IDB_VIEW_OBJECT_ICONS_PRIORITY_24 107
+#define IDB_VIEW_OBJECT_ICONS_PRIORITY_32 108
+#define IDB_IMAGE_LOGO_2X 109
+#define IDB_ABOUT_BANNER_2X 110
 
 // Counts of the strips, for the code that checks what it loaded.
 #define VIEW_OBJECT_ICONS_COUNT 8
@@ -28,4 +36,7 @@
 #define IDB_PALETTE_GLYPHS_32 201
 #define IDB_PALETTE_GLYPHS_48 202
 #define IDB_PALETTE_GLYPHS_24 203
+// For scaled displays: 36 (the small glyph at 150%) and 64 (the large one at 200%).
+#define IDB_PALETTE_GLYPHS_36 204
+#define IDB_PALETTE_GLYPHS_64 205
 #define PALETTE_GLYPHS_COUNT 20

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 
+#include "winui/dpi.h"
 #include "winui/reflect.h"
 #include "winui/window.h"
 
@@ -30,7 +31,8 @@ struct ControlArgs {
   bool visible = true;
 };
 
-// A control of a form whose controls stand still: one row of the form's constexpr layout table.
+// A control of a form whose controls stand still: one row of the form's constexpr layout table,
+// at 96 DPI; Args gives it scaled for the parent's display.
 struct LayoutRow {
   int id = 0;
   int x = 0;
@@ -40,12 +42,13 @@ struct LayoutRow {
   const char* text = "";
 
   ControlArgs Args(HWND parent, HFONT font = nullptr) const {
+    const int dpi = DpiOf(parent);
     return {.parent = parent,
             .id = id,
-            .x = x,
-            .y = y,
-            .width = width,
-            .height = height,
+            .x = Scale(x, dpi),
+            .y = Scale(y, dpi),
+            .width = Scale(width, dpi),
+            .height = Scale(height, dpi),
             .text = text,
             .font = font};
   }

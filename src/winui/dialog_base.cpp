@@ -101,14 +101,15 @@ bool DialogBase::PreTranslate(MSG& msg) {
 
 INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_INITDIALOG) {
-    RECT r{0, 0, args_.width, args_.height};
+    dpi_ = DpiOf(*this);
+    RECT r{0, 0, Px(args_.width), Px(args_.height)};
     if (!args_.outerSize)
       ::AdjustWindowRectEx(&r, static_cast<DWORD>(Style()), FALSE, args_.exStyle);
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
-    int x = args_.x;
-    int y = args_.y;
-    if (x == CW_USEDEFAULT || y == CW_USEDEFAULT) {
+    int x = Px(args_.x);
+    int y = Px(args_.y);
+    if (args_.x == CW_USEDEFAULT || args_.y == CW_USEDEFAULT) {
       // Centred over the owner, or over the screen's work area without one.
       RECT over{};
       if (args_.owner)
@@ -120,6 +121,12 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     ::SetWindowPos(*this, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     OnCreate();
+    return TRUE;
+  }
+  if (msg == WM_DPICHANGED) {
+    const int old = dpi_;
+    dpi_ = HIWORD(wp) > 0 ? HIWORD(wp) : kBaseDpi;
+    OnDpiChanged(old, *reinterpret_cast<const RECT*>(lp));
     return TRUE;
   }
   LRESULT result = 0;
@@ -134,6 +141,43 @@ INT_PTR DialogBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return TRUE;
   }
   return FALSE;
+}
+
+void DialogBase::OnDpiChanged(int oldDpi, const RECT& suggested) {
+  // The fonts the controls show, each made again at the new size once (several controls share
+  // one); the previous ones made here go when no control shows them any more.
+  std::vector<std::pair<HFONT, HFONT>> remade;
+  std::vector<Font> made;
+  for (HWND child = ::GetWindow(*this, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+    if (font) {
+      auto it = std::find_if(remade.begin(), remade.end(),
+                             [font](const auto& pair) { return pair.first == font; });
+      if (it == remade.end()) {
+        LOGFONTA info{};
+        if (::GetObjectA(font, sizeof info, &info) == sizeof info) {
+          info.lfHeight = MulDiv(info.lfHeight, dpi_, oldDpi);
+          info.lfWidth = MulDiv(info.lfWidth, dpi_, oldDpi);
+          made.emplace_back(::CreateFontIndirectA(&info));
+          remade.emplace_back(font, made.back().Get() ? made.back().Get() : font);
+        } else {
+          remade.emplace_back(font, font);
+        }
+        it = remade.end() - 1;
+      }
+      ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(it->second), FALSE);
+    }
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, *this, reinterpret_cast<POINT*>(&r), 2);
+    ::SetWindowPos(child, nullptr, MulDiv(r.left, dpi_, oldDpi), MulDiv(r.top, dpi_, oldDpi),
+                   MulDiv(r.right - r.left, dpi_, oldDpi), MulDiv(r.bottom - r.top, dpi_, oldDpi),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  scaledFonts_ = std::move(made);
+  ::SetWindowPos(*this, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 INT_PTR CALLBACK DialogBase::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

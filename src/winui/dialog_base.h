@@ -15,12 +15,16 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "winui/dpi.h"
+#include "winui/gdi.h"
 #include "winui/message_handler.h"
 #include "winui/window.h"
 
 namespace orvane::winui {
 
+// Sizes and positions at 96 DPI: the dialog scales them for its display.
 struct DialogArgs {
   HWND owner = nullptr;  // not owned
   std::string caption{};
@@ -52,7 +56,14 @@ class DialogBase : public Window, protected MessageHandler {
   // Gives the modeless dialog that msg belongs to its keyboard handling; true when consumed.
   static bool PreTranslate(MSG& msg);
 
+  // The DPI of the dialog's display, and a size given at 96 DPI in its pixels.
+  int Dpi() const { return dpi_; }
+  int Px(int value) const { return Scale(value, dpi_); }
+
  protected:
+  // WM_DPICHANGED: the controls keep their places in proportion, then the dialog takes the
+  // suggested rectangle (a sizeable one lays itself out again in OnSize).
+  virtual void OnDpiChanged(int oldDpi, const RECT& suggested);
   virtual void OnOk() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
 
@@ -62,6 +73,8 @@ class DialogBase : public Window, protected MessageHandler {
 
   DialogArgs args_;
   bool modal_ = false;
+  int dpi_ = kBaseDpi;
+  std::vector<Font> scaledFonts_;  // owned: the controls' fonts made for the last DPI change
 };
 
 }  // namespace orvane::winui

@@ -7,9 +7,20 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <span>
 #include <utility>
 
+#include "platform/display_scale.h"
+#include "winui/gdi.h"
+
 namespace orvane::winui {
+
+using orvane::ImageSource;
+using orvane::SourceFor;
+
+// A picture width x height from the best source (SourceFor by width), shrunk smoothly where it
+// is not of that size; throws orvane::Error when it cannot be loaded.
+Bitmap LoadPicture(std::span<const ImageSource> sources, int width, int height);
 
 class ImageList {
  public:
@@ -28,6 +39,10 @@ class ImageList {
 
   // Loads a strip of square images, each `size` pixels wide; throws orvane::Error.
   static ImageList FromResource(int bitmapId, int size = 16, COLORREF key = RGB(255, 0, 255));
+  // Square images of size pixels from the best strip (SourceFor); shrunk pixel by pixel, so
+  // the key colour stays exact and transparent.
+  static ImageList FromSources(std::span<const ImageSource> sources, int size,
+                               COLORREF key = RGB(255, 0, 255));
 
   operator HIMAGELIST() const { return list_; }
   int Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }

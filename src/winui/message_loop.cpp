@@ -13,6 +13,12 @@ void DeliverMessage(MSG& msg, HWND accelWindow, HACCEL accelerators) {
       ::GetAncestor(msg.hwnd, GA_ROOT) == accelWindow &&
       ::TranslateAcceleratorA(accelWindow, accelerators, &msg))
     return;
+  // The main window is no dialog: it moves the focus itself, as a dialog's Tab would.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && accelWindow && msg.hwnd &&
+      ::GetAncestor(msg.hwnd, GA_ROOT) == accelWindow) {
+    ::SendMessageA(accelWindow, WM_NEXTDLGCTL, ::GetKeyState(VK_SHIFT) < 0, FALSE);
+    return;
+  }
   if (DialogBase::PreTranslate(msg)) return;
   ::TranslateMessage(&msg);
   ::DispatchMessageA(&msg);

@@ -9,8 +9,8 @@ namespace orvane::winui {
 void InitCommonControls();
 
 // Runs until WM_QUIT and returns its exit code. Keys for accelWindow or a window inside it go
-// first to its accelerator table (when both are given); keys go then to the modeless dialog
-// they belong to.
+// first to its accelerator table (when both are given), and its Tab becomes WM_NEXTDLGCTL
+// (wParam: backwards) sent to it; keys go then to the modeless dialog they belong to.
 int RunMessageLoop(HWND accelWindow = nullptr, HACCEL accelerators = nullptr);
 
 // Dispatches every message waiting in the thread's queue; false when WM_QUIT was seen.

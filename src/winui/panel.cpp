@@ -12,7 +12,8 @@ void Panel::Create(const PanelArgs& args) {
   w.className = "OrvanePanel";
   w.text = args.text;
   w.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (args.visible ? WS_VISIBLE : 0);
-  w.exStyle = args.bevel == Bevel::Lowered ? WS_EX_STATICEDGE : 0;
+  // Tab in a dialog goes on into the panel's controls.
+  w.exStyle = WS_EX_CONTROLPARENT | (args.bevel == Bevel::Lowered ? WS_EX_STATICEDGE : 0);
   w.x = args.x;
   w.y = args.y;
   w.width = args.width;

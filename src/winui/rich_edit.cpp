@@ -23,7 +23,7 @@ const char* RichEditClass() {
 }  // namespace
 
 void RichEdit::Create(const ControlArgs& args, const RichEditStyle& style) {
-  DWORD base = WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
+  DWORD base = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
   if (style.scrollBars == ScrollBars::Both) base |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (style.readOnly) base |= ES_READONLY;
   if (style.acceptsTabs) base |= ES_WANTRETURN;

@@ -9,7 +9,11 @@ namespace orvane::winui {
 
 class Label : public Control {
  public:
-  void Create(const ControlArgs& args) { CreateControl("STATIC", args, SS_LEFT | SS_NOPREFIX); }
+  // With accessLetter, the "&" of the text marks the letter that takes the focus to the next
+  // control (the field the label names); without it an "&" shows as it is.
+  void Create(const ControlArgs& args, bool accessLetter = false) {
+    CreateControl("STATIC", args, SS_LEFT | (accessLetter ? 0 : SS_NOPREFIX));
+  }
 };
 
 class Edit : public Control {

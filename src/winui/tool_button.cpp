@@ -97,6 +97,13 @@ bool ToolButton::CursorInside() const {
 bool ToolButton::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   if (HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
+    case WM_SETFONT:  // a new display scale: the caption in the new font
+      font_ = reinterpret_cast<HFONT>(wp);
+      Invalidate(false);
+      return true;
+    case WM_GETFONT:
+      result = reinterpret_cast<LRESULT>(font_);
+      return true;
     case WM_MOUSEMOVE:
       if (!hot_) {
         hot_ = true;

@@ -1,6 +1,6 @@
 #include "e2e/drive.h"
 
-#include <cstring>
+#include <string>
 
 #include "win/support/test_process.h"
 
@@ -17,7 +17,10 @@ BOOL CALLBACK MatchChild(HWND hwnd, LPARAM lp) {
   auto* search = reinterpret_cast<ChildSearch*>(lp);
   char buffer[256] = {};
   GetWindowTextA(hwnd, buffer, sizeof buffer);
-  if (std::strcmp(buffer, search->text) != 0) return TRUE;
+  // A caption matches as it shows: its access letter's "&" is not part of it.
+  std::string shown(buffer);
+  std::erase(shown, '&');
+  if (shown != search->text) return TRUE;
   search->found = hwnd;
   return FALSE;
 }

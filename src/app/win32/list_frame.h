@@ -10,6 +10,7 @@
 
 #include "app/object_list.h"
 #include "view/win32/view_controls.h"
+#include "winui/dpi.h"
 #include "winui/list_view.h"
 #include "winui/panel.h"
 #include "winui/rich_edit.h"
@@ -35,10 +36,10 @@ class Win32ListFrame : public ListFrame {
   int ColumnCount() override { return c_.list.ColumnCount(); }
   std::string ColumnCaption(int index) override { return c_.list.GetColumnText(index); }
   void AddColumn(std::string_view caption, int width) override {
-    c_.list.AddColumn(std::string(caption), width);
+    c_.list.AddColumn(std::string(caption), ColumnWidth(width));
   }
   void SetColumn(int index, std::string_view caption, int width) override {
-    c_.list.SetColumn(index, std::string(caption), width);
+    c_.list.SetColumn(index, std::string(caption), ColumnWidth(width));
   }
   void ReplaceColumns(std::span<const ColumnSpec> columns) override;
   void SetInfoLines(const std::vector<std::string>& lines) override { c_.info.SetLines(lines); }
@@ -51,6 +52,9 @@ class Win32ListFrame : public ListFrame {
   }
 
  private:
+  // Widths come at 96 DPI; the system's own (negative: fit to text) stay as they are.
+  int ColumnWidth(int width) const { return width > 0 ? winui::ScaleFor(c_.list, width) : width; }
+
   ListFrameControls c_;
 };
 

@@ -1,8 +1,10 @@
 #include "app/win32/main_form.h"
 
+#include "app/focus_cycle.h"
 #include "app/startup.h"
 #include "app/win32/menu_bar.h"
 #include "res/resource.h"
+#include "winui/dpi.h"
 
 namespace orvane::win32 {
 
@@ -12,6 +14,42 @@ constexpr UINT_PTR kCompanionStartTimer = 2;
 constexpr int kBarHeight = 51;
 constexpr int kLogoWidth = 233;
 constexpr int kLogoHeight = 59;
+constexpr int kDockBigWidth = 409;
+constexpr int kHeadingHeight = 24;
+constexpr int kInfoHeight = 90;
+constexpr int kTreeWidth = 272;
+constexpr int kTreeIndent = 19;
+constexpr int kSplitterThickness = 3;
+const std::vector<int> kStatusWidths{200, 200, 50};
+constexpr winui::ImageSource kObjectIcons[] = {
+    {16, IDB_VIEW_OBJECT_ICONS}, {24, IDB_VIEW_OBJECT_ICONS_24}, {32, IDB_VIEW_OBJECT_ICONS_32}};
+constexpr winui::ImageSource kPriorityIcons[] = {{16, IDB_VIEW_OBJECT_ICONS_PRIORITY},
+                                                 {24, IDB_VIEW_OBJECT_ICONS_PRIORITY_24},
+                                                 {32, IDB_VIEW_OBJECT_ICONS_PRIORITY_32}};
+constexpr winui::ImageSource kLogo[] = {{kLogoWidth, IDB_IMAGE_LOGO},
+                                        {2 * kLogoWidth, IDB_IMAGE_LOGO_2X}};
+
+// The window's two fonts, old and new, for a change of display scale.
+struct FontSwap {
+  HFONT from[2];
+  HFONT to[2];
+};
+
+BOOL CALLBACK SwapFont(HWND child, LPARAM lp) {
+  const auto& swap = *reinterpret_cast<const FontSwap*>(lp);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageA(child, WM_GETFONT, 0, 0));
+  for (int i = 0; i < 2; ++i) {
+    if (font && font == swap.from[i])
+      ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(swap.to[i]), TRUE);
+  }
+  return TRUE;
+}
+
+std::vector<int> Scaled(const std::vector<int>& values, int dpi) {
+  std::vector<int> out;
+  for (int v : values) out.push_back(Scale(v, dpi));
+  return out;
+}
 // Posted when the user has chosen a tree node; WM_APP is the list's released key.
 constexpr UINT kTreeClicked = WM_APP + 1;
 
@@ -25,16 +63,19 @@ void MainForm::Create() {
   winui::WindowArgs args;
   args.className = kMainWindowClass.data();
   args.text = kMainCaption;
-  args.x = 286;
-  args.y = 82;
-  args.width = 911;
-  args.height = 724;
+  // The window is not there yet: the system's DPI, which WM_DPICHANGED corrects on another
+  // monitor.
+  dpi_ = winui::DpiOf(nullptr);
+  args.x = Px(286);
+  args.y = Px(82);
+  args.width = Px(911);
+  args.height = Px(724);
   menu_ = BuildMenuBar();
   accelerators_ = BuildAccelerators();
   args.menu = menu_;
   args.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
-  args.smallIcon = static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 16, 16, 0));
+  args.smallIcon = static_cast<HICON>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, Px(16), Px(16), 0));
   WindowBase::Create(args);
 }
 
@@ -49,55 +90,63 @@ void MainForm::StartUpdates(UINT intervalMs) {
   SetTimer(kUpdateTimer, intervalMs);
 }
 
+void MainForm::LoadScaledResources() {
+  font_ = winui::MakeFont("MS Sans Serif", Px(-11));
+  headingFont_ = winui::MakeFont("MS Sans Serif", Px(-13), true);
+  viewObjectIcons_ = winui::ImageList::FromSources(kObjectIcons, Px(16));
+  viewObjectIconsPriority_ = winui::ImageList::FromSources(kPriorityIcons, Px(16));
+  logoBitmap_ = winui::LoadPicture(kLogo, Px(kLogoWidth), Px(kLogoHeight));
+}
+
 void MainForm::CreateComponents() {
-  font_ = winui::MakeFont("MS Sans Serif", -11);
-  headingFont_ = winui::MakeFont("MS Sans Serif", -13, true);
+  dpi_ = winui::DpiOf(*this);
+  LoadScaledResources();
   SetFont(font_);
-  viewObjectIcons_ = winui::ImageList::FromResource(IDB_VIEW_OBJECT_ICONS);
-  viewObjectIconsPriority_ = winui::ImageList::FromResource(IDB_VIEW_OBJECT_ICONS_PRIORITY);
-  logoBitmap_ = winui::LoadBitmapResource(IDB_IMAGE_LOGO);
   layout_.SetParent(*this);
 
   // Children are laid out in the order added: each edge takes its part of what is left.
   mainBar_.Create({.parent = *this, .id = 1, .background = kBarColour, .font = font_});
-  layout_.Add(mainBar_, winui::Align::Top, kBarHeight);
+  layout_.Add(mainBar_, winui::Align::Top, Px(kBarHeight));
   dockBig_.Create({.parent = mainBar_, .id = 2, .background = kBarColour});
-  mainBar_.Layout().Add(dockBig_, winui::Align::Left, 409);
-  imageLogo_.Create({.parent = mainBar_, .id = 3, .width = kLogoWidth, .height = kLogoHeight},
-                    logoBitmap_);
+  mainBar_.Layout().Add(dockBig_, winui::Align::Left, Px(kDockBigWidth));
+  imageLogo_.Create(
+      {.parent = mainBar_, .id = 3, .width = Px(kLogoWidth), .height = Px(kLogoHeight)},
+      logoBitmap_);
   mainBar_.onResize = [this](int width, int) { MainBarResize(width); };
 
   dockTop_.Create({.parent = *this, .id = 4});
-  layout_.Add(dockTop_, winui::Align::Top, 4);
+  layout_.Add(dockTop_, winui::Align::Top, Px(kDockBarEmptyHeight));
 
   viewStatus_.Create({.parent = *this, .id = 5, .font = font_});
-  viewStatus_.SetPanels({200, 200, 50});
+  statusPanels_.SetWidths(Scaled(kStatusWidths, dpi_));
   layout_.Add(viewStatus_, winui::Align::Bottom);
   dockBottom_.Create({.parent = *this, .id = 6});
-  layout_.Add(dockBottom_, winui::Align::Bottom, 4);
+  layout_.Add(dockBottom_, winui::Align::Bottom, Px(kDockBarEmptyHeight));
 
   dockCenter_.Create({.parent = *this, .id = 7, .font = font_, .bevel = winui::Bevel::Lowered});
   layout_.Add(dockCenter_, winui::Align::Client);
 
   viewObjectTreeTV_.Create({.parent = dockCenter_, .id = 8});
   viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
-  viewObjectTreeTV_.SetIndent(19);
-  dockCenter_.Layout().Add(viewObjectTreeTV_, winui::Align::Left, 272);
+  viewObjectTreeTV_.SetIndent(Px(kTreeIndent));
+  dockCenter_.Layout().Add(viewObjectTreeTV_, winui::Align::Left, Px(kTreeWidth));
   splitter2_.Create({.parent = dockCenter_,
                      .id = 9,
                      .vertical = true,
+                     .thickness = Px(kSplitterThickness),
                      .layout = &dockCenter_.Layout(),
                      .target = viewObjectTreeTV_});
   rightCenter_.Create({.parent = dockCenter_, .id = 10, .font = font_});
   dockCenter_.Layout().Add(rightCenter_, winui::Align::Client);
 
   viewListName_.Create({.parent = rightCenter_, .id = 11, .font = headingFont_});
-  rightCenter_.Layout().Add(viewListName_, winui::Align::Top, 24);
+  rightCenter_.Layout().Add(viewListName_, winui::Align::Top, Px(kHeadingHeight));
   viewObjectInfoRE_.Create({.parent = rightCenter_, .id = 12});
-  rightCenter_.Layout().Add(viewObjectInfoRE_, winui::Align::Bottom, 90);
+  rightCenter_.Layout().Add(viewObjectInfoRE_, winui::Align::Bottom, Px(kInfoHeight));
   splitter1_.Create({.parent = rightCenter_,
                      .id = 13,
                      .vertical = false,
+                     .thickness = Px(kSplitterThickness),
                      .layout = &rightCenter_.Layout(),
                      .target = viewObjectInfoRE_});
   // Owner data: the list view reads its rows from the list model as it paints them.
@@ -132,7 +181,51 @@ void MainForm::OnSize(int, int) {
 }
 
 void MainForm::MainBarResize(int width) {
-  imageLogo_.Move(LogoLeft(width, kLogoWidth), 0, kLogoWidth, kLogoHeight);
+  const int logoWidth = Px(kLogoWidth);
+  imageLogo_.Move(LogoLeft(width, logoWidth, dpi_), 0, logoWidth, Px(kLogoHeight));
+}
+
+void MainForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  const int old = dpi_;
+  dpi_ = dpi > 0 ? dpi : kBaseDpi;
+  // The old fonts and images stay alive until every control has the new ones.
+  winui::Font oldFont = std::move(font_);
+  winui::Font oldHeading = std::move(headingFont_);
+  winui::ImageList oldIcons = std::move(viewObjectIcons_);
+  winui::ImageList oldPriority = std::move(viewObjectIconsPriority_);
+  winui::Bitmap oldLogo = std::move(logoBitmap_);
+  LoadScaledResources();
+  SetFont(font_);
+  FontSwap swap{{oldFont.Get(), oldHeading.Get()}, {font_.Get(), headingFont_.Get()}};
+  ::EnumChildWindows(*this, SwapFont, reinterpret_cast<LPARAM>(&swap));
+  viewObjectTreeTV_.SetStateImages(viewObjectIcons_);
+  viewObjectTreeTV_.SetIndent(Px(kTreeIndent));
+  viewObjectListLV_.SetSmallImages(viewObjectIconsPriority_);
+  viewObjectListLV_.SetStateImages(viewObjectIcons_);
+  imageLogo_.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logoBitmap_.Get()));
+  for (int column = 0; column < viewObjectListLV_.ColumnCount(); ++column)
+    viewObjectListLV_.SetColumnWidth(column,
+                                     MulDiv(viewObjectListLV_.GetColumnWidth(column), dpi_, old));
+  statusPanels_.SetWidths(Scaled(kStatusWidths, dpi_));
+
+  layout_.SetSize(mainBar_, Px(kBarHeight));
+  mainBar_.Layout().SetSize(dockBig_, Px(kDockBigWidth));
+  rightCenter_.Layout().SetSize(viewListName_, Px(kHeadingHeight));
+  // The panes the user sized keep their share.
+  dockCenter_.Layout().SetSize(viewObjectTreeTV_,
+                               MulDiv(dockCenter_.Layout().GetSize(viewObjectTreeTV_), dpi_, old));
+  rightCenter_.Layout().SetSize(
+      viewObjectInfoRE_, MulDiv(rightCenter_.Layout().GetSize(viewObjectInfoRE_), dpi_, old));
+  dockCenter_.Layout().SetSize(splitter2_, Px(kSplitterThickness));
+  rightCenter_.Layout().SetSize(splitter1_, Px(kSplitterThickness));
+  bars_.SetDpi(dpi_);
+  ::SetWindowPos(*this, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  layout_.Apply();
+  mainBar_.Layout().Apply();
+  dockCenter_.Layout().Apply();
+  rightCenter_.Layout().Apply();
+  Invalidate();
 }
 
 void MainForm::OnTimer(UINT_PTR id) {
@@ -153,13 +246,17 @@ void MainForm::StartCompanionLater(bool start) {
   }
 }
 
-bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
+bool MainForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   static const UINT viewRepairsMessage = RegisterWindowMessageA(kViewRepairsMessage);
   if (msg == viewRepairsMessage) {
     result = static_cast<LRESULT>(viewRepairs_);
     return true;
   }
-  if (msg == WM_APP) {
+  if (msg == WM_NEXTDLGCTL) {
+    FocusNextPane(wp != 0);
+  } else if (msg == WM_DPICHANGED) {
+    OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+  } else if (msg == WM_APP) {
     ViewObjectListLVClick();
   } else if (msg == kTreeClicked) {
     ViewObjectTreeTVClick();
@@ -168,6 +265,19 @@ bool MainForm::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) {
   }
   result = 0;
   return true;
+}
+
+void MainForm::FocusNextPane(bool backwards) {
+  const HWND panes[] = {viewObjectTreeTV_, viewObjectListLV_, viewObjectInfoRE_};
+  bool shown[std::size(panes)]{};
+  int current = -1;
+  const HWND focus = ::GetFocus();
+  for (std::size_t i = 0; i < std::size(panes); ++i) {
+    shown[i] = ::IsWindowVisible(panes[i]) && ::IsWindowEnabled(panes[i]);
+    if (focus && (focus == panes[i] || ::IsChild(panes[i], focus))) current = static_cast<int>(i);
+  }
+  const int next = NextFocusPane(shown, current, backwards);
+  if (next >= 0) ::SetFocus(panes[next]);
 }
 
 bool MainForm::OnClose() {
@@ -210,9 +320,9 @@ void MainForm::MenuResetWorkspaceClick() {
     if (palette.id != PaletteId::kCommon) SetMenuChecked(PaletteMenuId(palette.id), false);
   }
   if (!MenuChecked(kMenuShowObjectInfo)) ShowObjectInfo1Click();
-  dockCenter_.Layout().SetSize(viewObjectTreeTV_, kDefaultTreeWidth);
+  dockCenter_.Layout().SetSize(viewObjectTreeTV_, Px(kDefaultTreeWidth));
   dockCenter_.Layout().Apply();
-  rightCenter_.Layout().SetSize(viewObjectInfoRE_, kDefaultInfoHeight);
+  rightCenter_.Layout().SetSize(viewObjectInfoRE_, Px(kDefaultInfoHeight));
   rightCenter_.Layout().Apply();
 }
 

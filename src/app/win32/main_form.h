@@ -27,6 +27,7 @@
 #include "platform/files.h"
 #include "snapshot/info_thread.h"
 #include "view/win32/view_controls.h"
+#include "winui/dpi.h"
 #include "winui/gdi.h"
 #include "winui/image_list.h"
 #include "winui/list_view.h"
@@ -119,6 +120,10 @@ class MainForm : public winui::WindowBase {
   void PauseUpdates1Click();
   // Edit > Copy: the selected rows, or all, as text on the clipboard.
   void Copy1Click();
+  // WM_DPICHANGED: the window takes the suggested rectangle and lays itself out again with
+  // fonts, images and sizes for the new DPI.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  int Dpi() const { return dpi_; }
   // Runs the handler bound to a palette button, menu item or key.
   void RunCommand(Command command);
   bool MenuChecked(int id) const;
@@ -164,10 +169,17 @@ class MainForm : public winui::WindowBase {
   // FormClose's save; a file that cannot be written keeps its old content.
   void SaveWorkspace();
   void MainBarResize(int width);
+  // Tab and Shift+Tab: the focus goes round the tree, the list and the information box.
+  void FocusNextPane(bool backwards);
+  // The fonts and images drawn for dpi_.
+  void LoadScaledResources();
+  // value, given at 96 DPI, in the pixels of the window's display.
+  int Px(int value) const { return Scale(value, dpi_); }
   MainFormServices services_;
   HACCEL accelerators_ = nullptr;  // owned
   bool initialSelectionPending_ = true;
   uint64_t viewRepairs_ = 0;
+  int dpi_ = kBaseDpi;  // the display's, for every size the window gives
 
   // Components, in the order of the form.
   winui::Font font_;
@@ -196,7 +208,7 @@ class MainForm : public winui::WindowBase {
   // The view seams' adapters: the list view reads its rows from the list model as it paints.
   TreeViewControl treeControl_{viewObjectTreeTV_};
   ListViewControl listControl_{viewObjectListLV_, services_.listModel};
-  StatusBarPanels statusPanels_{viewStatus_, {200, 200, 50}};
+  StatusBarPanels statusPanels_{viewStatus_, {}};
   Win32ListFrame listFrame_{{viewListName_, viewObjectListLV_, viewObjectInfoRE_, viewObjectTreeTV_,
                              treeControl_, listControl_}};
 };

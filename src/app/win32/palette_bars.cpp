@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "winui/dpi.h"
 
 namespace orvane::win32 {
 
@@ -28,9 +29,35 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
+void PaletteBars::LoadGlyphs(int dpi) {
+  static constexpr winui::ImageSource kGlyphs[] = {{24, IDB_PALETTE_GLYPHS_24},
+                                                   {32, IDB_PALETTE_GLYPHS_32},
+                                                   {36, IDB_PALETTE_GLYPHS_36},
+                                                   {48, IDB_PALETTE_GLYPHS_48},
+                                                   {64, IDB_PALETTE_GLYPHS_64}};
+  glyphs24_ = winui::ImageList::FromSources(kGlyphs, GlyphSize(PaletteLayout::kSmall, dpi));
+  glyphs32_ = winui::ImageList::FromSources(kGlyphs, GlyphSize(PaletteLayout::kLarge, dpi));
+}
+
+void PaletteBars::SetDpi(int dpi) {
+  const int old = arrangement_.Dpi();
+  arrangement_.SetDpi(dpi);
+  dpi = arrangement_.Dpi();
+  LoadGlyphs(dpi);
+  for (const Palette& palette : Palettes()) {
+    const PalettePlacement& place = arrangement_.Of(palette.id);
+    // Within a bar a palette keeps its place in proportion; a floating one stays where it is.
+    if (place.site != DockSite::kFloating && old != dpi)
+      arrangement_.SetPosition(palette.id, MulDiv(place.left, dpi, old),
+                               MulDiv(place.top, dpi, old));
+    PaletteOf(palette.id).SetScale(dpi, glyphs24_, glyphs32_);
+  }
+  if (bars_.big.Handle()) ApplyArrangement();
+}
+
 void PaletteBars::Create(HWND owner) {
-  glyphs24_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_24, 24);
-  glyphs32_ = winui::ImageList::FromResource(IDB_PALETTE_GLYPHS_32, 32);
+  arrangement_.SetDpi(winui::DpiOf(owner));
+  LoadGlyphs(arrangement_.Dpi());
   dropIndicator_.Create();
   for (const Palette& palette : Palettes()) {
     const auto index = static_cast<std::size_t>(palette.id);
@@ -49,6 +76,7 @@ void PaletteBars::Create(HWND owner) {
                             [this](Command command) {
                               if (onCommand) onCommand(command);
                             });
+    palettes_[index].SetScale(arrangement_.Dpi(), glyphs24_, glyphs32_);
     palettes_[index].drag.onDrag = [this, id](DragPhase phase, POINT at) { Drag(id, phase, at); };
   }
   ApplyArrangement();
@@ -70,11 +98,13 @@ void PaletteBars::ToolEndDock(PaletteId id) {
   PaletteWindow& palette = PaletteOf(id);
   FloatingHost& host = FloatingHostOf(id);
   const PaletteLayout layout = LayoutAt(place.site);
+  const int dpi = arrangement_.Dpi();
   if (place.site == DockSite::kFloating) {
     if (palette.Parent() != static_cast<HWND>(host)) ::SetParent(palette, host);
     palette.LayOut(layout, false);
-    palette.Move(0, 0, PaletteWidthAt(id, place.site), PaletteHeightAt(place.site));
-    host.Place(place.left, place.top, PaletteWidthAt(id, place.site), PaletteHeightAt(place.site));
+    palette.Move(0, 0, PaletteWidthAt(id, place.site, dpi), PaletteHeightAt(place.site, dpi));
+    host.Place(place.left, place.top, PaletteWidthAt(id, place.site, dpi),
+               PaletteHeightAt(place.site, dpi));
     palette.Show(place.visible);
     ShowWindow(host, place.visible ? SW_SHOWNOACTIVATE : SW_HIDE);
     return;
@@ -83,7 +113,8 @@ void PaletteBars::ToolEndDock(PaletteId id) {
   winui::Panel& bar = BarOf(place.site);
   if (palette.Parent() != static_cast<HWND>(bar)) ::SetParent(palette, bar);
   palette.LayOut(layout, true);
-  palette.Move(place.left, place.top, PaletteWidthAt(id, place.site), PaletteHeightAt(place.site));
+  palette.Move(place.left, place.top, PaletteWidthAt(id, place.site, dpi),
+               PaletteHeightAt(place.site, dpi));
   palette.Show(place.visible);
 }
 
@@ -99,10 +130,11 @@ Landing PaletteBars::LandingFor(PaletteId id, POINT cursor) {
                             .dockTop = ScreenRectOf(bars_.top),
                             .dockBottom = ScreenRectOf(bars_.bottom),
                             .dockCenter = ScreenRectOf(bars_.center)};
-  const SIZE floating = FloatingHost::OuterSize(PaletteWidthAt(id, DockSite::kFloating),
-                                                PaletteHeightAt(DockSite::kFloating));
+  const int dpi = arrangement_.Dpi();
+  const SIZE floating = FloatingHost::OuterSize(PaletteWidthAt(id, DockSite::kFloating, dpi),
+                                                PaletteHeightAt(DockSite::kFloating, dpi));
   return LandingAt(id, {cursor.x, cursor.y}, {dragGrab_.x, dragGrab_.y}, targets,
-                   {floating.cx, floating.cy});
+                   {floating.cx, floating.cy}, dpi);
 }
 
 void PaletteBars::Drag(PaletteId id, DragPhase phase, POINT cursor) {
@@ -178,8 +210,9 @@ ScreenFacts PaletteBars::Screen(std::span<const Rect> monitors) const {
                      .minWindowWidth = GetSystemMetrics(SM_CXMINTRACK),
                      .minWindowHeight = GetSystemMetrics(SM_CYMINTRACK)};
   for (const Palette& palette : Palettes()) {
-    const SIZE outer = FloatingHost::OuterSize(PaletteWidthAt(palette.id, DockSite::kFloating),
-                                               PaletteHeightAt(DockSite::kFloating));
+    const SIZE outer =
+        FloatingHost::OuterSize(PaletteWidthAt(palette.id, DockSite::kFloating, arrangement_.Dpi()),
+                                PaletteHeightAt(DockSite::kFloating, arrangement_.Dpi()));
     screen.floatingWidths[static_cast<std::size_t>(palette.id)] = outer.cx;
     screen.floatingHeights[static_cast<std::size_t>(palette.id)] = outer.cy;
   }

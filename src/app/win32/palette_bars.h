@@ -43,6 +43,9 @@ class PaletteBars {
 
   // Makes the palettes and their tool windows, owned by owner, and places them.
   void Create(HWND owner);
+  // The display's DPI changed (or is first known): glyphs drawn for it, docked positions and
+  // sizes scaled along, everything placed again.
+  void SetDpi(int dpi);
   PaletteWindow& PaletteOf(PaletteId id) { return palettes_[static_cast<std::size_t>(id)]; }
   FloatingHost& FloatingHostOf(PaletteId id) { return hosts_[static_cast<std::size_t>(id)]; }
   PaletteArrangement& Arrangement() { return arrangement_; }
@@ -70,8 +73,10 @@ class PaletteBars {
   Landing LandingFor(PaletteId id, POINT cursor);
 
   Bars bars_;
-  winui::ImageList glyphs24_;
-  winui::ImageList glyphs32_;
+  void LoadGlyphs(int dpi);
+
+  winui::ImageList glyphs24_;  // the small layout's glyphs, drawn for the arrangement's DPI
+  winui::ImageList glyphs32_;  // the large layout's
   std::array<PaletteWindow, 5> palettes_;  // by PaletteId
   std::array<FloatingHost, 5> hosts_;      // by PaletteId: where each floats
   PaletteArrangement arrangement_;         // where the palettes are, read by all that shows them

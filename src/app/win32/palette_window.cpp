@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include "app/docking.h"
-
 namespace orvane::win32 {
 
 namespace {
@@ -38,20 +36,26 @@ void PaletteWindow::Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24
   LayOut(PaletteLayout::kLarge, true);
 }
 
+void PaletteWindow::SetScale(int dpi, HIMAGELIST glyphs24, HIMAGELIST glyphs32) {
+  dpi_ = dpi;
+  glyphs24_ = glyphs24;
+  glyphs32_ = glyphs32;
+}
+
 void PaletteWindow::LayOut(PaletteLayout layout, bool docked) {
   layout_ = layout;
   docked_ = docked;
-  const int grip = docked ? kGripWidth : 0;
+  const int grip = docked ? GripWidth() : 0;
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const ButtonPlace place = PlaceButton(*shown_[i], static_cast<int32_t>(i), layout);
+    const ButtonPlace place = PlaceButton(*shown_[i], static_cast<int32_t>(i), layout, dpi_);
     winui::ToolButton& button = *buttons_[i];
     button.SetImage(layout == PaletteLayout::kLarge ? glyphs32_ : glyphs24_, shown_[i]->glyph);
     button.SetCaption(std::string(place.caption));
     button.Move(grip + place.left, place.top, place.size, place.size);
   }
-  const int32_t size = ButtonSize(layout);
+  const int32_t size = ButtonSize(layout, dpi_);
   Move(RectInParent().left, RectInParent().top,
-       grip + PaletteWidth(static_cast<int32_t>(buttons_.size()), layout), size);
+       grip + PaletteWidth(static_cast<int32_t>(buttons_.size()), layout, dpi_), size);
   Invalidate();
 }
 
@@ -63,7 +67,7 @@ winui::ToolButton* PaletteWindow::Button(std::string_view name) {
 }
 
 bool PaletteWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (docked_ && msg == WM_LBUTTONDOWN && GET_X_LPARAM(lp) < kGripWidth) {
+  if (docked_ && msg == WM_LBUTTONDOWN && GET_X_LPARAM(lp) < GripWidth()) {
     POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     ::ClientToScreen(*this, &at);
     drag.Begin(*this, at);
@@ -78,7 +82,7 @@ bool PaletteWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     POINT at;
     ::GetCursorPos(&at);
     ::ScreenToClient(*this, &at);
-    if (at.x < kGripWidth) {
+    if (at.x < GripWidth()) {
       ::SetCursor(::LoadCursor(nullptr, IDC_SIZEALL));
       result = TRUE;
       return true;
@@ -93,8 +97,9 @@ void PaletteWindow::Paint(HDC dc) {
   ::FillRect(dc, &r, brush_);
   if (!docked_) return;
   // Two raised ridges, as docking toolbars mark the handle they are dragged by.
-  for (int x : {2, 5}) {
-    RECT ridge{x, 2, x + 3, r.bottom - 2};
+  const int ridgeWidth = Scale(3, dpi_);
+  for (int x : {Scale(2, dpi_), Scale(5, dpi_)}) {
+    RECT ridge{x, Scale(2, dpi_), x + ridgeWidth, r.bottom - Scale(2, dpi_)};
     ::DrawEdge(dc, &ridge, BDR_RAISEDINNER, BF_RECT);
   }
 }

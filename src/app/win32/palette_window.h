@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/docking.h"
 #include "app/palettes.h"
 #include "app/win32/palette_dock.h"
 #include "winui/gdi.h"
@@ -19,6 +20,8 @@ class PaletteWindow : public winui::Panel {
   // glyphs24 and glyphs32: the small and large layouts' glyph strips (not owned).
   void Create(HWND bar, const Palette& palette, HIMAGELIST glyphs24, HIMAGELIST glyphs32,
               std::function<void(Command)> onCommand);
+  // The display's DPI and the glyph strips drawn for it (not owned); LayOut applies them.
+  void SetScale(int dpi, HIMAGELIST glyphs24, HIMAGELIST glyphs32);
 
   // Places the buttons for the layout, after the grip when docked, and sizes the palette to
   // them.
@@ -36,6 +39,7 @@ class PaletteWindow : public winui::Panel {
 
  private:
   void Paint(HDC dc);
+  int GripWidth() const { return Scale(kGripWidth, dpi_); }
 
   const Palette* palette_ = nullptr;  // not owned: static data
   HIMAGELIST glyphs24_ = nullptr;     // not owned
@@ -44,6 +48,7 @@ class PaletteWindow : public winui::Panel {
   std::vector<std::unique_ptr<winui::ToolButton>> buttons_;  // owned, in the order of shown_
   PaletteLayout layout_ = PaletteLayout::kLarge;
   bool docked_ = true;
+  int dpi_ = kBaseDpi;
   winui::Brush brush_;  // owned: the background
 };
 

@@ -1,5 +1,6 @@
 #include "dialogs/win32/print_save_strip.h"
 
+#include "winui/dpi.h"
 #include "winui/file_dialogs.h"
 #include "winui/printing.h"
 
@@ -17,23 +18,31 @@ void PrintSaveStrip::Create(HWND dialog, PrintSaveTarget& target, Look look) {
   dialog_ = dialog;
   target_ = &target;
   look_ = look;
-  print_.Create({.parent = dialog, .id = kPrint, .text = "Print"});
+  print_.Create({.parent = dialog, .id = kPrint, .text = "&Print"});
   print_.onClick = [this] { PrintClick(); };
-  save_.Create({.parent = dialog, .id = kSave, .text = "Save To File"});
+  save_.Create({.parent = dialog, .id = kSave, .text = "&Save To File"});
   save_.onClick = [this] { SaveClick(); };
   cancel_.Create({.parent = dialog, .id = IDCANCEL, .text = "Cancel"});
 }
 
 int PrintSaveStrip::Width() const {
-  return look_.printWidth + look_.gap + kSaveWidth + look_.gap + kCancelWidth;
+  return winui::ScaleFor(dialog_,
+                         look_.printWidth + look_.gap + kSaveWidth + look_.gap + kCancelWidth);
+}
+
+int PrintSaveStrip::Height() const {
+  return winui::ScaleFor(dialog_, kHeight);
 }
 
 void PrintSaveStrip::Place(int x, int y) {
-  print_.Move(x, y, look_.printWidth, kHeight);
-  x += look_.printWidth + look_.gap;
-  save_.Move(x, y, kSaveWidth, kHeight);
-  x += kSaveWidth + look_.gap;
-  cancel_.Move(x, y, kCancelWidth, kHeight);
+  const int dpi = winui::DpiOf(dialog_);
+  const int height = Height();
+  const int gap = winui::Scale(look_.gap, dpi);
+  print_.Move(x, y, winui::Scale(look_.printWidth, dpi), height);
+  x += winui::Scale(look_.printWidth, dpi) + gap;
+  save_.Move(x, y, winui::Scale(kSaveWidth, dpi), height);
+  x += winui::Scale(kSaveWidth, dpi) + gap;
+  cancel_.Move(x, y, winui::Scale(kCancelWidth, dpi), height);
 }
 
 void PrintSaveStrip::PrintClick() {

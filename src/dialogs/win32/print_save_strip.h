@@ -27,13 +27,14 @@ class PrintSaveStrip {
     int printWidth = 75;
     int gap = 0;
   };
-  static constexpr int kHeight = 25;
+  static constexpr int kHeight = 25;  // at 96 DPI; Height() on the dialog's display
 
   // Creates the buttons on dialog, last in its tab order; "Cancel" is IDCANCEL, so Escape and
   // the close box answer as it does. Neither dialog nor target is owned.
   void Create(HWND dialog, PrintSaveTarget& target, Look look);
   bool IsCreated() const { return cancel_.Handle() != nullptr; }
   int Width() const;
+  int Height() const;
   // Places the buttons left to right from (x, y).
   void Place(int x, int y);
 

@@ -102,6 +102,12 @@ TreeNode* TreeViewControl::NodeOf(HTREEITEM item) const {
   return item ? reinterpret_cast<TreeNode*>(tree_.GetParam(item)) : nullptr;
 }
 
+void StatusBarPanels::SetWidths(std::vector<int> widths) {
+  widths_ = std::move(widths);
+  texts_.assign(widths_.size(), std::string());
+  bar_.SetPanels(widths_);
+}
+
 void StatusBarPanels::SetPanelText(int32_t panel, std::string_view text) {
   const std::string value(text);
   if (panel >= 0 && static_cast<std::size_t>(panel) < widths_.size()) {

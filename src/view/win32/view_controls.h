@@ -117,6 +117,8 @@ class StatusBarPanels : public StatusPanels {
   StatusBarPanels(winui::StatusBar& bar, std::vector<int> widths)
       : bar_(bar), widths_(std::move(widths)), texts_(widths_.size()) {}
   void SetPanelText(int32_t panel, std::string_view text) override;
+  // The panels' widths anew (another display scale); the texts are measured again as they come.
+  void SetWidths(std::vector<int> widths);
 
  private:
   winui::StatusBar& bar_;  // not owned

@@ -76,6 +76,54 @@ TEST(Docking, APaletteLandsOnTheBarUnderOrNearTheCursorElseItFloats) {
   EXPECT_EQ(LandingAt(P::kCommon, {350, 152}, {4, 10}, narrow, floating).rect.left, 300);
 }
 
+TEST(Docking, OnAScaledDisplayTheRulesCompareScaledSizesAndKeepThePositionsGiven) {
+  // 150%: the window's client at 300, 100 as the system gives it, the bars 1.5 times as high.
+  constexpr int kDpi = 144;
+  const DropTargets targets{.dockBig = {300, 100, 614, 77},
+                            .dockTop = {300, 177, 1350, 6},
+                            .dockBottom = {300, 983, 1350, 6},
+                            .dockCenter = {300, 183, 1350, 750}};
+  const Point floating{393, 81};
+  // Common in a thin bar: a 12-pixel grip and 8 buttons of 48; in DockBig 8 of 72.
+  EXPECT_EQ(PaletteWidthAt(P::kCommon, S::kDockTop, kDpi), 12 + 8 * 48);
+  EXPECT_EQ(PaletteHeightAt(S::kDockBig, kDpi), 72);
+  EXPECT_EQ(PaletteWidthAt(P::kCommon, S::kFloating, 192), 8 * 64);
+  struct Case {
+    const char* what;
+    Point cursor;
+    Landing landing;
+  };
+  const Case cases[] = {
+      {"in DockBig, kept inside it", {350, 120}, {S::kDockBig, {326, 100, 588, 72}}},
+      {"14 below DockTop: within its 15", {500, 196}, {S::kDockTop, {496, 177, 396, 48}}},
+      {"16 below DockTop: floats", {500, 198}, {S::kFloating, {496, 188, 393, 81}}},
+      {"above DockBottom, grown upward by 51", {400, 980}, {S::kDockBottom, {396, 938, 396, 48}}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(LandingAt(P::kCommon, c.cursor, {4, 10}, targets, floating, kDpi), c.landing)
+        << c.what;
+
+  // The bars' heights and the realigned row scale; the recorded positions stay as given.
+  PaletteArrangement a;
+  a.SetDpi(kDpi);
+  EXPECT_EQ(a.BarHeight(S::kDockBig), 77);
+  EXPECT_EQ(a.BarHeight(S::kDockTop), 6);
+  a.Dock(P::kGeneral, S::kDockTop, 100, 0);
+  a.Dock(P::kCommon, S::kDockTop, 20, 0);
+  a.SetVisible(P::kGeneral, true);
+  a.SetVisible(P::kCommon, true);
+  EXPECT_EQ(a.BarHeight(S::kDockTop), 51);
+  a.Realign(S::kDockTop, P::kCommon);
+  EXPECT_EQ(a.Of(P::kCommon).left, 20);
+  EXPECT_EQ(a.Of(P::kGeneral).left, 20 + 12 + 8 * 48);
+  a.SetDpi(0);  // a failed query: 96
+  EXPECT_EQ(a.BarHeight(S::kDockTop), 34);
+  EXPECT_EQ(LogoLeft(900, 350, kDpi), 930 - 350);
+  EXPECT_EQ(LogoLeft(1367, 350, kDpi), 1367 - 350 + 15);
+  EXPECT_EQ(LayoutFor(69, false, kDpi), PaletteLayout::kLarge);
+  EXPECT_EQ(LayoutFor(68, false, kDpi), PaletteLayout::kSmall) << "less than 46 at 150%";
+}
+
 TEST(Docking, TheThinBarsGrowOnADropAndShrinkWhenTheirLastPaletteLeaves) {
   PaletteArrangement a;
   EXPECT_EQ(a.Of(P::kCommon), (PalettePlacement{P::kCommon, S::kDockBig, 0, 0, true}));

@@ -4,6 +4,7 @@
 
 #include "dialogs/about/about.h"
 #include "res/resource.h"
+#include "winui/image_list.h"
 
 namespace orvane::win32 {
 
@@ -15,6 +16,9 @@ constexpr int kStripHeight = 14;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kStripColour = RGB(179, 190, 225);
 constexpr char kFace[] = "Tahoma";
+constexpr int kBannerHeight = 79;
+constexpr winui::ImageSource kBannerSources[] = {{kWidth, IDB_ABOUT_BANNER},
+                                                 {2 * kWidth, IDB_ABOUT_BANNER_2X}};
 enum ControlId : int { kBanner = 100, kProduct, kPatch, kVisit, kLink, kNotice, kHomePage };
 
 }  // namespace
@@ -33,64 +37,67 @@ void AboutDlg::Create(HWND owner) {
 
 void AboutDlg::OnCreate() {
   white_.Reset(::CreateSolidBrush(kWhite));
-  bannerBitmap_ = winui::LoadBitmapResource(IDB_ABOUT_BANNER);
-  banner_.Create({.parent = *this, .id = kBanner, .width = kWidth, .height = 79}, bannerBitmap_);
-  textFont_ = winui::MakeFont(kFace, -11);
-  boldFont_ = winui::MakeFont(kFace, -13, true);
-  linkFont_ = winui::MakeFont(kFace, -11, false, true);
-  stripFont_ = winui::MakeFont(kFace, -11, true);
+  const int width = Px(kWidth);
+  bannerBitmap_ = winui::LoadPicture(kBannerSources, width, Px(kBannerHeight));
+  banner_.Create({.parent = *this, .id = kBanner, .width = width, .height = Px(kBannerHeight)},
+                 bannerBitmap_);
+  textFont_ = winui::MakeFont(kFace, Px(-11));
+  boldFont_ = winui::MakeFont(kFace, Px(-13), true);
+  linkFont_ = winui::MakeFont(kFace, Px(-11), false, true);
+  stripFont_ = winui::MakeFont(kFace, Px(-11), true);
   product_.Create({.parent = *this,
                    .id = kProduct,
-                   .x = 16,
-                   .y = 96,
-                   .width = kWidth - 32,
-                   .height = 20,
+                   .x = Px(16),
+                   .y = Px(96),
+                   .width = Px(kWidth - 32),
+                   .height = Px(20),
                    .font = boldFont_});
   patch_.Create({.parent = *this,
                  .id = kPatch,
-                 .x = 16,
-                 .y = 136,
-                 .width = kWidth - 32,
-                 .height = 16,
+                 .x = Px(16),
+                 .y = Px(136),
+                 .width = Px(kWidth - 32),
+                 .height = Px(16),
                  .font = textFont_});
   // The link follows its lead-in; where the font is wider than the form's, the line starts
   // further left so that the whole address shows.
   const std::string visit = "For more information visit ";
   const int visitWidth = winui::TextWidth(textFont_, visit);
-  const int linkWidth = winui::TextWidth(linkFont_, kHomePageAddress) + 2;
-  const int visitLeft = std::max(8, std::min(56, kWidth - 8 - visitWidth - linkWidth));
-  const int linkLeft = std::max(visitLeft + visitWidth, std::min(192, kWidth - 8 - linkWidth));
+  const int linkWidth = winui::TextWidth(linkFont_, kHomePageAddress) + Px(2);
+  const int visitLeft = std::max(Px(8), std::min(Px(56), width - Px(8) - visitWidth - linkWidth));
+  const int linkLeft =
+      std::max(visitLeft + visitWidth, std::min(Px(192), width - Px(8) - linkWidth));
   visit_.Create({.parent = *this,
                  .id = kVisit,
                  .x = visitLeft,
-                 .y = 208,
+                 .y = Px(208),
                  .width = linkLeft - visitLeft,
-                 .height = 16,
+                 .height = Px(16),
                  .text = visit,
                  .font = textFont_});
   link_.Create({.parent = *this,
                 .id = kLink,
                 .x = linkLeft,
-                .y = 208,
+                .y = Px(208),
                 .width = linkWidth,
-                .height = 16,
+                .height = Px(16),
                 .text = kHomePageAddress,
                 .font = linkFont_,
                 .textColour = RGB(0, 0, 128)});
   link_.onClick = [this] { HomePageClick(); };
   notice_.Create({.parent = *this,
                   .id = kNotice,
-                  .x = 64,
-                  .y = 232,
-                  .width = kWidth - 64,
-                  .height = 16,
+                  .x = Px(64),
+                  .y = Px(232),
+                  .width = Px(kWidth - 64),
+                  .height = Px(16),
                   .text = kMakerNotice,
                   .font = textFont_});
   homePage_.Create({.parent = *this,
                     .id = kHomePage,
-                    .y = kHeight - kStripHeight,
-                    .width = kWidth,
-                    .height = kStripHeight,
+                    .y = Px(kHeight) - Px(kStripHeight),
+                    .width = width,
+                    .height = Px(kStripHeight),
                     .text = HomePageStripText(),
                     .font = stripFont_,
                     .textColour = kWhite,
@@ -105,6 +112,13 @@ bool AboutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
   ::FillRect(reinterpret_cast<HDC>(wp), &r, white_);
   result = TRUE;
   return true;
+}
+
+void AboutDlg::OnDpiChanged(int oldDpi, const RECT& suggested) {
+  winui::Bitmap old = std::move(bannerBitmap_);
+  bannerBitmap_ = winui::LoadPicture(kBannerSources, Px(kWidth), Px(kBannerHeight));
+  banner_.SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bannerBitmap_.Get()));
+  DialogBase::OnDpiChanged(oldDpi, suggested);
 }
 
 void AboutDlg::FormShow() {

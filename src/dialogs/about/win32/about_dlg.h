@@ -33,6 +33,8 @@ class AboutDlg : public winui::DialogBase {
  protected:
   void OnCreate() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  // The banner drawn again for the new scale.
+  void OnDpiChanged(int oldDpi, const RECT& suggested) override;
 
  private:
   ProgramStarter& starter_;  // not owned

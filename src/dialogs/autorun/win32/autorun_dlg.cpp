@@ -50,27 +50,27 @@ void AutorunDlg::OnCreate() {
   stateImages_ = winui::ImageList::FromResource(IDB_VIEW_OBJECT_ICONS);
   list_.Create({.parent = *this, .id = kList, .style = LVS_SINGLESEL | LVS_NOSORTHEADER});
   list_.SetStateImages(stateImages_);
-  list_.AddColumn("Executable", 100);
+  list_.AddColumn("Executable", Px(100));
   for (const StartupEntry& entry : entries_.Rows()) InsertRow(entry);
 
-  run_.Create({.parent = *this, .id = kRun, .text = "Run"});
+  run_.Create({.parent = *this, .id = kRun, .text = "&Run"});
   run_.onClick = [this] { RunClick(); };
-  add_.Create({.parent = *this, .id = kAdd, .text = "Add Program"});
+  add_.Create({.parent = *this, .id = kAdd, .text = "&Add Program"});
   add_.onClick = [this] { AddProgramClick(); };
-  remove_.Create({.parent = *this, .id = kRemove, .text = "Remove Program"});
+  remove_.Create({.parent = *this, .id = kRemove, .text = "R&emove Program"});
   remove_.onClick = [this] { RemoveProgramClick(); };
 
   commandPanel_.Create({.parent = *this, .id = kCommandPanel, .visible = false});
   commandEdit_.Create({.parent = commandPanel_, .id = kCommandEdit});
-  ok_.Create({.parent = commandPanel_, .id = kOk, .text = "OK"});
+  ok_.Create({.parent = commandPanel_, .id = kOk, .text = "&OK"});
   ok_.onClick = [this] { OkClick(); };
   cancel_.Create({.parent = commandPanel_, .id = kCancel, .text = "Cancel"});
   cancel_.onClick = [this] { CancelClick(); };
   commandPanel_.onResize = [this](int width, int) {
-    const int buttons = width - 2 * (75 + 4);
-    commandEdit_.Move(4, 6, buttons - 8, 21);
-    ok_.Move(buttons, 4, 75, kButtonHeight);
-    cancel_.Move(buttons + 79, 4, 75, kButtonHeight);
+    const int buttons = width - Px(2 * (75 + 4));
+    commandEdit_.Move(Px(4), Px(6), buttons - Px(8), Px(21));
+    ok_.Move(buttons, Px(4), Px(75), Px(kButtonHeight));
+    cancel_.Move(buttons + Px(79), Px(4), Px(75), Px(kButtonHeight));
   };
   Relayout();
 }
@@ -80,14 +80,17 @@ void AutorunDlg::OnSize(int width, int height) {
 }
 
 void AutorunDlg::Place(int width, int height) {
-  const int panel = commandShown_ ? kStripHeight : 0;
-  const int strip = height - panel - kStripHeight;
+  const int stripHeight = Px(kStripHeight);
+  const int buttonWidth = Px(kButtonWidth);
+  const int buttonHeight = Px(kButtonHeight);
+  const int panel = commandShown_ ? stripHeight : 0;
+  const int strip = height - panel - stripHeight;
   list_.Move(0, 0, width, strip);
   list_.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
-  run_.Move(4, strip + 4, kButtonWidth, kButtonHeight);
-  add_.Move((width - kButtonWidth) / 2, strip + 4, kButtonWidth, kButtonHeight);
-  remove_.Move(width - kButtonWidth - 4, strip + 4, kButtonWidth, kButtonHeight);
-  commandPanel_.Move(0, height - panel, width, kStripHeight);
+  run_.Move(Px(4), strip + Px(4), buttonWidth, buttonHeight);
+  add_.Move((width - buttonWidth) / 2, strip + Px(4), buttonWidth, buttonHeight);
+  remove_.Move(width - buttonWidth - Px(4), strip + Px(4), buttonWidth, buttonHeight);
+  commandPanel_.Move(0, height - panel, width, stripHeight);
 }
 
 void AutorunDlg::InsertRow(const StartupEntry& entry) {

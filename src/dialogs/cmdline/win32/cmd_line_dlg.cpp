@@ -24,25 +24,25 @@ void CmdLineDlg::Create(HWND owner) {
 }
 
 void CmdLineDlg::OnCreate() {
-  font_ = winui::MakeFont("MS Sans Serif", -13);
+  font_ = winui::MakeFont("MS Sans Serif", Px(-13));
   // The blanks keep the label's width for the longer messages that follow; one line, which
   // a wrap at the blanks would push the message's end off.
   msg_.Create({.parent = *this,
                .id = kMsg,
-               .x = 8,
-               .y = 8,
-               .width = 330,
-               .height = 18,
+               .x = Px(8),
+               .y = Px(8),
+               .width = Px(330),
+               .height = Px(18),
                .text = std::string(kCmdLineFirstMessage) + std::string(40, ' '),
                .style = SS_LEFTNOWORDWRAP,
                .font = font_});
   // Not IDCANCEL: the close box and Escape only hide the dialog, "Cancel" ends the program.
   cancel_.Create({.parent = *this,
                   .id = kCancel,
-                  .x = 136,
-                  .y = 36,
-                  .width = 75,
-                  .height = 25,
+                  .x = Px(136),
+                  .y = Px(36),
+                  .width = Px(75),
+                  .height = Px(25),
                   .text = "Cancel"});
   cancel_.onClick = [this] { CancelClick(); };
 }

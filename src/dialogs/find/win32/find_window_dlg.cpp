@@ -10,8 +10,8 @@ namespace orvane::win32 {
 namespace {
 
 constexpr int kHint = 100;
-constexpr RECT kCrosshair{12, 12, 48, 48};  // the box the drag starts from, client pixels
-constexpr int kOutlineWidth = 3;
+constexpr RECT kCrosshair{12, 12, 48, 48};  // the box the drag starts from, at 96 DPI
+constexpr int kOutlineWidth = 3;            // at 96 DPI
 
 }  // namespace
 
@@ -101,11 +101,20 @@ void FindWindowDlg::Create(HWND owner) {
 void FindWindowDlg::OnCreate() {
   hint_.Create({.parent = *this,
                 .id = kHint,
-                .x = 60,
-                .y = 12,
-                .width = 190,
-                .height = 36,
+                .x = Px(60),
+                .y = Px(12),
+                .width = Px(190),
+                .height = Px(36),
                 .text = "Drag the crosshair over a window and release it to show that window."});
+}
+
+RECT FindWindowDlg::Crosshair() const {
+  return {Px(kCrosshair.left), Px(kCrosshair.top), Px(kCrosshair.right), Px(kCrosshair.bottom)};
+}
+
+void FindWindowDlg::InvalidateCrosshair() {
+  const RECT box = Crosshair();
+  ::InvalidateRect(*this, &box, TRUE);
 }
 
 void FindWindowDlg::FormShow() {
@@ -113,7 +122,8 @@ void FindWindowDlg::FormShow() {
 }
 
 POINT FindWindowDlg::CrosshairCentre() const {
-  POINT centre{(kCrosshair.left + kCrosshair.right) / 2, (kCrosshair.top + kCrosshair.bottom) / 2};
+  const RECT box = Crosshair();
+  POINT centre{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
   ::ClientToScreen(*this, &centre);
   return centre;
 }
@@ -133,7 +143,7 @@ void FindWindowDlg::DrawOutline(uint32_t window) {
   ::GetWindowRect(WordHandle(window), &r);
   const int width = r.right - r.left;
   const int height = r.bottom - r.top;
-  const int band = std::min({kOutlineWidth, width / 2, height / 2});
+  const int band = std::min({Px(kOutlineWidth), width / 2, height / 2});
   if (band <= 0) return;
   // Four bands that do not overlap.
   const RECT bands[] = {{r.left, r.top, r.right, r.top + band},
@@ -148,7 +158,7 @@ void FindWindowDlg::EraseOutline() {
 }
 
 void FindWindowDlg::PaintCrosshair(HDC dc) const {
-  RECT box = kCrosshair;
+  RECT box = Crosshair();
   ::DrawEdge(dc, &box, EDGE_SUNKEN, BF_RECT | BF_MIDDLE);
   // While dragging, the crosshair is the mouse pointer, and the box is empty.
   if (finder_.Dragging()) return;
@@ -157,7 +167,7 @@ void FindWindowDlg::PaintCrosshair(HDC dc) const {
 }
 
 void FindWindowDlg::EndDrag() {
-  ::InvalidateRect(*this, &kCrosshair, TRUE);
+  InvalidateCrosshair();
   if (::GetCapture() == static_cast<HWND>(*this)) ::ReleaseCapture();
 }
 
@@ -182,13 +192,13 @@ bool FindWindowDlg::OnMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
     }
     case WM_LBUTTONDOWN: {
       const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      if (!::PtInRect(&kCrosshair, at)) return false;
+      if (const RECT box = Crosshair(); !::PtInRect(&box, at)) return false;
       // Escape reaches the dialog only where it has the keyboard focus.
       ::SetFocus(*this);
       ::SetCapture(*this);
       ::SetCursor(::LoadCursor(nullptr, IDC_CROSS));
       finder_.Begin();
-      ::InvalidateRect(*this, &kCrosshair, TRUE);
+      InvalidateCrosshair();
       return true;
     }
     case WM_MOUSEMOVE:
@@ -208,7 +218,7 @@ bool FindWindowDlg::OnMessage(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
     case WM_CAPTURECHANGED:
       if (finder_.Dragging()) {
         finder_.Cancel();
-        ::InvalidateRect(*this, &kCrosshair, TRUE);
+        InvalidateCrosshair();
       }
       return true;
     default:

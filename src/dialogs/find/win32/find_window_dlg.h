@@ -55,6 +55,9 @@ class FindWindowDlg : public winui::DialogBase, private OutlinePainter {
   void DrawOutline(uint32_t window) override;
   void EraseOutline() override;
   void PaintCrosshair(HDC dc) const;
+  // The box the drag starts from, in client pixels at the window's DPI.
+  RECT Crosshair() const;
+  void InvalidateCrosshair();
   void EndDrag();
 
   WindowFinder finder_;

@@ -11,12 +11,12 @@ struct EventBox {
   const char* caption;
   uint8_t bit;
 };
-constexpr std::array<EventBox, 6> kEventBoxes{{{"Process Add/Remove", kLogProcess},
-                                               {"Thread Add/Remove", kLogThread},
-                                               {"Window Add/Remove", kLogWindow},
-                                               {"Process Change", kLogProcessMod},
-                                               {"Thread Change", kLogThreadMod},
-                                               {"Window Change", kLogWindowMod}}};
+constexpr std::array<EventBox, 6> kEventBoxes{{{"P&rocess Add/Remove", kLogProcess},
+                                               {"&Thread Add/Remove", kLogThread},
+                                               {"&Window Add/Remove", kLogWindow},
+                                               {"Process &Change", kLogProcessMod},
+                                               {"Thread C&hange", kLogThreadMod},
+                                               {"Window Ch&ange", kLogWindowMod}}};
 
 enum ControlId : int { kDisp = 100, kEvents, kBoxes, kClear = kBoxes + 6 };
 
@@ -40,15 +40,16 @@ void LogDlg::Create(HWND owner) {
 }
 
 void LogDlg::OnCreate() {
-  font_ = winui::MakeFixedFont("Courier", -8);
+  font_ = winui::MakeFixedFont("Courier", Px(-8));
   disp_.Create({.parent = *this, .id = kDisp, .font = font_});
   events_.Create({.parent = *this, .id = kEvents, .text = " Events to log "});
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+  // Made row by row, the order in which Tab visits them: the two boxes of a row side by side.
+  for (const std::size_t i : {0u, 3u, 1u, 4u, 2u, 5u}) {
     boxes_[i].Create(
         {.parent = *this, .id = kBoxes + static_cast<int>(i), .text = kEventBoxes[i].caption});
     boxes_[i].onClick = [this] { EventBoxClick(); };
   }
-  clear_.Create({.parent = *this, .id = kClear, .text = "Clear Log"});
+  clear_.Create({.parent = *this, .id = kClear, .text = "C&lear Log"});
   clear_.onClick = [this] { ClearClick(); };
   strip_.Create(*this, *this, {.printWidth = 70, .gap = 6});
   const RECT client = ClientRect();
@@ -60,16 +61,16 @@ void LogDlg::OnSize(int width, int height) {
 }
 
 void LogDlg::Place(int width, int height) {
-  const int panel = height - kPanelHeight;
+  const int panel = height - Px(kPanelHeight);
   disp_.Move(0, 0, width, panel);
-  events_.Move(8, panel + 4, 288, kPanelHeight - 10);
+  events_.Move(Px(8), panel + Px(4), Px(288), Px(kPanelHeight - 10));
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const int column = static_cast<int>(i / 3);
     const int row = static_cast<int>(i % 3);
-    boxes_[i].Move(16 + column * 144, panel + 22 + row * 22, 138, 20);
+    boxes_[i].Move(Px(16 + column * 144), panel + Px(22 + row * 22), Px(138), Px(20));
   }
-  clear_.Move(width - 80, panel + 10, 75, PrintSaveStrip::kHeight);
-  strip_.Place(width - strip_.Width() - 5, height - PrintSaveStrip::kHeight - 8);
+  clear_.Move(width - Px(80), panel + Px(10), Px(75), strip_.Height());
+  strip_.Place(width - strip_.Width() - Px(5), height - strip_.Height() - Px(8));
 }
 
 void LogDlg::FormShow() {

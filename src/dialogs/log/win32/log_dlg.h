@@ -49,6 +49,8 @@ class LogDlg : public winui::DialogBase, public PrintSaveTarget {
  protected:
   void OnCreate() override;
   void OnSize(int width, int height) override;
+  // Enter belongs to the text: no button is pressed and the dialog stays.
+  void OnOk() override {}
 
  private:
   void PrintOn(HDC printer, const std::string& jobTitle) override;

@@ -46,9 +46,10 @@ void PerformanceDlg::AddSample(const PerformanceSample& sample) {
 }
 
 void PerformanceDlg::SetBounds(const RECT& bounds) {
-  ::SetWindowPos(
-      *this, nullptr, bounds.left, bounds.top, std::max<int>(kMinWidth, bounds.right - bounds.left),
-      std::max<int>(kMinHeight, bounds.bottom - bounds.top), SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(*this, nullptr, bounds.left, bounds.top,
+                 std::max<int>(Px(kMinWidth), bounds.right - bounds.left),
+                 std::max<int>(Px(kMinHeight), bounds.bottom - bounds.top),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 PerformanceLayout PerformanceDlg::Layout() const {
@@ -63,7 +64,7 @@ void PerformanceDlg::OnSize(int, int) {
 bool PerformanceDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (msg == WM_GETMINMAXINFO) {
     auto& info = *reinterpret_cast<MINMAXINFO*>(lp);
-    info.ptMinTrackSize = {kMinWidth, kMinHeight};
+    info.ptMinTrackSize = {Px(kMinWidth), Px(kMinHeight)};
     return true;
   }
   return winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) {

@@ -23,7 +23,7 @@ void PrintReportDlg::Create(HWND owner) {
 }
 
 void PrintReportDlg::OnCreate() {
-  font_ = winui::MakeFixedFont("Courier", -16);
+  font_ = winui::MakeFixedFont("Courier", Px(-16));
   report_.Create({.parent = *this, .id = kReport, .font = font_},
                  {.readOnly = false,
                   .scrollBars = winui::ScrollBars::Both,
@@ -36,8 +36,8 @@ void PrintReportDlg::OnCreate() {
 
 void PrintReportDlg::OnSize(int width, int height) {
   if (!strip_.IsCreated()) return;
-  report_.Move(0, 0, width, height - PrintSaveStrip::kHeight);
-  strip_.Place(0, height - PrintSaveStrip::kHeight);
+  report_.Move(0, 0, width, height - strip_.Height());
+  strip_.Place(0, height - strip_.Height());
 }
 
 void PrintReportDlg::FormShow() {

@@ -17,11 +17,11 @@ enum ControlId : int {
 };
 
 constexpr winui::LayoutRow kLayout[] = {
-    {kKeyLabel, 8, 8, 234, 14, "Search for:"},    {kKey, 8, 24, 234, 21},
-    {kObjectType, 8, 52, 114, 80, "Object Type"}, {kProcesses, 16, 68, 100, 18, "Processes"},
-    {kThreads, 16, 88, 100, 18, "Threads"},       {kWindows, 16, 108, 100, 18, "Windows"},
-    {kOptions, 128, 52, 114, 80, "Options"},      {kCase, 136, 68, 100, 18, "Case sensitive"},
-    {kExact, 136, 88, 100, 18, "Exact match"},    {IDOK, 86, 140, 75, 25, "Search"},
+    {kKeyLabel, 8, 8, 234, 14, "Search &for:"},   {kKey, 8, 24, 234, 21},
+    {kObjectType, 8, 52, 114, 80, "Object Type"}, {kProcesses, 16, 68, 100, 18, "&Processes"},
+    {kThreads, 16, 88, 100, 18, "&Threads"},      {kWindows, 16, 108, 100, 18, "&Windows"},
+    {kOptions, 128, 52, 114, 80, "Options"},      {kCase, 136, 68, 100, 18, "&Case sensitive"},
+    {kExact, 136, 88, 100, 18, "E&xact match"},   {IDOK, 86, 140, 75, 25, "&Search"},
     {IDCANCEL, 167, 140, 75, 25, "Cancel"},
 };
 
@@ -43,7 +43,7 @@ void SearchDlg::Create(HWND owner) {
 }
 
 void SearchDlg::OnCreate() {
-  keyLabel_.Create(Row(kKeyLabel).Args(*this));
+  keyLabel_.Create(Row(kKeyLabel).Args(*this), true);
   key_.Create(Row(kKey).Args(*this));
   objectType_.Create(Row(kObjectType).Args(*this));
   processes_.Create(Row(kProcesses).Args(*this));

@@ -10,11 +10,11 @@ enum ControlId : int { kRunLabel = 100, kExePath, kRun, kBrowse, kClearList };
 constexpr char kPlaceholder[] = "executable";
 
 constexpr winui::LayoutRow kLayout[] = {
-    {kRunLabel, 8, 7, 30, 16, "Run:"},
+    {kRunLabel, 8, 7, 30, 16, "R&un:"},
     {kExePath, 40, 4, 312, 160},  // the height with the list dropped down
-    {kRun, 12, 32, 75, 25, "Run"},
-    {kBrowse, 99, 32, 75, 25, "Browse"},
-    {kClearList, 186, 32, 75, 25, "Clear List"},
+    {kRun, 12, 32, 75, 25, "&Run"},
+    {kBrowse, 99, 32, 75, 25, "&Browse"},
+    {kClearList, 186, 32, 75, 25, "C&lear List"},
     {IDCANCEL, 273, 32, 75, 25, "Cancel"},
 };
 
@@ -41,8 +41,8 @@ void StartDlg::Create(HWND owner) {
 }
 
 void StartDlg::OnCreate() {
-  labelFont_ = winui::MakeFont("MS Sans Serif", -13);
-  runLabel_.Create(Row(kRunLabel).Args(*this, labelFont_));
+  labelFont_ = winui::MakeFont("MS Sans Serif", Px(-13));
+  runLabel_.Create(Row(kRunLabel).Args(*this, labelFont_), true);
   exePath_.Create(Row(kExePath).Args(*this));
   exePath_.onSelChange = [this](int index) { history_.Select(index); };
   // Typed text is neither run nor kept: once the box shows something else than the chosen
@@ -50,6 +50,8 @@ void StartDlg::OnCreate() {
   exePath_.onEditChange = [this] { history_.Select(-1); };
   run_.Create(Row(kRun).Args(*this), true);
   run_.onClick = [this] { RunClick(); };
+  // Enter presses Run, not the dialog manager's IDOK (which would only hide the dialog).
+  SendMessage(DM_SETDEFID, kRun);
   browse_.Create(Row(kBrowse).Args(*this));
   browse_.onClick = [this] { BrowseClick(); };
   clearList_.Create(Row(kClearList).Args(*this));
