@@ -72,7 +72,8 @@ function(add_wine_test_groups target timeout)
   add_wine_test(${target}.other ${target} ${timeout} --gtest_filter=-${filter})
 endfunction()
 
-set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs ChangesWin)
+set(win_tests_main_window MainFormTest MainFormCommands Docking PaletteGlyphs ChangesWin
+                           HighlightWin)
 set(win_tests_tray TrayWinTest HelpDocumentTest)
 set(win_tests_dialogs DialogsTest Files StartDlgWin StartAboutTest AutorunWin AutorunMainForm
                       PerformanceDlgWin DialogKeys)

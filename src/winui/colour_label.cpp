@@ -10,7 +10,7 @@ void ColourLabel::Create(const ColourLabelArgs& args) {
   WindowArgs w;
   w.className = "OrvaneColourLabel";
   w.text = args.text;
-  w.style = WS_CHILD | WS_VISIBLE;
+  w.style = WS_CHILD | WS_VISIBLE | (args.link ? WS_TABSTOP : 0);
   w.x = args.x;
   w.y = args.y;
   w.width = args.width;
@@ -30,7 +30,7 @@ void ColourLabel::Click() {
   if (onClick) onClick();
 }
 
-bool ColourLabel::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
+bool ColourLabel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { Paint(dc); })) return true;
   switch (msg) {
     case WM_SETCURSOR:
@@ -41,6 +41,23 @@ bool ColourLabel::OnMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result) {
     case WM_LBUTTONUP:
       Click();
       return true;
+    case WM_GETDLGCODE: {
+      // Enter and Space belong to a focused link; every other key stays the dialog's.
+      const auto* message = reinterpret_cast<const MSG*>(lp);
+      result = message != nullptr && message->message == WM_KEYDOWN &&
+                       (message->wParam == VK_RETURN || message->wParam == VK_SPACE)
+                   ? DLGC_WANTMESSAGE
+                   : 0;
+      return true;
+    }
+    case WM_KEYDOWN:
+      if (wp != VK_RETURN && wp != VK_SPACE) return false;
+      Click();
+      return true;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Invalidate();
+      return false;
     default:
       return false;
   }
@@ -50,6 +67,7 @@ void ColourLabel::Paint(HDC dc) {
   const RECT r = ClientRect();
   PaintTextLine(dc, r, brush_, GetText(), r, args_.font, args_.textColour,
                 args_.alignRight ? DT_RIGHT : DT_LEFT);
+  if (::GetFocus() == Handle()) ::DrawFocusRect(dc, &r);
 }
 
 }  // namespace orvane::winui

@@ -1,6 +1,7 @@
 #pragma once
 // A line of text in its own font and colours on its own background, left- or right-aligned.
-// With onClick set it is a link: the hand cursor shows over it and a click runs onClick.
+// With onClick set it is a link: the hand cursor shows over it and a click runs onClick. A link
+// made with `link` is also a tab stop, shows the focus, and Enter or Space run it.
 
 #include <windows.h>
 
@@ -24,6 +25,7 @@ struct ColourLabelArgs {
   COLORREF textColour = RGB(0, 0, 0);
   COLORREF background = RGB(255, 255, 255);
   bool alignRight = false;
+  bool link = false;  // reached by Tab
 };
 
 class ColourLabel : public WindowBase {

@@ -22,6 +22,8 @@ using testing::TestProcess;
 
 class ChangesWin : public testing::MainFormFixture {
  protected:
+  explicit ChangesWin(UINT intervalMs = testing::kTestUpdateIntervalMs)
+      : MainFormFixture(nullptr, intervalMs) {}
   void Click(HTREEITEM item) {
     tree().Select(item);
     form->ViewObjectTreeTVClick();
@@ -88,7 +90,14 @@ TEST_F(ChangesWin, AWindowThatSleepsShowsTheHungImageWithinTwoCyclesAndLosesItAf
   EXPECT_EQ(InfoOf(title), std::vector<std::string>{});
 }
 
-TEST_F(ChangesWin, HighlightedRowsComeGreenAndGoRedAfterTwoMoreCycles) {
+// At the program's own second: what is asked of the marks holds from one cycle to the next, and
+// at a fifth of that a loaded machine can hand the window two cycles between two looks.
+class HighlightWin : public ChangesWin {
+ protected:
+  HighlightWin() : ChangesWin(1000) {}
+};
+
+TEST_F(HighlightWin, HighlightedRowsComeGreenAndGoRedAfterTwoMoreCycles) {
   const std::string title = "Orvane highlight probe";
   program->Open();
   ASSERT_TRUE(PumpUntil([&] { return list().ColumnCount() == 3 && list().Count() > 0; }, 10000));

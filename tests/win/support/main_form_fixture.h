@@ -27,8 +27,9 @@ inline std::unique_ptr<win32::Program> NewProgram(SnapshotSource* source = nullp
 class MainFormFixture : public ::testing::Test {
  protected:
   // source: the system's snapshots unless given (not owned).
-  explicit MainFormFixture(SnapshotSource* source = nullptr)
-      : program(NewProgram(source)), form(&program->Form()) {}
+  explicit MainFormFixture(SnapshotSource* source = nullptr,
+                           UINT intervalMs = kTestUpdateIntervalMs)
+      : program(NewProgram(source, intervalMs)), form(&program->Form()) {}
 
   // Each test starts from the default workspace: a program closed in the tests' folder (the
   // end-to-end runs) leaves its "workspace.dat" there.

@@ -83,7 +83,8 @@ void AboutDlg::OnCreate() {
                 .height = Px(16),
                 .text = kHomePageAddress,
                 .font = linkFont_,
-                .textColour = RGB(0, 0, 128)});
+                .textColour = RGB(0, 0, 128),
+                .link = true});
   link_.onClick = [this] { HomePageClick(); };
   notice_.Create({.parent = *this,
                   .id = kNotice,
@@ -102,7 +103,8 @@ void AboutDlg::OnCreate() {
                     .font = stripFont_,
                     .textColour = kWhite,
                     .background = kStripColour,
-                    .alignRight = true});
+                    .alignRight = true,
+                    .link = true});
   homePage_.onClick = [this] { HomePageClick(); };
 }
 
