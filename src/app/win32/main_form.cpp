@@ -211,11 +211,18 @@ void MainForm::OnDpiChanged(int dpi, const RECT& suggested) {
   layout_.SetSize(mainBar_, Px(kBarHeight));
   mainBar_.Layout().SetSize(dockBig_, Px(kDockBigWidth));
   rightCenter_.Layout().SetSize(viewListName_, Px(kHeadingHeight));
-  // The panes the user sized keep their share.
-  dockCenter_.Layout().SetSize(viewObjectTreeTV_,
-                               MulDiv(dockCenter_.Layout().GetSize(viewObjectTreeTV_), dpi_, old));
+  // The panes the user sized keep their share: of the size they show, where they show.
+  const auto shownSize = [](winui::DockLayout& layout, const winui::Window& pane, bool wide) {
+    if (!pane.IsVisible()) return layout.GetSize(pane);
+    const RECT r = pane.WindowRect();
+    return static_cast<int>(wide ? r.right - r.left : r.bottom - r.top);
+  };
+  dockCenter_.Layout().SetSize(
+      viewObjectTreeTV_,
+      MulDiv(shownSize(dockCenter_.Layout(), viewObjectTreeTV_, true), dpi_, old));
   rightCenter_.Layout().SetSize(
-      viewObjectInfoRE_, MulDiv(rightCenter_.Layout().GetSize(viewObjectInfoRE_), dpi_, old));
+      viewObjectInfoRE_,
+      MulDiv(shownSize(rightCenter_.Layout(), viewObjectInfoRE_, false), dpi_, old));
   dockCenter_.Layout().SetSize(splitter2_, Px(kSplitterThickness));
   rightCenter_.Layout().SetSize(splitter1_, Px(kSplitterThickness));
   bars_.SetDpi(dpi_);
