@@ -127,12 +127,15 @@ int RunChild(DWORD lifetimeMs, unsigned seed) {
 
 // Longer than two of the program's cycles: the program sees a name's life end before the next.
 constexpr DWORD kNameRestMs = 3000;
+// Longer than the 2 s the soak asks of a life before it expects the log to show it.
+constexpr DWORD kSeenMs = 2500;
 
 struct Slot {
   std::string exe;
   std::string name;  // the file name, as the log shows it
   HANDLE process = nullptr;
   DWORD pid = 0;
+  DWORD createdAt = 0;  // in the generator's time
   DWORD restUntil = 0;  // a name rests after a life, so that two lives never meet in a cycle
 };
 
@@ -176,6 +179,7 @@ int RunGenerator(DWORD seconds, const char* journalPath, std::vector<Slot> slots
         CloseHandle(info.hThread);
         slot.process = info.hProcess;
         slot.pid = info.dwProcessId;
+        slot.createdAt = now();
         std::fprintf(journal, "created %s %lu %lu\n", slot.name.c_str(), slot.pid, now());
         std::fflush(journal);
       }
@@ -185,6 +189,12 @@ int RunGenerator(DWORD seconds, const char* journalPath, std::vector<Slot> slots
     Sleep(150 + random() % 200);
   }
   for (bool any = true; any;) {
+    // The lives still running are ended from outside once they are old enough to be seen
+    // (kSeenMs): the soak's minutes are the generator's, not up to another 20 s of its last
+    // lifetimes.
+    for (const Slot& slot : slots) {
+      if (slot.process && now() - slot.createdAt >= kSeenMs) TerminateProcess(slot.process, 0);
+    }
     reap();
     any = false;
     for (const Slot& slot : slots) any = any || slot.process != nullptr;
