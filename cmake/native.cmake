@@ -9,6 +9,7 @@ target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(unit_tests PRIVATE orvane_core GTest::gtest GTest::gtest_main GTest::gmock
                                          Threads::Threads)
 orvane_precompile(unit_tests <gtest/gtest.h> ${ORVANE_STD_PCH})
+orvane_test_code(unit_tests)
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

@@ -46,6 +46,7 @@ add_executable(win_tests ${WIN_TEST_SOURCES} ${ORVANE_RESOURCES})
 target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(win_tests PRIVATE orvane_win32 gtest gtest_main)
 orvane_precompile(win_tests <gtest/gtest.h> ${ORVANE_WIN32_PCH})
+orvane_test_code(win_tests)
 add_dependencies(win_tests test_window planted_before planted_after)
 
 # Each ctest entry of this build runs in a Wine session of its own (scripts/lib/wine-test): a
@@ -101,6 +102,7 @@ add_executable(e2e_tests tests/e2e/e2e_tests.cpp tests/e2e/cmd_line_tests.cpp
 target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(e2e_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(e2e_tests PRIVATE gtest gtest_main user32 advapi32)
+orvane_test_code(e2e_tests)
 add_dependencies(e2e_tests orvn2k test_window test_window_other)
 set(e2e_tests_cmd_line CmdLine)
 set(e2e_tests_single_instance SingleInstance FormResize)
@@ -118,6 +120,7 @@ add_executable(print_driver tests/e2e/print_driver.cpp tests/e2e/drive.cpp
 target_include_directories(print_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(print_driver PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(print_driver PRIVATE orvane_core user32)
+orvane_test_code(print_driver)
 add_dependencies(print_driver orvn2k test_window)
 
 # The benchmarks (scripts/bench; bench/README.md). The tests run each once with a tiny workload,

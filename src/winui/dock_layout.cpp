@@ -3,13 +3,16 @@
 #include <algorithm>
 
 #include "platform/error.h"
+#include "winui/window.h"
 
 namespace orvane::winui {
 
 namespace {
 
-bool IsShown(HWND hwnd) {
-  return (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+// The window's own state, whatever its parent's: a layout may be applied while hidden.
+bool IsPlaced(HWND hwnd) {
+  return (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0 ||
+         ::GetPropA(hwnd, kDrawingStoppedProp) != nullptr;
 }
 
 int CurrentSize(HWND child, Align align) {
@@ -78,7 +81,7 @@ void DockLayout::Apply(const RECT& area) {
       ::SetWindowPos(child, nullptr, r.left, r.top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
   };
   for (const Entry& e : entries_) {
-    if (!IsShown(e.child)) continue;
+    if (!IsPlaced(e.child)) continue;
     RECT r = rest;
     const LONG height = std::min<LONG>(e.size, std::max(0L, rest.bottom - rest.top));
     const LONG width = std::min<LONG>(e.size, std::max(0L, rest.right - rest.left));

@@ -125,14 +125,20 @@ void TreeView::StopDrawing() {
     pendingPaint_ = nullptr;
   }
   barsBefore_ = ReadScrollBars(*this);
+  stopped_ = true;
   drawable_ = ::IsWindowVisible(*this) != FALSE;
   // The tree's own switch spares it the layout work per change; the default one makes the
   // window not drawable (and valid) without hiding it.
   SendMessage(WM_SETREDRAW, FALSE);
-  if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, FALSE, 0);
+  if (drawable_) {
+    ::DefWindowProcA(*this, WM_SETREDRAW, FALSE, 0);
+    ::SetPropA(*this, kDrawingStoppedProp, reinterpret_cast<HANDLE>(1));
+  }
 }
 
 void TreeView::ResumeDrawing() {
+  stopped_ = false;
+  ::RemovePropA(*this, kDrawingStoppedProp);
   SendMessage(WM_SETREDRAW, TRUE);  // lays itself out and invalidates all of itself
   if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, TRUE, 0);
   ::RedrawWindow(*this, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
@@ -142,6 +148,31 @@ void TreeView::ResumeDrawing() {
     pendingPaint_ = nullptr;
   }
   if (drawable_) DrawChangedScrollBars(*this, barsBefore_);
+}
+
+void TreeView::Show(bool show) {
+  if (!stopped_) {
+    Control::Show(show);
+    return;
+  }
+  // Not drawable either way until drawing resumes, which then sets WS_VISIBLE or leaves it off.
+  if (show == drawable_) return;
+  drawable_ = show;
+  if (show) {
+    ::SetPropA(*this, kDrawingStoppedProp, reinterpret_cast<HANDLE>(1));
+    // Nothing of it was drawn while hidden.
+    RECT client{};
+    ::GetClientRect(*this, &client);
+    HRGN all = ::CreateRectRgnIndirect(&client);
+    if (pendingPaint_ && all) {
+      ::CombineRgn(pendingPaint_, pendingPaint_, all, RGN_OR);
+      ::DeleteObject(all);
+    } else if (all) {
+      pendingPaint_ = all;
+    }
+  } else {
+    ::RemovePropA(*this, kDrawingStoppedProp);
+  }
 }
 
 HTREEITEM TreeView::Insert(const TreeItemArgs& item) {

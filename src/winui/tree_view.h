@@ -49,8 +49,12 @@ class TreeView : public Control {
   // off the window is not drawable, and on again only bars whose values changed are drawn.
   // What was invalid when drawing stopped stays invalid; what the tree invalidated meanwhile
   // is dropped, so the caller repaints what changed. Not nested.
+  // While stopped the tree still counts as shown (IsShown), and a hide or show takes effect as
+  // drawing resumes.
   void StopDrawing();
   void ResumeDrawing();
+  void Show(bool show = true);
+  void Hide() { Show(false); }
 
   HTREEITEM Insert(const TreeItemArgs& item);
   void Delete(HTREEITEM item) { SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)); }
@@ -106,7 +110,8 @@ class TreeView : public Control {
   }
 
   HRGN pendingPaint_ = nullptr;  // owned while drawing is off
-  bool drawable_ = false;        // visible when drawing stopped
+  bool stopped_ = false;
+  bool drawable_ = false;  // shown while drawing stopped
   ScrollBarValues barsBefore_{};
 };
 

@@ -17,6 +17,18 @@ inline void BringForward(HWND hwnd) {
   ::SetForegroundWindow(hwnd);
 }
 
+// The property of a window kept from drawing without being hidden (TreeView::StopDrawing):
+// WM_SETREDRAW's default clears WS_VISIBLE for that time.
+inline constexpr char kDrawingStoppedProp[] = "OrvaneDrawingStopped";
+
+// Shown, or would be but for a stop in its drawing: what layouts and focus go by.
+inline bool IsShown(HWND hwnd) {
+  if (::IsWindowVisible(hwnd)) return true;
+  if (::GetPropA(hwnd, kDrawingStoppedProp) == nullptr) return false;
+  const HWND parent = ::GetParent(hwnd);
+  return parent == nullptr || ::IsWindowVisible(parent);
+}
+
 class Window {
  public:
   Window() = default;
@@ -31,7 +43,7 @@ class Window {
 
   void Show(bool show = true) { ::ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE); }
   void Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
-  bool IsVisible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
+  bool IsVisible() const { return IsShown(hwnd_); }
   void Enable(bool enable = true) { ::EnableWindow(hwnd_, enable ? TRUE : FALSE); }
   bool IsEnabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
   void Focus() { ::SetFocus(hwnd_); }

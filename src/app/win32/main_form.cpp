@@ -280,7 +280,7 @@ void MainForm::FocusNextPane(bool backwards) {
   int current = -1;
   const HWND focus = ::GetFocus();
   for (std::size_t i = 0; i < std::size(panes); ++i) {
-    shown[i] = ::IsWindowVisible(panes[i]) && ::IsWindowEnabled(panes[i]);
+    shown[i] = winui::IsShown(panes[i]) && ::IsWindowEnabled(panes[i]);
     if (focus && (focus == panes[i] || ::IsChild(panes[i], focus))) current = static_cast<int>(i);
   }
   const int next = NextFocusPane(shown, current, backwards);

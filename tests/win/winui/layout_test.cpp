@@ -54,6 +54,29 @@ TEST_F(LayoutTest, AHiddenChildGivesItsEdgeToTheOthers) {
   EXPECT_EQ(RectIn(form.right).left, DemoForm::kTreeWidth + 3);
 }
 
+// A stop in the tree's drawing clears WS_VISIBLE for its time: a layout applied meanwhile must
+// not give its edge away, and a hide or show meanwhile must hold once drawing resumes.
+TEST_F(LayoutTest, ATreeKeptFromDrawingKeepsItsEdgeAndHoldsAHideOrShowMeanwhile) {
+  ShowWindow(form, SW_SHOWNOACTIVATE);  // drawing stops only in a window on the screen
+  Pump();
+  form.tree.StopDrawing();
+  EXPECT_TRUE(form.tree.IsVisible());
+  form.center.Layout().Apply();
+  EXPECT_EQ(RectIn(form.right).left, DemoForm::kTreeWidth + 3);
+  form.tree.Hide();
+  form.center.Layout().Apply();
+  EXPECT_EQ(RectIn(form.right).left, 3);
+  form.tree.ResumeDrawing();
+  EXPECT_FALSE(IsWindowVisible(form.tree));
+
+  form.tree.StopDrawing();
+  form.tree.Show();
+  form.center.Layout().Apply();
+  EXPECT_EQ(RectIn(form.right).left, DemoForm::kTreeWidth + 3);
+  form.tree.ResumeDrawing();
+  EXPECT_TRUE(IsWindowVisible(form.tree));
+}
+
 TEST_F(LayoutTest, EdgesAreTakenInOrderAndClientGetsTheRest) {
   Panel host;
   host.Create({.parent = form.right, .width = 300, .height = 200, .visible = false});
