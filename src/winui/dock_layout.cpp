@@ -12,7 +12,7 @@ namespace {
 // The window's own state, whatever its parent's: a layout may be applied while hidden.
 bool IsPlaced(HWND hwnd) {
   return (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0 ||
-         ::GetPropA(hwnd, kDrawingStoppedProp) != nullptr;
+         std::ranges::find(DrawingStopped(), hwnd) != DrawingStopped().end();
 }
 
 int CurrentSize(HWND child, Align align) {

@@ -132,13 +132,13 @@ void TreeView::StopDrawing() {
   SendMessage(WM_SETREDRAW, FALSE);
   if (drawable_) {
     ::DefWindowProcA(*this, WM_SETREDRAW, FALSE, 0);
-    ::SetPropA(*this, kDrawingStoppedProp, reinterpret_cast<HANDLE>(1));
+    DrawingStopped().push_back(*this);
   }
 }
 
 void TreeView::ResumeDrawing() {
   stopped_ = false;
-  ::RemovePropA(*this, kDrawingStoppedProp);
+  std::erase(DrawingStopped(), Handle());
   SendMessage(WM_SETREDRAW, TRUE);  // lays itself out and invalidates all of itself
   if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, TRUE, 0);
   ::RedrawWindow(*this, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
@@ -159,7 +159,7 @@ void TreeView::Show(bool show) {
   if (show == drawable_) return;
   drawable_ = show;
   if (show) {
-    ::SetPropA(*this, kDrawingStoppedProp, reinterpret_cast<HANDLE>(1));
+    DrawingStopped().push_back(*this);
     // Nothing of it was drawn while hidden.
     RECT client{};
     ::GetClientRect(*this, &client);
@@ -171,7 +171,7 @@ void TreeView::Show(bool show) {
       pendingPaint_ = all;
     }
   } else {
-    ::RemovePropA(*this, kDrawingStoppedProp);
+    std::erase(DrawingStopped(), Handle());
   }
 }
 

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace orvane::winui {
 
@@ -17,14 +19,20 @@ inline void BringForward(HWND hwnd) {
   ::SetForegroundWindow(hwnd);
 }
 
-// The property of a window kept from drawing without being hidden (TreeView::StopDrawing):
-// WM_SETREDRAW's default clears WS_VISIBLE for that time.
-inline constexpr char kDrawingStoppedProp[] = "OrvaneDrawingStopped";
+// The windows kept from drawing without being hidden (TreeView::StopDrawing), on the GUI
+// thread: WM_SETREDRAW's default clears WS_VISIBLE for that time. Kept in the process, as
+// under Wine a window property is a call to the window server.
+inline std::vector<HWND>& DrawingStopped() {
+  static std::vector<HWND> windows;
+  return windows;
+}
 
 // Shown, or would be but for a stop in its drawing: what layouts and focus go by.
 inline bool IsShown(HWND hwnd) {
   if (::IsWindowVisible(hwnd)) return true;
-  if (::GetPropA(hwnd, kDrawingStoppedProp) == nullptr) return false;
+  if (std::find(DrawingStopped().begin(), DrawingStopped().end(), hwnd) == DrawingStopped().end()) {
+    return false;
+  }
   const HWND parent = ::GetParent(hwnd);
   return parent == nullptr || ::IsWindowVisible(parent);
 }
