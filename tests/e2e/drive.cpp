@@ -79,8 +79,17 @@ bool SaveThrough(DWORD pid, HWND dialog, const char* button, const std::string& 
   SetDlgItemTextA(save, 1148, path.c_str());
   SetDlgItemTextA(save, 1152, path.c_str());
   CloseCommonDialog(save);
-  return PumpUntil([&] { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                   10000);
+  // The file shows as soon as the program opens it, before a line is written: it is whole once
+  // the program has closed it, which an open that shares it with no one tells.
+  return PumpUntil(
+      [&] {
+        HANDLE file =
+            CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(file);
+        return true;
+      },
+      10000);
 }
 
 }  // namespace orvane::testing
