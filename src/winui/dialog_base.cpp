@@ -86,14 +86,9 @@ void DialogBase::End(INT_PTR result) {
 }
 
 bool DialogBase::PreTranslate(MSG& msg) {
-  if (msg.hwnd == nullptr) return false;
-  // Every message of the GUI thread passes here. Under Wine IsWindowVisible, IsChild and
-  // GetAncestor of a shown window each ask the window server; the style and parent of the
-  // program's own windows are read in the process.
-  HWND root = msg.hwnd;
-  while (root && (::GetWindowLongPtrA(root, GWL_STYLE) & WS_CHILD)) root = ::GetParent(root);
   for (HWND dialog : Modeless()) {
-    if (dialog != root || !(::GetWindowLongPtrA(dialog, GWL_STYLE) & WS_VISIBLE)) continue;
+    if (!::IsWindowVisible(dialog) || (msg.hwnd != dialog && !::IsChild(dialog, msg.hwnd)))
+      continue;
     // Escape closes the dialog even from a text area that takes every other key.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
       ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
