@@ -11,8 +11,7 @@ namespace {
 
 // The window's own state, whatever its parent's: a layout may be applied while hidden.
 bool IsPlaced(HWND hwnd) {
-  return (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0 ||
-         std::ranges::find(DrawingStopped(), hwnd) != DrawingStopped().end();
+  return (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0 || IsDrawingStopped(hwnd);
 }
 
 int CurrentSize(HWND child, Align align) {

@@ -27,12 +27,14 @@ inline std::vector<HWND>& DrawingStopped() {
   return windows;
 }
 
+inline bool IsDrawingStopped(HWND hwnd) {
+  return std::ranges::find(DrawingStopped(), hwnd) != DrawingStopped().end();
+}
+
 // Shown, or would be but for a stop in its drawing: what layouts and focus go by.
 inline bool IsShown(HWND hwnd) {
   if (::IsWindowVisible(hwnd)) return true;
-  if (std::find(DrawingStopped().begin(), DrawingStopped().end(), hwnd) == DrawingStopped().end()) {
-    return false;
-  }
+  if (!IsDrawingStopped(hwnd)) return false;
   const HWND parent = ::GetParent(hwnd);
   return parent == nullptr || ::IsWindowVisible(parent);
 }
