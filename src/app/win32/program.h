@@ -147,17 +147,17 @@ class Program {
 
   // The window first: the models below draw into its controls. It is handed them, and the
   // dialogs and the thread, before they are made; it uses none of them until it is opened.
-  MainForm form_{MainFormServices{.files = files_,
-                                  .clipboard = clipboard_,
-                                  .pause = pause_,
-                                  .traySettings = traySettings_,
-                                  .worker = infoThread_,
-                                  .commands = commands_,
-                                  .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_,
-                                              cmdLineDlg_, startDlg_, aboutDlg_, performanceDlg_,
-                                              findWindowDlg_},
-                                  .objectList = objectList_,
-                                  .listModel = listModel_}};
+  MainForm form_{
+      MainFormServices{.files = files_,
+                       .clipboard = clipboard_,
+                       .pause = pause_,
+                       .traySettings = traySettings_,
+                       .worker = infoThread_,
+                       .commands = commands_,
+                       .dialogs = {logDlg_, searchDlg_, printReportDlg_, autorunDlg_, cmdLineDlg_,
+                                   startDlg_, aboutDlg_, performanceDlg_, findWindowDlg_},
+                       .objectList = objectList_,
+                       .listModel = listModel_}};
 
   // The view models and their listeners, served by the sink in this order: tree, list filter,
   // status, the main windows; then the log dialog's.
