@@ -30,7 +30,30 @@ using bench::Median;
 using bench::NowMs;
 using bench::SyntheticSource;
 
+bool UnderWine() {
+  static const bool wine =
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return wine;
+}
+
+// The calling thread's processor time. Under Wine the thread is a Linux thread, and Linux
+// counts its time in nanoseconds (clock_gettime with CLOCK_THREAD_CPUTIME_ID, called
+// directly); GetThreadTimes ticks in 10 ms steps there. On Windows, GetThreadTimes.
 double ThreadCpuMs() {
+#if defined(__x86_64__)
+  if (UnderWine()) {
+    struct {
+      long long seconds, nanoseconds;
+    } time{};
+    long long result = 0;
+    asm volatile("syscall"
+                 : "=a"(result)
+                 : "a"(228LL /* clock_gettime */), "D"(3LL /* CLOCK_THREAD_CPUTIME_ID */),
+                   "S"(&time)
+                 : "rcx", "r11", "memory");
+    if (result == 0) return static_cast<double>(time.seconds) * 1e3 + time.nanoseconds / 1e6;
+  }
+#endif
   FILETIME created, exited, kernel, user;
   GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
   auto ms = [](const FILETIME& t) {
@@ -308,38 +331,59 @@ int main(int argc, char** argv) {
   show(true, true);
   SteadyState(program, source, cycles, "steady state, unfolded, details and Performance",
               withPerformance);
-  // Their cost: the GUI thread's busy time with them against without, in alternating blocks
-  // so that a change in the machine's speed during the run falls on all alike. (Its thread
-  // CPU time ticks in 10 ms steps under Wine: too coarse for a difference of a millisecond.)
+  // Their cost: the GUI thread's busy time with them against without, in short blocks that
+  // alternate, so that a change in the machine's speed falls on the three blocks of a round
+  // alike. Every block replays the same steps of the computer from the same start, and the
+  // cost is the median of the differences between the cycles of a round that replay the same
+  // step: how much of the tree and the list a cycle repaints depends on which objects change,
+  // and that differs from cycle to cycle by far more than what is measured. The order of the
+  // blocks turns with each round.
+  // (The thread's CPU time ticks in 10 ms steps under Wine: too coarse for a difference of a
+  // millisecond.)
   struct State {
     const char* name;
     bool details, performance;
-    std::vector<double> busy, cpu;
+    std::vector<double> busy, cpu;  // in the order of the rounds, then of the steps
   } states[] = {{"neither", false, false, {}, {}},
                 {"details", true, false, {}, {}},
                 {"details and Performance", true, true, {}, {}}};
-  for (int round = 0; round < 3; ++round) {
-    for (State& state : states) {
-      show(state.details, state.performance);
-      for (int warm = 0; warm < 3; ++warm) {
-        source.Step();
-        RunCycle(program);
-      }
-      for (int i = 0; i < std::max(1, cycles / 3); ++i) {
-        source.Step();
-        const CycleFigures c = RunCycle(program);
-        state.busy.push_back(c.busy);
-        state.cpu.push_back(c.cpu);
-      }
+  constexpr int kBlock = 6;
+  const SyntheticSource blockStart = source;
+  const auto block = [&](State* state) {
+    source = blockStart;
+    show(state != nullptr && state->details, state != nullptr && state->performance);
+    for (int warm = 0; warm < 3; ++warm) {
+      source.Step();
+      RunCycle(program);
     }
+    for (int i = 0; i < kBlock; ++i) {
+      source.Step();
+      const CycleFigures c = RunCycle(program);
+      if (state == nullptr) continue;
+      state->busy.push_back(c.busy);
+      state->cpu.push_back(c.cpu);
+    }
+  };
+  block(nullptr);  // so that the first measured block, too, starts from a replay
+  const int rounds = std::max(3, cycles / kBlock);
+  for (int round = 0; round < rounds; ++round) {
+    for (int i = 0; i < 3; ++i) block(&states[(round + i) % 3]);
   }
-  std::printf("GUI thread busy, median of %zu cycles each in alternating blocks:",
-              states[0].busy.size());
-  for (const State& state : states) std::printf(" %s %.2f ms,", state.name, Median(state.busy));
-  std::printf("\nGUI thread CPU, mean:");
-  for (const State& state : states) std::printf(" %s %.2f ms,", state.name, Mean(state.cpu));
-  std::printf("\ndetails and Performance cost %.2f ms more per cycle (target <= 1 ms)\n",
-              Median(states[2].busy) - Median(states[0].busy));
+  const auto cost = [&](const State& with, std::vector<double> State::*figure) {
+    std::vector<double> differences;
+    for (std::size_t i = 0; i < (with.*figure).size(); ++i)
+      differences.push_back((with.*figure)[i] - (states[0].*figure)[i]);
+    return Median(differences);
+  };
+  std::printf("%zu cycles in each state, in %d rounds of alternating blocks (medians):\n",
+              states[0].busy.size(), rounds);
+  for (const State& state : states)
+    std::printf("  %-24s busy %6.2f ms   CPU %6.2f ms\n", state.name, Median(state.busy),
+                Median(state.cpu));
+  std::printf("more per cycle than with neither, median of the paired cycles:\n");
+  for (const State* state : {&states[1], &states[2]})
+    std::printf("  %-24s busy %6.2f ms   CPU %6.2f ms%s\n", state->name, cost(*state, &State::busy),
+                cost(*state, &State::cpu), state == &states[2] ? "   (target <= 1 ms)" : "");
   const double fill = std::max({first.delivery, first.cpu, first.busy});
   std::printf("target: steady-state median <= 25 ms per cycle: %.2f ms, %s (unfolded %.2f ms)\n",
               steady, steady <= 25 ? "met" : "MISSED", unfolded);

@@ -23,6 +23,10 @@ inline constexpr Workload kW1{300, 5000, 300};
 
 class SyntheticSource : public SnapshotSource {
  public:
+  // A copy keeps the computer as it is; assigning it back replays the same steps from there.
+  SyntheticSource(const SyntheticSource&) = default;
+  SyntheticSource& operator=(const SyntheticSource&) = default;
+
   explicit SyntheticSource(const Workload& w) {
     for (int i = 0; i < w.processes; ++i) {
       StartProcess(Share(w.threads, w.processes, i), Share(w.windows, w.processes, i));
