@@ -235,14 +235,20 @@ void ObjectList::FiguresArrived(const ProcessFigureTable& table) {
   previous_ = std::move(figures_);
   figures_ = table;
   if (!ShowsFigureColumns()) return;
-  // What was painted since the last cycle came from the previous figures.
-  parts_.frame.RedrawCells(
-      kFirstDetailColumn, kLastDetailColumn, [this](const ListRow& row, int column) {
-        if (row.key.kind != kKindProcess) return false;
-        const FigureColumn figure = *FigureAt(column);
-        return FigureCellText(previous_.Find(row.key.processId), figure, parts_.locale) !=
-               FigureCellText(figures_.Find(row.key.processId), figure, parts_.locale);
-      });
+  // What was painted since the last cycle came from the previous figures. The same figure reads
+  // the same, so most cells are settled without making their texts.
+  const auto changed = [this](const ListRow& row, int column) {
+    if (row.key.kind != kKindProcess) return false;
+    const FigureColumn figure = *FigureAt(column);
+    const ProcessFigures* before = previous_.Find(row.key.processId);
+    const ProcessFigures* now = figures_.Find(row.key.processId);
+    const FigureSortKey a = SortKeyOf(before, figure);
+    const FigureSortKey b = SortKeyOf(now, figure);
+    if (a.present == b.present && a.value == b.value) return false;
+    return FigureCellText(before, figure, parts_.locale) !=
+           FigureCellText(now, figure, parts_.locale);
+  };
+  parts_.frame.RedrawCells(kFirstDetailColumn, kLastDetailColumn, changed);
 }
 
 bool ObjectList::CopyRows(std::span<const std::size_t> selected, Clipboard& clipboard) {

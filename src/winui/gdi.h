@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace orvane::winui {
@@ -79,6 +80,28 @@ inline void PaintTextLine(HDC dc, const RECT& area, HBRUSH background, const std
   ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textArea,
               format | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (old) ::SelectObject(dc, old);
+}
+
+// Fills area with the dc's background colour and draws one line of text in textArea in the
+// dc's font and text colour, as DrawText places it (format: DT_LEFT or DT_RIGHT, with or
+// without DT_END_ELLIPSIS), with the dc in transparent mode. Where the text fits, background and
+// text take one call: under Wine every GDI call is a trip into the host's side, and a figure
+// drawn each cycle in each of many cells makes them count.
+inline void FillTextLine(HDC dc, const RECT& area, const RECT& textArea, std::string_view text,
+                         UINT format) {
+  const int length = static_cast<int>(text.size());
+  SIZE size{};
+  if (::GetTextExtentPoint32A(dc, text.data(), length, &size) &&
+      size.cx <= textArea.right - textArea.left) {
+    const int x = (format & DT_RIGHT) ? textArea.right - size.cx : textArea.left;
+    const int y = textArea.top + (textArea.bottom - textArea.top) / 2 - size.cy / 2;
+    ::ExtTextOutA(dc, x, y, ETO_OPAQUE | ETO_CLIPPED, &area, text.data(), static_cast<UINT>(length),
+                  nullptr);
+    return;
+  }
+  ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+  RECT r = textArea;
+  ::DrawTextA(dc, text.data(), length, &r, format | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // A bitmap resource of the executable.

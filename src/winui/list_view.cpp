@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/error.h"
+#include "winui/gdi.h"
 #include "winui/text_buffer.h"
 
 namespace orvane::winui {
@@ -174,64 +175,82 @@ void ListView::RedrawRows(int first, int last) {
   }
 }
 
+ListView::CellColours ListView::ListColours() const {
+  auto back = static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR));
+  auto text = static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR));
+  if (back == CLR_NONE || back == CLR_DEFAULT) back = GetSysColor(COLOR_WINDOW);
+  if (text == CLR_DEFAULT) text = GetSysColor(COLOR_WINDOWTEXT);
+  return {back, text};
+}
+
+ListView::CellColours ListView::RowColours(int index, bool selected, bool focus,
+                                           const CellColours& list) const {
+  // As the list view colours a row: selected, in the highlight while the list has the focus,
+  // else in the face colour (LVS_SHOWSELALWAYS).
+  if (selected) {
+    return {GetSysColor(focus ? COLOR_HIGHLIGHT : COLOR_BTNFACE),
+            GetSysColor(focus ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT)};
+  }
+  const auto own = source_->HasBackgrounds() ? source_->Background(index) : std::nullopt;
+  return {own.value_or(list.back), list.text};
+}
+
+bool ListView::CellBounds(int index, int column, RECT& bounds) const {
+  bounds = {LVIR_BOUNDS, column, 0, 0};
+  return SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&bounds)) != 0;
+}
+
 void ListView::DrawCells(std::span<const Cell> cells) {
   if (source_ == nullptr || cells.empty()) return;
-  const int focused = GetFocus() == Handle() ? Focused() : -1;
+  const bool focus = GetFocus() == Handle();
+  const int focused = focus ? Focused() : -1;
   HDC dc = GetDC(Handle());
   if (dc == nullptr) return;
   const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldBack = GetBkColor(dc);
+  const COLORREF oldText = GetTextColor(dc);
+  // The cells come row by row: a row's place and colours are asked once, and a column's edges
+  // once for all rows, which share their columns.
+  const CellColours list = ListColours();
+  std::vector<std::pair<int, RECT>> columns;
+  int row = -1;
+  LONG top = 0, bottom = 0;
   for (const Cell& cell : cells) {
+    RECT bounds{};
     if (cell.index == focused) {
-      RECT bounds{};
-      bounds.top = cell.column;
-      bounds.left = LVIR_BOUNDS;
-      if (SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(cell.index),
-                      reinterpret_cast<LPARAM>(&bounds))) {
-        InvalidateRect(Handle(), &bounds, FALSE);
-      }
-    } else {
-      DrawLiveCell(dc, cell.index, cell.column);
+      if (CellBounds(cell.index, cell.column, bounds)) InvalidateRect(Handle(), &bounds, FALSE);
+      continue;
     }
+    auto known = std::find_if(columns.begin(), columns.end(),
+                              [&](const auto& c) { return c.first == cell.column; });
+    if (cell.index != row || known == columns.end()) {
+      if (!CellBounds(cell.index, cell.column, bounds)) continue;
+      if (known == columns.end()) known = columns.insert(columns.end(), {cell.column, bounds});
+      if (cell.index != row) {
+        row = cell.index;
+        top = bounds.top;
+        bottom = bounds.bottom;
+        const CellColours colours = RowColours(row, IsSelected(row), focus, list);
+        SetBkColor(dc, colours.back);
+        SetTextColor(dc, colours.text);
+      }
+    }
+    DrawLiveCell(dc, {known->second.left, top, known->second.right, bottom},
+                 source_->CellText(cell.index, cell.column));
   }
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+  SetBkMode(dc, oldMode);
   SelectObject(dc, font);
   ReleaseDC(Handle(), dc);
 }
 
-void ListView::DrawLiveCell(HDC dc, int index, int column) const {
-  RECT bounds{};
-  bounds.top = column;
-  bounds.left = LVIR_BOUNDS;
-  if (!SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(&bounds))) {
-    return;
-  }
-  // As the list view colours a row: selected, in the highlight while the list has the focus,
-  // else in the face colour (LVS_SHOWSELALWAYS).
-  COLORREF back = static_cast<COLORREF>(SendMessage(LVM_GETBKCOLOR));
-  COLORREF text = static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR));
-  if (back == CLR_NONE || back == CLR_DEFAULT) back = GetSysColor(COLOR_WINDOW);
-  if (text == CLR_DEFAULT) text = GetSysColor(COLOR_WINDOWTEXT);
-  if (const auto own = source_->HasBackgrounds() ? source_->Background(index) : std::nullopt) {
-    back = *own;
-  }
-  if (IsSelected(index)) {
-    const bool focus = GetFocus() == Handle();
-    back = GetSysColor(focus ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
-    text = GetSysColor(focus ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
-  }
-  const COLORREF oldBack = SetBkColor(dc, back);
-  const COLORREF oldText = SetTextColor(dc, text);
-  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &bounds, nullptr, 0, nullptr);
-  const std::string value(source_->CellText(index, column));
-  RECT label = bounds;
-  label.left += kLiveCellMargin;
-  label.right -= kLiveCellMargin;
-  SetBkMode(dc, TRANSPARENT);
-  DrawTextA(dc, value.c_str(), static_cast<int>(value.size()), &label,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SetBkMode(dc, OPAQUE);
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
+void ListView::DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text) {
+  const RECT label{bounds.left + kLiveCellMargin, bounds.top, bounds.right - kLiveCellMargin,
+                   bounds.bottom};
+  FillTextLine(dc, bounds, label, text, DT_LEFT | DT_END_ELLIPSIS);
 }
 
 LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
@@ -242,7 +261,19 @@ LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT:
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
       if (draw.nmcd.dwDrawStage & CDDS_SUBITEM && source_->IsLiveCell(index, draw.iSubItem)) {
-        DrawLiveCell(draw.nmcd.hdc, index, draw.iSubItem);
+        RECT bounds{};
+        if (CellBounds(index, draw.iSubItem, bounds)) {
+          HDC dc = draw.nmcd.hdc;
+          const CellColours colours =
+              RowColours(index, IsSelected(index), GetFocus() == Handle(), ListColours());
+          const int oldMode = SetBkMode(dc, TRANSPARENT);
+          const COLORREF oldBack = SetBkColor(dc, colours.back);
+          const COLORREF oldText = SetTextColor(dc, colours.text);
+          DrawLiveCell(dc, bounds, source_->CellText(index, draw.iSubItem));
+          SetTextColor(dc, oldText);
+          SetBkColor(dc, oldBack);
+          SetBkMode(dc, oldMode);
+        }
         return CDRF_SKIPDEFAULT;
       }
       LRESULT answer =

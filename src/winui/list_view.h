@@ -141,9 +141,18 @@ class ListView : public Control {
 
  private:
   void SetState(int index, UINT state, UINT mask);
-  // Draws a live cell's text on its row's background into dc, which shows the list's client
-  // area; focused: the cell may draw over the focus rectangle.
-  void DrawLiveCell(HDC dc, int index, int column) const;
+  struct CellColours {
+    COLORREF back;
+    COLORREF text;
+  };
+  // The list's own background and text colours.
+  CellColours ListColours() const;
+  // A row's; focus: the list has the keyboard focus.
+  CellColours RowColours(int index, bool selected, bool focus, const CellColours& list) const;
+  // A cell's rectangle in the client area; false when the list view has none.
+  bool CellBounds(int index, int column, RECT& bounds) const;
+  // Draws a live cell's text on the background in the colours the caller set.
+  static void DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text);
   // Answers the list view's custom draw: the live cells are drawn by DrawLiveCell.
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
   // An owner-data list's search by caption (typing in the list): the row, or -1.

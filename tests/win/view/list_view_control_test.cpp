@@ -190,11 +190,14 @@ std::vector<COLORREF> CellPixels(ListView& list, int index, int column) {
 
 TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
   list.AddColumn("CPU", 60);
+  list.AddColumn("Memory", 40);  // too narrow for its text, which ends in an ellipsis
   // Drawn pixels need a window on the screen.
   form.Show();
   SetWindowPos(list, HWND_TOP, 0, 0, 600, 300, SWP_SHOWWINDOW);
   std::string figure = "1.5";
-  control.extraCells = [&](const ListRow&, int) { return figure; };
+  control.extraCells = [&](const ListRow&, int column) {
+    return column == 3 ? figure : figure + "12,345,678 K";
+  };
   AddRows({"plain", "selected", "focused"});
   list.Focus();
   list.SetSelected(1, true);
@@ -206,22 +209,32 @@ TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
   // row and on a selected one; only the focused row's cell, under the focus rectangle, waits for
   // the list view.
   figure = "88.8";
-  control.RedrawCells(1, 3, [](const ListRow&, int) { return true; });
-  std::vector<std::vector<COLORREF>> drawn;
-  for (int index : {0, 1}) drawn.push_back(CellPixels(list, index, 3));
+  control.RedrawCells(1, 4, [](const ListRow&, int) { return true; });
+  std::vector<std::vector<COLORREF>> drawn, narrow;
+  for (int index : {0, 1}) {
+    drawn.push_back(CellPixels(list, index, 3));
+    narrow.push_back(CellPixels(list, index, 4));
+  }
   RECT pending{};
   ASSERT_TRUE(GetUpdateRect(list, &pending, FALSE));
   RECT focused{};
   focused.top = 3;
   focused.left = LVIR_BOUNDS;
   list.SendMessage(LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&focused));
+  RECT focusedNarrow{};
+  focusedNarrow.top = 4;
+  focusedNarrow.left = LVIR_BOUNDS;
+  list.SendMessage(LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&focusedNarrow));
+  UnionRect(&focused, &focused, &focusedNarrow);
   EXPECT_TRUE(EqualRect(&pending, &focused));
   EXPECT_NE(drawn[0], before);
 
   InvalidateRect(list, nullptr, TRUE);
   UpdateWindow(list);
-  EXPECT_EQ(CellPixels(list, 0, 3), drawn[0]);
-  EXPECT_EQ(CellPixels(list, 1, 3), drawn[1]);
+  for (int index : {0, 1}) {
+    EXPECT_EQ(CellPixels(list, index, 3), drawn[index]) << index;
+    EXPECT_EQ(CellPixels(list, index, 4), narrow[index]) << index;
+  }
   // On the row's background as the list view paints it: the first pixel of each cell.
   for (int index : {0, 1}) EXPECT_EQ(CellPixels(list, index, 3)[0], CellPixels(list, index, 2)[0]);
   EXPECT_NE(drawn[1], drawn[0]) << "the selected row in the highlight";

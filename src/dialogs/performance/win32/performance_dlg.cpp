@@ -42,7 +42,21 @@ void PerformanceDlg::FormShow() {
 
 void PerformanceDlg::AddSample(const PerformanceSample& sample) {
   history_.Add(sample);
-  if (IsVisible()) Invalidate(false);
+  if (!IsVisible() || ::IsIconic(*this)) return;
+  // Drawn at once through the window's own context rather than invalidated: under Wine the
+  // paint message's round trips to the window server cost as much as the drawing itself.
+  HDC dc = ::GetDC(*this);
+  if (!dc) {
+    Invalidate(false);
+    return;
+  }
+  PaintAll(dc);
+  ::ReleaseDC(*this, dc);
+}
+
+void PerformanceDlg::PaintAll(HDC dc) {
+  const RECT client = ClientRect();
+  buffer_.Paint(dc, client.right, client.bottom, [this](HDC memory) { Paint(memory); });
 }
 
 void PerformanceDlg::SetBounds(const RECT& bounds) {
@@ -67,26 +81,33 @@ bool PerformanceDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     info.ptMinTrackSize = {Px(kMinWidth), Px(kMinHeight)};
     return true;
   }
-  return winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) {
-    const RECT client = ClientRect();
-    buffer_.Paint(dc, client.right, client.bottom, [this](HDC memory) { Paint(memory); });
-  });
+  return winui::HandleOwnPaint(*this, msg, wp, result, [this](HDC dc) { PaintAll(dc); });
 }
 
 void PerformanceDlg::Paint(HDC dc) {
   const RECT client = ClientRect();
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+  // Every text is in the dialog's font, on the face colour.
+  const HGDIOBJ oldFont = font_ ? ::SelectObject(dc, font_) : nullptr;
+  const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldBack = ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+  const COLORREF oldText = ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   const PerformanceLayout layout = Layout();
-  PaintGraph(dc, history_.CpuText(), layout.cpuTitle, CpuPoints(), layout.cpuGraph);
-  PaintGraph(dc, history_.MemoryText(), layout.memoryTitle, MemoryPoints(), layout.memoryGraph);
+  PaintGraph(dc, history_.CpuText(), layout.cpuTitle, GraphPoints(history_.Cpu(), layout.cpuGraph),
+             layout.cpuGraph);
+  PaintGraph(dc, history_.MemoryText(), layout.memoryTitle,
+             GraphPoints(history_.Memory(), layout.memoryGraph), layout.memoryGraph);
   PaintTop(dc, layout);
+  ::SetTextColor(dc, oldText);
+  ::SetBkColor(dc, oldBack);
+  ::SetBkMode(dc, oldMode);
+  if (oldFont) ::SelectObject(dc, oldFont);
 }
 
 void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
                                 const std::vector<GraphPoint>& points, const Box& graph) {
   const RECT titleRect = ToRect(titleBox);
-  winui::PaintTextLine(dc, titleRect, ::GetSysColorBrush(COLOR_BTNFACE), title, titleRect, font_,
-                       ::GetSysColor(COLOR_BTNTEXT), DT_LEFT);
+  winui::FillTextLine(dc, titleRect, titleRect, title, DT_LEFT);
   if (graph.Width() <= 0 || graph.Height() <= 0) return;
   const RECT area = ToRect(graph);
   RECT frame = area;
@@ -115,14 +136,11 @@ void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& tit
 }
 
 void PerformanceDlg::PaintTop(HDC dc, const PerformanceLayout& layout) {
-  HBRUSH face = ::GetSysColorBrush(COLOR_BTNFACE);
-  const COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
   const auto cell = [&](std::size_t row, std::size_t column, const std::string& value) {
     const RECT r = ToRect(layout.Cell(row, column));
     RECT inner = r;
     ::InflateRect(&inner, -2, 0);
-    winui::PaintTextLine(dc, r, face, value, inner, font_, text,
-                         column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT);
+    winui::FillTextLine(dc, r, inner, value, column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT);
   };
   for (std::size_t column = 0; column < kTopHeadings.size(); ++column)
     cell(0, column, kTopHeadings[column]);

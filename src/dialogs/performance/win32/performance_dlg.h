@@ -46,6 +46,8 @@ class PerformanceDlg : public winui::DialogBase {
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  // The whole client area, through the buffer.
+  void PaintAll(HDC dc);
   void Paint(HDC dc);
   void PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
                   const std::vector<GraphPoint>& points, const Box& graph);
