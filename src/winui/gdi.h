@@ -82,6 +82,38 @@ inline void PaintTextLine(HDC dc, const RECT& area, HBRUSH background, const std
   if (old) ::SelectObject(dc, old);
 }
 
+// Gives a dc a font (when one is given), transparent mode and the colours FillTextLine draws in,
+// and puts back what the dc had when it goes.
+class TextStyle {
+ public:
+  TextStyle(HDC dc, HFONT font, COLORREF back, COLORREF text)
+      : dc_(dc),
+        font_(font ? ::SelectObject(dc, font) : nullptr),
+        mode_(::SetBkMode(dc, TRANSPARENT)),
+        back_(::SetBkColor(dc, back)),
+        text_(::SetTextColor(dc, text)) {}
+  ~TextStyle() {
+    ::SetTextColor(dc_, text_);
+    ::SetBkColor(dc_, back_);
+    ::SetBkMode(dc_, mode_);
+    if (font_) ::SelectObject(dc_, font_);
+  }
+  TextStyle(const TextStyle&) = delete;
+  TextStyle& operator=(const TextStyle&) = delete;
+
+  void SetColours(COLORREF back, COLORREF text) {
+    ::SetBkColor(dc_, back);
+    ::SetTextColor(dc_, text);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ font_;
+  int mode_;
+  COLORREF back_;
+  COLORREF text_;
+};
+
 // Fills area with the dc's background colour and draws one line of text in textArea in the
 // dc's font and text colour, as DrawText places it (format: DT_LEFT or DT_RIGHT, with or
 // without DT_END_ELLIPSIS), with the dc in transparent mode. Where the text fits, background and

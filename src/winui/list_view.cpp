@@ -207,43 +207,37 @@ void ListView::DrawCells(std::span<const Cell> cells) {
   const int focused = focus ? Focused() : -1;
   HDC dc = GetDC(Handle());
   if (dc == nullptr) return;
-  const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldBack = GetBkColor(dc);
-  const COLORREF oldText = GetTextColor(dc);
   // The cells come row by row: a row's place and colours are asked once, and a column's edges
   // once for all rows, which share their columns.
   const CellColours list = ListColours();
-  std::vector<std::pair<int, RECT>> columns;
-  int row = -1;
-  LONG top = 0, bottom = 0;
-  for (const Cell& cell : cells) {
-    RECT bounds{};
-    if (cell.index == focused) {
-      if (CellBounds(cell.index, cell.column, bounds)) InvalidateRect(Handle(), &bounds, FALSE);
-      continue;
-    }
-    auto known = std::find_if(columns.begin(), columns.end(),
-                              [&](const auto& c) { return c.first == cell.column; });
-    if (cell.index != row || known == columns.end()) {
-      if (!CellBounds(cell.index, cell.column, bounds)) continue;
-      if (known == columns.end()) known = columns.insert(columns.end(), {cell.column, bounds});
-      if (cell.index != row) {
-        row = cell.index;
-        top = bounds.top;
-        bottom = bounds.bottom;
-        const CellColours colours = RowColours(row, IsSelected(row), focus, list);
-        SetBkColor(dc, colours.back);
-        SetTextColor(dc, colours.text);
+  {
+    TextStyle style(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), list.back, list.text);
+    std::vector<std::pair<int, RECT>> columns;
+    int row = -1;
+    LONG top = 0, bottom = 0;
+    for (const Cell& cell : cells) {
+      RECT bounds{};
+      if (cell.index == focused) {
+        if (CellBounds(cell.index, cell.column, bounds)) InvalidateRect(Handle(), &bounds, FALSE);
+        continue;
       }
+      auto known = std::find_if(columns.begin(), columns.end(),
+                                [&](const auto& c) { return c.first == cell.column; });
+      if (cell.index != row || known == columns.end()) {
+        if (!CellBounds(cell.index, cell.column, bounds)) continue;
+        if (known == columns.end()) known = columns.insert(columns.end(), {cell.column, bounds});
+        if (cell.index != row) {
+          row = cell.index;
+          top = bounds.top;
+          bottom = bounds.bottom;
+          const CellColours colours = RowColours(row, IsSelected(row), focus, list);
+          style.SetColours(colours.back, colours.text);
+        }
+      }
+      DrawLiveCell(dc, {known->second.left, top, known->second.right, bottom},
+                   source_->CellText(cell.index, cell.column));
     }
-    DrawLiveCell(dc, {known->second.left, top, known->second.right, bottom},
-                 source_->CellText(cell.index, cell.column));
-  }
-  SetTextColor(dc, oldText);
-  SetBkColor(dc, oldBack);
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, font);
+  }  // the dc's own style back before it goes
   ReleaseDC(Handle(), dc);
 }
 
@@ -263,16 +257,10 @@ LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
       if (draw.nmcd.dwDrawStage & CDDS_SUBITEM && source_->IsLiveCell(index, draw.iSubItem)) {
         RECT bounds{};
         if (CellBounds(index, draw.iSubItem, bounds)) {
-          HDC dc = draw.nmcd.hdc;
           const CellColours colours =
               RowColours(index, IsSelected(index), GetFocus() == Handle(), ListColours());
-          const int oldMode = SetBkMode(dc, TRANSPARENT);
-          const COLORREF oldBack = SetBkColor(dc, colours.back);
-          const COLORREF oldText = SetTextColor(dc, colours.text);
-          DrawLiveCell(dc, bounds, source_->CellText(index, draw.iSubItem));
-          SetTextColor(dc, oldText);
-          SetBkColor(dc, oldBack);
-          SetBkMode(dc, oldMode);
+          const TextStyle style(draw.nmcd.hdc, nullptr, colours.back, colours.text);
+          DrawLiveCell(draw.nmcd.hdc, bounds, source_->CellText(index, draw.iSubItem));
         }
         return CDRF_SKIPDEFAULT;
       }

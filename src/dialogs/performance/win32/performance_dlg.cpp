@@ -88,20 +88,14 @@ void PerformanceDlg::Paint(HDC dc) {
   const RECT client = ClientRect();
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
   // Every text is in the dialog's font, on the face colour.
-  const HGDIOBJ oldFont = font_ ? ::SelectObject(dc, font_) : nullptr;
-  const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldBack = ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-  const COLORREF oldText = ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  const winui::TextStyle style(dc, font_, ::GetSysColor(COLOR_BTNFACE),
+                               ::GetSysColor(COLOR_BTNTEXT));
   const PerformanceLayout layout = Layout();
   PaintGraph(dc, history_.CpuText(), layout.cpuTitle, GraphPoints(history_.Cpu(), layout.cpuGraph),
              layout.cpuGraph);
   PaintGraph(dc, history_.MemoryText(), layout.memoryTitle,
              GraphPoints(history_.Memory(), layout.memoryGraph), layout.memoryGraph);
   PaintTop(dc, layout);
-  ::SetTextColor(dc, oldText);
-  ::SetBkColor(dc, oldBack);
-  ::SetBkMode(dc, oldMode);
-  if (oldFont) ::SelectObject(dc, oldFont);
 }
 
 void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
