@@ -247,10 +247,13 @@ void ListView::DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text) {
   FillTextLine(dc, bounds, label, text, DT_LEFT | DT_END_ELLIPSIS);
 }
 
-LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
+LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) {
   const int index = static_cast<int>(draw.nmcd.dwItemSpec);
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+      // Asked once a paint: under Wine GetFocus is a round trip to the window server, which
+      // cost more than drawing the cell itself.
+      paint_ = {GetFocus() == Handle(), ListColours()};
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
@@ -258,7 +261,7 @@ LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
         RECT bounds{};
         if (CellBounds(index, draw.iSubItem, bounds)) {
           const CellColours colours =
-              RowColours(index, IsSelected(index), GetFocus() == Handle(), ListColours());
+              RowColours(index, IsSelected(index), paint_.focus, paint_.list);
           const TextStyle style(draw.nmcd.hdc, nullptr, colours.back, colours.text);
           DrawLiveCell(draw.nmcd.hdc, bounds, source_->CellText(index, draw.iSubItem));
         }

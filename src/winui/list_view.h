@@ -154,11 +154,16 @@ class ListView : public Control {
   // Draws a live cell's text on the background in the colours the caller set.
   static void DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text);
   // Answers the list view's custom draw: the live cells are drawn by DrawLiveCell.
-  LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
+  LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
   // An owner-data list's search by caption (typing in the list): the row, or -1.
   int FindCaption(const std::string& text, UINT flags, int start) const;
 
   const ListItemSource* source_ = nullptr;  // not owned
+  // What every live cell of the paint under way is drawn with, taken as it starts.
+  struct PaintState {
+    bool focus = false;
+    CellColours list{};
+  } paint_;
 };
 
 }  // namespace orvane::winui
