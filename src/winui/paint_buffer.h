@@ -29,6 +29,19 @@ class PaintBuffer {
     ::BitBlt(dc, 0, 0, width_, height_, memory_, 0, 0, SRCCOPY);
   }
 
+  // paint(HDC) draws over the picture of the last Paint, which the buffer holds at this size, and
+  // returns the rectangles it changed; only those reach dc. False, with nothing drawn, when the
+  // buffer holds no picture of this size.
+  template <typename Painter>
+  bool PaintChanges(HDC dc, int width, int height, Painter&& paint) {
+    if (!memory_ || width != width_ || height != height_) return false;
+    for (const RECT& r : paint(memory_)) {
+      ::BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory_, r.left, r.top,
+               SRCCOPY);
+    }
+    return true;
+  }
+
  private:
   // Has a bitmap of this size selected into the memory context; false when none can be made.
   bool Fit(HDC dc, int width, int height);

@@ -90,6 +90,7 @@ struct PerformanceLayout {
   // The list's cell of row (0: the headings) and column (0 name, 1 CPU, 2 Memory); another
   // column throws std::out_of_range.
   Box Cell(std::size_t row, std::size_t column) const;
+  friend bool operator==(const PerformanceLayout&, const PerformanceLayout&) = default;
 };
 
 PerformanceLayout LayOutPerformance(int width, int height, int lineHeight);

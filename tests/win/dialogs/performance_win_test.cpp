@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "dialogs/performance/win32/performance_dlg.h"
+#include "win/support/pixels.h"
 #include "win/support/test_process.h"
 
 namespace orvane {
 namespace {
 
+using testing::Pixels;
 using testing::PumpUntil;
 
 // A cycle of alternating loads: even cycles idle with the memory full, odd ones the reverse.
@@ -93,6 +96,28 @@ TEST(PerformanceDlgWin, TakesAPointPerCycleFollowsItsSizeAndHidesByEscapeAndClos
   EXPECT_TRUE(PumpUntil([&] { return !dialog.IsVisible(); }, 5000));
   EXPECT_TRUE(dialog.IsValid());
   EXPECT_EQ(dialog.CpuPoints().size(), kPerformanceHistory);
+}
+
+TEST(PerformanceDlgWin, ACycleLeavesWhatAWholePaintWouldShow) {
+  win32::PerformanceDlg dialog;
+  dialog.Create(nullptr);
+  dialog.SetBounds({40, 40, 460, 500});
+  dialog.FormShow();
+  dialog.Update();
+  // A cycle draws only what changed over the last picture: new names, figures, loads, and rows
+  // that went.
+  std::vector<PerformanceSample> cycles = {Cycle(1), Cycle(2), Cycle(2), Cycle(3)};
+  cycles[2].cpuLoad = 37.4;
+  cycles[2].top.resize(2);
+  cycles[2].top[1] = {"a program with a very long name indeed.exe", "12.5", "1,204,880 K"};
+  cycles[3].top.clear();
+  for (std::size_t i = 0; i < cycles.size(); ++i) {
+    dialog.AddSample(cycles[i]);
+    const auto drawn = Pixels(dialog);
+    InvalidateRect(dialog, nullptr, FALSE);
+    dialog.Update();
+    EXPECT_TRUE(Pixels(dialog) == drawn) << "cycle " << i;
+  }
 }
 
 // Not a check: keeps the window on screen with a few dozen cycles for a screenshot, e.g.

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "view/win32/view_controls.h"
+#include "win/support/pixels.h"
 #include "win/winui/gui_fixture.h"
 
 namespace orvane::win32 {
 namespace {
+
+using orvane::testing::Pixels;
 
 ObjectKey Key(int32_t kind, uint32_t pid, uint32_t tid = 0) {
   return ObjectKey{kind, 1, 1, pid, tid, 0};
@@ -96,33 +99,6 @@ double InvalidRows(const winui::TreeView& tree) {
     area += static_cast<double>(rects[i].right - rects[i].left) * (rects[i].bottom - rects[i].top);
   }
   return area / (static_cast<double>(client.right) * tree.ItemHeight());
-}
-
-// The tree's client area as it is on the screen, or the whole window: its scroll bars too.
-std::vector<uint32_t> Pixels(HWND hwnd, bool withFrame = false) {
-  RECT r{};
-  if (withFrame) {
-    GetWindowRect(hwnd, &r);
-    OffsetRect(&r, -r.left, -r.top);
-  } else {
-    GetClientRect(hwnd, &r);
-  }
-  HDC screen = withFrame ? GetWindowDC(hwnd) : GetDC(hwnd);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + static_cast<std::size_t>(r.right) * r.bottom);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(hwnd, screen);
-  return pixels;
 }
 
 TEST_F(TreeViewControlTest, AtTheReleaseOnlyChangedRowsArePaintedAndThePictureIsWhole) {

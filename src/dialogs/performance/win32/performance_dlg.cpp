@@ -18,6 +18,10 @@ RECT ToRect(const Box& box) {
   return {box.left, box.top, box.right, box.bottom};
 }
 
+const std::string& TopField(const TopProcess& process, std::size_t column) {
+  return column == 0 ? process.name : column == 1 ? process.cpu : process.memory;
+}
+
 }  // namespace
 
 void PerformanceDlg::Create(HWND owner) {
@@ -50,7 +54,13 @@ void PerformanceDlg::AddSample(const PerformanceSample& sample) {
     Invalidate(false);
     return;
   }
-  PaintAll(dc);
+  // Only what a cycle changes, over the last picture: under Wine the window's changed pixels
+  // go to the display at a cost that grows with their area.
+  const RECT client = ClientRect();
+  const bool changed = drawn_.layout == Layout() &&
+                       buffer_.PaintChanges(dc, client.right, client.bottom,
+                                            [this](HDC memory) { return PaintChanges(memory); });
+  if (!changed) PaintAll(dc);
   ::ReleaseDC(*this, dc);
 }
 
@@ -90,63 +100,101 @@ void PerformanceDlg::Paint(HDC dc) {
   // Every text is in the dialog's font, on the face colour.
   const winui::TextStyle style(dc, font_, ::GetSysColor(COLOR_BTNFACE),
                                ::GetSysColor(COLOR_BTNTEXT));
-  const PerformanceLayout layout = Layout();
-  PaintGraph(dc, history_.CpuText(), layout.cpuTitle, GraphPoints(history_.Cpu(), layout.cpuGraph),
-             layout.cpuGraph);
-  PaintGraph(dc, history_.MemoryText(), layout.memoryTitle,
-             GraphPoints(history_.Memory(), layout.memoryGraph), layout.memoryGraph);
-  PaintTop(dc, layout);
-}
-
-void PerformanceDlg::PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
-                                const std::vector<GraphPoint>& points, const Box& graph) {
-  const RECT titleRect = ToRect(titleBox);
-  winui::FillTextLine(dc, titleRect, titleRect, title, DT_LEFT);
-  if (graph.Width() <= 0 || graph.Height() <= 0) return;
-  const RECT area = ToRect(graph);
-  RECT frame = area;
-  ::InflateRect(&frame, 2, 2);
-  ::DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
-  ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_WINDOW));
-  for (int percent : kGridPercents) {
-    const int y = graph.bottom - 1 - (graph.Height() - 1) * percent / 100;
-    const RECT line{graph.left, y, graph.right, y + 1};
-    ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNFACE));
+  drawn_ = {Layout(), history_.CpuText(), history_.MemoryText(), history_.Top()};
+  const PerformanceLayout& layout = drawn_.layout;
+  for (const Box* graph : {&layout.cpuGraph, &layout.memoryGraph}) {
+    if (graph->Width() <= 0 || graph->Height() <= 0) continue;
+    RECT frame = ToRect(*graph);
+    ::InflateRect(&frame, 2, 2);
+    ::DrawEdge(dc, &frame, EDGE_SUNKEN, BF_RECT);
   }
-  if (points.empty()) return;
-  // Two pixels thick: the line drawn again a row above (below on the top row), as a wide pen
-  // costs a hundred times as much to draw. A line leaves out its last pixel: one more point
-  // keeps the newest.
-  std::vector<POINT> line;
-  line.reserve(points.size() + 1);
-  for (const GraphPoint& point : points) line.push_back({point.x, point.y});
-  line.push_back({line.back().x + 1, line.back().y});
-  winui::Pen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT)));
-  HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
-  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
-  for (POINT& point : line) point.y += point.y > graph.top ? -1 : 1;
-  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
-  ::SelectObject(dc, old);
-}
-
-void PerformanceDlg::PaintTop(HDC dc, const PerformanceLayout& layout) {
-  const auto cell = [&](std::size_t row, std::size_t column, const std::string& value) {
-    const RECT r = ToRect(layout.Cell(row, column));
-    RECT inner = r;
-    ::InflateRect(&inner, -2, 0);
-    winui::FillTextLine(dc, r, inner, value, column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT);
-  };
+  PaintText(dc, layout.cpuTitle, drawn_.cpuTitle, DT_LEFT, 0);
+  PaintText(dc, layout.memoryTitle, drawn_.memoryTitle, DT_LEFT, 0);
+  PaintGraphs(dc);
   for (std::size_t column = 0; column < kTopHeadings.size(); ++column)
-    cell(0, column, kTopHeadings[column]);
+    PaintTopCell(dc, 0, column, kTopHeadings[column]);
   const Box heading = layout.Cell(0, 0);
   const RECT rule{layout.top.left, heading.bottom - 1, layout.top.right, heading.bottom};
   ::FillRect(dc, &rule, ::GetSysColorBrush(COLOR_BTNSHADOW));
-  const std::vector<TopProcess>& top = history_.Top();
-  for (std::size_t i = 0; i < top.size(); ++i) {
-    cell(i + 1, 0, top[i].name);
-    cell(i + 1, 1, top[i].cpu);
-    cell(i + 1, 2, top[i].memory);
+  for (std::size_t row = 0; row < drawn_.top.size(); ++row) {
+    for (std::size_t column = 0; column < kTopHeadings.size(); ++column)
+      PaintTopCell(dc, row + 1, column, TopField(drawn_.top[row], column));
   }
+}
+
+std::vector<RECT> PerformanceDlg::PaintChanges(HDC dc) {
+  const winui::TextStyle style(dc, font_, ::GetSysColor(COLOR_BTNFACE),
+                               ::GetSysColor(COLOR_BTNTEXT));
+  const PerformanceLayout& layout = drawn_.layout;
+  std::vector<RECT> changed = PaintGraphs(dc);
+  const auto title = [&](const Box& box, std::string& drawn, const std::string& now) {
+    if (now == drawn) return;
+    drawn = now;
+    changed.push_back(PaintText(dc, box, now, DT_LEFT, 0));
+  };
+  title(layout.cpuTitle, drawn_.cpuTitle, history_.CpuText());
+  title(layout.memoryTitle, drawn_.memoryTitle, history_.MemoryText());
+  // A row the list no longer has is drawn empty.
+  const std::vector<TopProcess>& top = history_.Top();
+  const TopProcess none;
+  for (std::size_t row = 0; row < kTopProcesses; ++row) {
+    const TopProcess& before = row < drawn_.top.size() ? drawn_.top[row] : none;
+    const TopProcess& now = row < top.size() ? top[row] : none;
+    for (std::size_t column = 0; column < kTopHeadings.size(); ++column) {
+      if (TopField(before, column) != TopField(now, column))
+        changed.push_back(PaintTopCell(dc, row + 1, column, TopField(now, column)));
+    }
+  }
+  drawn_.top = top;
+  return changed;
+}
+
+std::vector<RECT> PerformanceDlg::PaintGraphs(HDC dc) const {
+  std::vector<RECT> areas;
+  const PerformanceLayout& layout = drawn_.layout;
+  for (const auto& [values, graph] : {std::pair{&history_.Cpu(), layout.cpuGraph},
+                                      std::pair{&history_.Memory(), layout.memoryGraph}}) {
+    if (graph.Width() <= 0 || graph.Height() <= 0) continue;
+    const RECT area = ToRect(graph);
+    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_WINDOW));
+    for (int percent : kGridPercents) {
+      const int y = graph.bottom - 1 - (graph.Height() - 1) * percent / 100;
+      const RECT line{graph.left, y, graph.right, y + 1};
+      ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    areas.push_back(area);
+    const std::vector<GraphPoint> points = GraphPoints(*values, graph);
+    if (points.empty()) continue;
+    // Two pixels thick: the line drawn again a row above (below on the top row), as a wide pen
+    // costs a hundred times as much to draw. A line leaves out its last pixel: one more point
+    // keeps the newest.
+    std::vector<POINT> line;
+    line.reserve(points.size() + 1);
+    for (const GraphPoint& point : points) line.push_back({point.x, point.y});
+    line.push_back({line.back().x + 1, line.back().y});
+    winui::Pen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT)));
+    HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
+    ::Polyline(dc, line.data(), static_cast<int>(line.size()));
+    for (POINT& point : line) point.y += point.y > graph.top ? -1 : 1;
+    ::Polyline(dc, line.data(), static_cast<int>(line.size()));
+    ::SelectObject(dc, old);
+  }
+  return areas;
+}
+
+RECT PerformanceDlg::PaintText(HDC dc, const Box& box, const std::string& text, UINT format,
+                               int inset) {
+  const RECT r = ToRect(box);
+  RECT inner = r;
+  ::InflateRect(&inner, -inset, 0);
+  winui::FillTextLine(dc, r, inner, text, format);
+  return r;
+}
+
+RECT PerformanceDlg::PaintTopCell(HDC dc, std::size_t row, std::size_t column,
+                                  const std::string& text) const {
+  return PaintText(dc, drawn_.layout.Cell(row, column), text,
+                   column == 0 ? DT_LEFT | DT_END_ELLIPSIS : DT_RIGHT, 2);
 }
 
 }  // namespace orvane::win32

@@ -49,11 +49,22 @@ class PerformanceDlg : public winui::DialogBase {
   // The whole client area, through the buffer.
   void PaintAll(HDC dc);
   void Paint(HDC dc);
-  void PaintGraph(HDC dc, const std::string& title, const Box& titleBox,
-                  const std::vector<GraphPoint>& points, const Box& graph);
-  void PaintTop(HDC dc, const PerformanceLayout& layout);
+  // Over what Paint drew: the graphs, and the texts that read differently now; the rectangles
+  // drawn.
+  std::vector<RECT> PaintChanges(HDC dc);
+  // The graphs' insides, without their frames; the rectangles drawn.
+  std::vector<RECT> PaintGraphs(HDC dc) const;
+  static RECT PaintText(HDC dc, const Box& box, const std::string& text, UINT format, int inset);
+  RECT PaintTopCell(HDC dc, std::size_t row, std::size_t column, const std::string& text) const;
 
   PerformanceHistory history_;
+  // What the buffer's picture shows.
+  struct Drawn {
+    PerformanceLayout layout;
+    std::string cpuTitle;
+    std::string memoryTitle;
+    std::vector<TopProcess> top;
+  } drawn_;
   winui::PaintBuffer buffer_;
   HFONT font_ = nullptr;  // not owned: the dialog's
   int lineHeight_ = 1;
