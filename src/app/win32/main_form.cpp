@@ -240,7 +240,11 @@ void MainForm::OnTimer(UINT_PTR id) {
     UpdateTimer();
   } else if (id == kCompanionStartTimer) {
     KillTimer(kCompanionStartTimer);
-    services_.traySettings.StartCompanion();
+    // Off this thread: under Wine, starting a process waits until the new one has set itself
+    // up, which on a loaded machine took over five seconds with the window not answering.
+    if (companionStart_.joinable()) companionStart_.join();
+    companionStart_ =
+        std::jthread([&settings = services_.traySettings] { settings.StartCompanion(); });
   }
 }
 

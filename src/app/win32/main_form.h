@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "app/commands.h"
 #include "app/main_menu.h"
@@ -211,6 +212,8 @@ class MainForm : public winui::WindowBase {
   StatusBarPanels statusPanels_{viewStatus_, {}};
   Win32ListFrame listFrame_{{viewListName_, viewObjectListLV_, viewObjectInfoRE_, viewObjectTreeTV_,
                              treeControl_, listControl_}};
+  // Starts the companion (see OnTimer); last, so that it is waited for before anything goes.
+  std::jthread companionStart_;
 };
 
 }  // namespace orvane::win32
