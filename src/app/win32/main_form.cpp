@@ -241,7 +241,7 @@ void MainForm::OnTimer(UINT_PTR id) {
   } else if (id == kCompanionStartTimer) {
     KillTimer(kCompanionStartTimer);
     // Off this thread: under Wine, starting a process waits until the new one has set itself
-    // up, which on a loaded machine took over five seconds with the window not answering.
+    // up, which on a loaded machine took up to about half a second with the window held.
     if (companionStart_.joinable()) companionStart_.join();
     companionStart_ =
         std::jthread([&settings = services_.traySettings] { settings.StartCompanion(); });

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -252,22 +254,30 @@ TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
   program->Open();
   ASSERT_TRUE(WaitCycles(1));
   const HWND main = *form;
-  std::atomic<bool> done = false;
-  std::atomic<DWORD> slowest = 0;
+  constexpr int kRestarts = 3;
+  std::atomic<bool> done = false, finished = false;
+  std::atomic<int> restart = 0;
+  std::array<std::atomic<DWORD>, kRestarts> slowest{};
   std::thread asker([&] {
     while (!done) {
       const DWORD before = GetTickCount();
       DWORD_PTR result = 0;
       SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-      slowest = std::max<DWORD>(slowest, GetTickCount() - before);
-      Sleep(50);
+      // Counted against the restart under way when the answer comes: a message sent just
+      // before a click waits for that click.
+      auto& slot = slowest[restart];
+      slot = std::max<DWORD>(slot, GetTickCount() - before);
+      Sleep(10);
     }
+    finished = true;
   });
   // Some trap stays checked throughout, so each click restarts the companion.
-  for (int item :
-       {win32::kMenuTrapCtrlAltShift, win32::kMenuTrapShiftShift, win32::kMenuTrapCtrlAltShift}) {
+  const int items[kRestarts] = {win32::kMenuTrapCtrlAltShift, win32::kMenuTrapShiftShift,
+                                win32::kMenuTrapCtrlAltShift};
+  for (int i = 0; i < kRestarts; ++i) {
+    restart = i;
     const DWORD old = ProcessOf(CompanionWindow());
-    form->TrapCTRLALTDEL1Click(item);
+    form->TrapCTRLALTDEL1Click(items[i]);
     // The new companion comes half a second later, the old one gone; the next click needs the
     // collector to have seen it, to ask it to close.
     EXPECT_TRUE(PumpUntil(
@@ -276,14 +286,21 @@ TEST_F(TrayWinTest, TheWindowAnswersThroughoutWhileTrapsRestartTheCompanion) {
           return now != 0 && now != old && CompanionSeen();
         },
         15000))
-        << item;
+        << items[i];
   }
   done = true;
+  // Answer the asker's last message before joining it, or both wait out its time-out.
+  EXPECT_TRUE(PumpUntil([&] { return finished.load(); }, 10000));
   asker.join();
-  std::printf("slowest WM_NULL answer while toggling traps: %lu ms\n", slowest.load());
-  // The wait this replaced held the window for half a second at each click; a loaded machine
-  // may delay an answer a little, never that long.
-  EXPECT_LT(slowest.load(), 500u);
+  DWORD quickest = ~DWORD{0};
+  for (int i = 0; i < kRestarts; ++i) {
+    std::printf("slowest WM_NULL answer during restart %d: %lu ms\n", i + 1, slowest[i].load());
+    quickest = std::min(quickest, slowest[i].load());
+  }
+  // The wait this replaced held the window for half a second at every click. A loaded machine
+  // may hold one restart's answer a while (a busy disk under the data file's flush, no free
+  // processor), not all three.
+  EXPECT_LT(quickest, 450u);
   EXPECT_EQ(CompanionWindows(), 1);
 }
 
