@@ -104,13 +104,16 @@ TEST(PerformanceDlgWin, ACycleLeavesWhatAWholePaintWouldShow) {
   dialog.SetBounds({40, 40, 460, 500});
   dialog.FormShow();
   dialog.Update();
-  // A cycle draws only what changed over the last picture: new names, figures, loads, and rows
-  // that went.
+  // A cycle draws only what changed over the last picture: new names, figures, loads, rows
+  // that went, and lines that leap, rise a little or stay flat.
   std::vector<PerformanceSample> cycles = {Cycle(1), Cycle(2), Cycle(2), Cycle(3)};
   cycles[2].cpuLoad = 37.4;
   cycles[2].top.resize(2);
   cycles[2].top[1] = {"a program with a very long name indeed.exe", "12.5", "1,204,880 K"};
   cycles[3].top.clear();
+  for (const auto& [cpu, memory] : {std::pair{50.0, 40u}, {50.0, 40u}, {51.0, 41u}, {0.0, 40u}}) {
+    cycles.push_back({cpu, memory, {}});
+  }
   for (std::size_t i = 0; i < cycles.size(); ++i) {
     dialog.AddSample(cycles[i]);
     const auto drawn = Pixels(dialog);

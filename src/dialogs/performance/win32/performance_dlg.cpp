@@ -1,6 +1,7 @@
 #include "dialogs/performance/win32/performance_dlg.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "winui/gdi.h"
 
@@ -18,11 +19,49 @@ RECT ToRect(const Box& box) {
   return {box.left, box.top, box.right, box.bottom};
 }
 
+// A graph's points as drawn: a line leaves out its last pixel, so one more point keeps the
+// newest.
+std::vector<POINT> GraphLine(const std::vector<GraphPoint>& points) {
+  std::vector<POINT> line;
+  if (points.empty()) return line;
+  line.reserve(points.size() + 1);
+  for (const GraphPoint& point : points) line.push_back({point.x, point.y});
+  line.push_back({line.back().x + 1, line.back().y});
+  return line;
+}
+
+// Two pixels thick: the line drawn again a row above (below on the top row), as a wide pen
+// costs a hundred times as much to draw.
+void DrawGraphLine(HDC dc, std::vector<POINT> line, const Box& graph, COLORREF colour) {
+  if (line.empty()) return;
+  winui::Pen pen(::CreatePen(PS_SOLID, 1, colour));
+  HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
+  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
+  for (POINT& point : line) point.y += point.y > graph.top ? -1 : 1;
+  ::Polyline(dc, line.data(), static_cast<int>(line.size()));
+  ::SelectObject(dc, old);
+}
+
+// Every pixel DrawGraphLine can touch for line: its points' span, and a row either side.
+RECT LineBounds(const std::vector<POINT>& line) {
+  RECT bounds{};
+  for (const POINT& point : line) {
+    const RECT pixels{point.x, point.y - 1, point.x + 1, point.y + 2};
+    ::UnionRect(&bounds, &bounds, &pixels);
+  }
+  return bounds;
+}
+
 const std::string& TopField(const TopProcess& process, std::size_t column) {
   return column == 0 ? process.name : column == 1 ? process.cpu : process.memory;
 }
 
 }  // namespace
+
+PerformanceDlg::Colours PerformanceDlg::SystemColours() {
+  return {::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_BTNFACE),
+          ::GetSysColor(COLOR_BTNTEXT)};
+}
 
 void PerformanceDlg::Create(HWND owner) {
   DialogBase::Create({.owner = owner,
@@ -57,7 +96,7 @@ void PerformanceDlg::AddSample(const PerformanceSample& sample) {
   // Only what a cycle changes, over the last picture: under Wine the window's changed pixels
   // go to the display at a cost that grows with their area.
   const RECT client = ClientRect();
-  const bool changed = drawn_.layout == Layout() &&
+  const bool changed = drawn_.layout == Layout() && drawn_.colours == SystemColours() &&
                        buffer_.PaintChanges(dc, client.right, client.bottom,
                                             [this](HDC memory) { return PaintChanges(memory); });
   if (!changed) PaintAll(dc);
@@ -97,10 +136,10 @@ bool PerformanceDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
 void PerformanceDlg::Paint(HDC dc) {
   const RECT client = ClientRect();
   ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+  drawn_ = {
+      Layout(), SystemColours(), history_.CpuText(), history_.MemoryText(), history_.Top(), {}, {}};
   // Every text is in the dialog's font, on the face colour.
-  const winui::TextStyle style(dc, font_, ::GetSysColor(COLOR_BTNFACE),
-                               ::GetSysColor(COLOR_BTNTEXT));
-  drawn_ = {Layout(), history_.CpuText(), history_.MemoryText(), history_.Top()};
+  const winui::TextStyle style(dc, font_, drawn_.colours.face, drawn_.colours.text);
   const PerformanceLayout& layout = drawn_.layout;
   for (const Box* graph : {&layout.cpuGraph, &layout.memoryGraph}) {
     if (graph->Width() <= 0 || graph->Height() <= 0) continue;
@@ -110,7 +149,7 @@ void PerformanceDlg::Paint(HDC dc) {
   }
   PaintText(dc, layout.cpuTitle, drawn_.cpuTitle, DT_LEFT, 0);
   PaintText(dc, layout.memoryTitle, drawn_.memoryTitle, DT_LEFT, 0);
-  PaintGraphs(dc);
+  PaintGraphs(dc, false);
   for (std::size_t column = 0; column < kTopHeadings.size(); ++column)
     PaintTopCell(dc, 0, column, kTopHeadings[column]);
   const Box heading = layout.Cell(0, 0);
@@ -123,10 +162,9 @@ void PerformanceDlg::Paint(HDC dc) {
 }
 
 std::vector<RECT> PerformanceDlg::PaintChanges(HDC dc) {
-  const winui::TextStyle style(dc, font_, ::GetSysColor(COLOR_BTNFACE),
-                               ::GetSysColor(COLOR_BTNTEXT));
+  const winui::TextStyle style(dc, font_, drawn_.colours.face, drawn_.colours.text);
   const PerformanceLayout& layout = drawn_.layout;
-  std::vector<RECT> changed = PaintGraphs(dc);
+  std::vector<RECT> changed = PaintGraphs(dc, true);
   const auto title = [&](const Box& box, std::string& drawn, const std::string& now) {
     if (now == drawn) return;
     drawn = now;
@@ -149,35 +187,36 @@ std::vector<RECT> PerformanceDlg::PaintChanges(HDC dc) {
   return changed;
 }
 
-std::vector<RECT> PerformanceDlg::PaintGraphs(HDC dc) const {
+std::vector<RECT> PerformanceDlg::PaintGraphs(HDC dc, bool over) {
   std::vector<RECT> areas;
   const PerformanceLayout& layout = drawn_.layout;
-  for (const auto& [values, graph] : {std::pair{&history_.Cpu(), layout.cpuGraph},
-                                      std::pair{&history_.Memory(), layout.memoryGraph}}) {
+  const auto graphs = {std::tuple{&history_.Cpu(), layout.cpuGraph, &drawn_.cpuLine},
+                       std::tuple{&history_.Memory(), layout.memoryGraph, &drawn_.memoryLine}};
+  for (const auto& [values, graph, drawnLine] : graphs) {
     if (graph.Width() <= 0 || graph.Height() <= 0) continue;
     const RECT area = ToRect(graph);
-    ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_WINDOW));
+    const std::vector<POINT> line = GraphLine(GraphPoints(*values, graph));
+    // Over the last picture only the old line goes and the new one comes, with the grid rows
+    // they cross: the rest of the graph is as it was, and a flat line changes a thin strip.
+    RECT changed = area;
+    if (over) {
+      DrawGraphLine(dc, *drawnLine, graph, drawn_.colours.window);
+      const RECT before = LineBounds(*drawnLine), after = LineBounds(line);
+      RECT both{};
+      ::UnionRect(&both, &before, &after);
+      ::IntersectRect(&changed, &both, &area);
+    } else {
+      ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_WINDOW));
+    }
     for (int percent : kGridPercents) {
       const int y = graph.bottom - 1 - (graph.Height() - 1) * percent / 100;
-      const RECT line{graph.left, y, graph.right, y + 1};
-      ::FillRect(dc, &line, ::GetSysColorBrush(COLOR_BTNFACE));
+      if (y < changed.top || y >= changed.bottom) continue;
+      const RECT row{changed.left, y, changed.right, y + 1};
+      ::FillRect(dc, &row, ::GetSysColorBrush(COLOR_BTNFACE));
     }
-    areas.push_back(area);
-    const std::vector<GraphPoint> points = GraphPoints(*values, graph);
-    if (points.empty()) continue;
-    // Two pixels thick: the line drawn again a row above (below on the top row), as a wide pen
-    // costs a hundred times as much to draw. A line leaves out its last pixel: one more point
-    // keeps the newest.
-    std::vector<POINT> line;
-    line.reserve(points.size() + 1);
-    for (const GraphPoint& point : points) line.push_back({point.x, point.y});
-    line.push_back({line.back().x + 1, line.back().y});
-    winui::Pen pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT)));
-    HGDIOBJ old = ::SelectObject(dc, pen ? pen.Get() : ::GetStockObject(BLACK_PEN));
-    ::Polyline(dc, line.data(), static_cast<int>(line.size()));
-    for (POINT& point : line) point.y += point.y > graph.top ? -1 : 1;
-    ::Polyline(dc, line.data(), static_cast<int>(line.size()));
-    ::SelectObject(dc, old);
+    DrawGraphLine(dc, line, graph, drawn_.colours.highlight);
+    *drawnLine = line;
+    if (!::IsRectEmpty(&changed)) areas.push_back(changed);
   }
   return areas;
 }

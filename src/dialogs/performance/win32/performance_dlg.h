@@ -52,18 +52,28 @@ class PerformanceDlg : public winui::DialogBase {
   // Over what Paint drew: the graphs, and the texts that read differently now; the rectangles
   // drawn.
   std::vector<RECT> PaintChanges(HDC dc);
-  // The graphs' insides, without their frames; the rectangles drawn.
-  std::vector<RECT> PaintGraphs(HDC dc) const;
+  // The graphs' insides, without their frames, whole or over the last picture; the rectangles
+  // changed.
+  std::vector<RECT> PaintGraphs(HDC dc, bool over);
   static RECT PaintText(HDC dc, const Box& box, const std::string& text, UINT format, int inset);
   RECT PaintTopCell(HDC dc, std::size_t row, std::size_t column, const std::string& text) const;
+
+  // The system colours a picture was drawn in: others need the whole picture drawn again.
+  struct Colours {
+    COLORREF window, highlight, face, text;
+    friend bool operator==(const Colours&, const Colours&) = default;
+  };
+  static Colours SystemColours();
 
   PerformanceHistory history_;
   // What the buffer's picture shows.
   struct Drawn {
     PerformanceLayout layout;
+    Colours colours;
     std::string cpuTitle;
     std::string memoryTitle;
     std::vector<TopProcess> top;
+    std::vector<POINT> cpuLine, memoryLine;  // the graphs' lines (see PaintGraphs)
   } drawn_;
   winui::PaintBuffer buffer_;
   HFONT font_ = nullptr;  // not owned: the dialog's
