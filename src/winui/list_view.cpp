@@ -1,6 +1,7 @@
 #include "winui/list_view.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/error.h"
 #include "winui/gdi.h"
@@ -205,46 +206,87 @@ void ListView::DrawCells(std::span<const Cell> cells) {
   if (source_ == nullptr || cells.empty()) return;
   const bool focus = GetFocus() == Handle();
   const int focused = focus ? Focused() : -1;
+  const CellColours list = ListColours();
+  // Each column's edges are asked once; a row's top follows from the first row asked, as a
+  // report view's rows share one height.
+  struct Placed {
+    int column;
+    int index;
+    CellColours colours;
+    RECT bounds;
+    std::string text;  // a copy: the source may give each text in the same buffer
+  };
+  std::vector<Placed> placed;
+  placed.reserve(cells.size());
+  std::vector<std::pair<int, RECT>> columns;
+  int firstIndex = -1, row = -1;
+  LONG firstTop = 0, height = 0;
+  CellColours colours = list;
+  for (const Cell& cell : cells) {
+    RECT bounds{};
+    if (cell.index == focused) {
+      if (CellBounds(cell.index, cell.column, bounds)) InvalidateRect(Handle(), &bounds, FALSE);
+      continue;
+    }
+    auto known = std::find_if(columns.begin(), columns.end(),
+                              [&](const auto& c) { return c.first == cell.column; });
+    if (known == columns.end()) {
+      if (!CellBounds(cell.index, cell.column, bounds)) continue;
+      known = columns.insert(columns.end(), {cell.column, bounds});
+      if (firstIndex < 0) {
+        firstIndex = cell.index;
+        firstTop = bounds.top;
+        height = bounds.bottom - bounds.top;
+      }
+    }
+    if (cell.index != row) {
+      row = cell.index;
+      colours = RowColours(row, IsSelected(row), focus, list);
+    }
+    const LONG top = firstTop + (cell.index - firstIndex) * height;
+    placed.push_back({cell.column,
+                      cell.index,
+                      colours,
+                      {known->second.left, top, known->second.right, top + height},
+                      std::string(source_->CellText(cell.index, cell.column))});
+  }
+  if (placed.empty()) return;
+  // A column's cells in rows one under another, in the same colours, take one call.
+  std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+    return a.column != b.column ? a.column < b.column : a.index < b.index;
+  });
   HDC dc = GetDC(Handle());
   if (dc == nullptr) return;
-  // The cells come row by row: a row's place and colours are asked once, and a column's edges
-  // once for all rows, which share their columns.
-  const CellColours list = ListColours();
   {
     TextStyle style(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), list.back, list.text);
-    std::vector<std::pair<int, RECT>> columns;
-    int row = -1;
-    LONG top = 0, bottom = 0;
-    for (const Cell& cell : cells) {
-      RECT bounds{};
-      if (cell.index == focused) {
-        if (CellBounds(cell.index, cell.column, bounds)) InvalidateRect(Handle(), &bounds, FALSE);
-        continue;
+    const bool fitted = widths_.Fit(dc);
+    std::vector<TextCell> run;
+    for (auto begin = placed.begin(); begin != placed.end();) {
+      auto end = begin + 1;
+      while (end != placed.end() && end->column == begin->column &&
+             end->index == (end - 1)->index + 1 && end->colours.back == begin->colours.back &&
+             end->colours.text == begin->colours.text)
+        ++end;
+      style.SetColours(begin->colours.back, begin->colours.text);
+      run.clear();
+      for (auto it = begin; it != end; ++it) run.push_back({LiveCellLabel(it->bounds), it->text});
+      const RECT strip{begin->bounds.left, begin->bounds.top, begin->bounds.right,
+                       (end - 1)->bounds.bottom};
+      if (!fitted || !FillTextColumn(dc, strip, run, DT_LEFT, widths_)) {
+        for (auto it = begin; it != end; ++it) DrawLiveCell(dc, it->bounds, it->text);
       }
-      auto known = std::find_if(columns.begin(), columns.end(),
-                                [&](const auto& c) { return c.first == cell.column; });
-      if (cell.index != row || known == columns.end()) {
-        if (!CellBounds(cell.index, cell.column, bounds)) continue;
-        if (known == columns.end()) known = columns.insert(columns.end(), {cell.column, bounds});
-        if (cell.index != row) {
-          row = cell.index;
-          top = bounds.top;
-          bottom = bounds.bottom;
-          const CellColours colours = RowColours(row, IsSelected(row), focus, list);
-          style.SetColours(colours.back, colours.text);
-        }
-      }
-      DrawLiveCell(dc, {known->second.left, top, known->second.right, bottom},
-                   source_->CellText(cell.index, cell.column));
+      begin = end;
     }
   }  // the dc's own style back before it goes
   ReleaseDC(Handle(), dc);
 }
 
+RECT ListView::LiveCellLabel(const RECT& bounds) {
+  return {bounds.left + kLiveCellMargin, bounds.top, bounds.right - kLiveCellMargin, bounds.bottom};
+}
+
 void ListView::DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text) {
-  const RECT label{bounds.left + kLiveCellMargin, bounds.top, bounds.right - kLiveCellMargin,
-                   bounds.bottom};
-  FillTextLine(dc, bounds, label, text, DT_LEFT | DT_END_ELLIPSIS);
+  FillTextLine(dc, bounds, LiveCellLabel(bounds), text, DT_LEFT | DT_END_ELLIPSIS);
 }
 
 LRESULT ListView::CustomDraw(NMLVCUSTOMDRAW& draw) {

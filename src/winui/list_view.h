@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "winui/control.h"
+#include "winui/text_column.h"
 
 namespace orvane::winui {
 
@@ -151,6 +152,8 @@ class ListView : public Control {
   CellColours RowColours(int index, bool selected, bool focus, const CellColours& list) const;
   // A cell's rectangle in the client area; false when the list view has none.
   bool CellBounds(int index, int column, RECT& bounds) const;
+  // Where a live cell's text goes within the cell.
+  static RECT LiveCellLabel(const RECT& bounds);
   // Draws a live cell's text on the background in the colours the caller set.
   static void DrawLiveCell(HDC dc, const RECT& bounds, std::string_view text);
   // Answers the list view's custom draw: the live cells are drawn by DrawLiveCell.
@@ -159,6 +162,7 @@ class ListView : public Control {
   int FindCaption(const std::string& text, UINT flags, int start) const;
 
   const ListItemSource* source_ = nullptr;  // not owned
+  AsciiWidths widths_;                      // of the list's font, for DrawCells
   // What every live cell of the paint under way is drawn with, taken as it starts.
   struct PaintState {
     bool focus = false;

@@ -198,20 +198,20 @@ TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
   control.extraCells = [&](const ListRow&, int column) {
     return column == 3 ? figure : figure + "12,345,678 K";
   };
-  AddRows({"plain", "selected", "focused"});
+  AddRows({"plain", "plain too", "selected", "focused"});
   list.Focus();
-  list.SetSelected(1, true);
-  list.SetFocused(2, true);
+  list.SetSelected(2, true);
+  list.SetFocused(3, true);
   UpdateWindow(list);
   const auto before = CellPixels(list, 0, 3);
 
-  // A new figure is drawn in place at once, as the list view's own paint draws it, on a plain
-  // row and on a selected one; only the focused row's cell, under the focus rectangle, waits for
-  // the list view.
+  // A new figure is drawn in place at once, as the list view's own paint draws it, on plain
+  // rows one under another and on a selected one; only the focused row's cell, under the focus
+  // rectangle, waits for the list view.
   figure = "88.8";
   control.RedrawCells(1, 4, [](const ListRow&, int) { return true; });
   std::vector<std::vector<COLORREF>> drawn, narrow;
-  for (int index : {0, 1}) {
+  for (int index : {0, 1, 2}) {
     drawn.push_back(CellPixels(list, index, 3));
     narrow.push_back(CellPixels(list, index, 4));
   }
@@ -220,33 +220,34 @@ TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
   RECT focused{};
   focused.top = 3;
   focused.left = LVIR_BOUNDS;
-  list.SendMessage(LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&focused));
+  list.SendMessage(LVM_GETSUBITEMRECT, 3, reinterpret_cast<LPARAM>(&focused));
   RECT focusedNarrow{};
   focusedNarrow.top = 4;
   focusedNarrow.left = LVIR_BOUNDS;
-  list.SendMessage(LVM_GETSUBITEMRECT, 2, reinterpret_cast<LPARAM>(&focusedNarrow));
+  list.SendMessage(LVM_GETSUBITEMRECT, 3, reinterpret_cast<LPARAM>(&focusedNarrow));
   UnionRect(&focused, &focused, &focusedNarrow);
   EXPECT_TRUE(EqualRect(&pending, &focused));
   EXPECT_NE(drawn[0], before);
 
   InvalidateRect(list, nullptr, TRUE);
   UpdateWindow(list);
-  for (int index : {0, 1}) {
+  for (int index : {0, 1, 2}) {
     EXPECT_EQ(CellPixels(list, index, 3), drawn[index]) << index;
     EXPECT_EQ(CellPixels(list, index, 4), narrow[index]) << index;
   }
   // On the row's background as the list view paints it: the first pixel of each cell.
-  for (int index : {0, 1}) EXPECT_EQ(CellPixels(list, index, 3)[0], CellPixels(list, index, 2)[0]);
-  EXPECT_NE(drawn[1], drawn[0]) << "the selected row in the highlight";
+  for (int index : {0, 1, 2})
+    EXPECT_EQ(CellPixels(list, index, 3)[0], CellPixels(list, index, 2)[0]);
+  EXPECT_NE(drawn[2], drawn[0]) << "the selected row in the highlight";
   // Without the focus, a selected row is drawn in the face colour, again as the list view does.
   SetFocus(form);
   control.RedrawCells(3, 3,
                       [](const ListRow& row, int) { return row.cells.caption == "selected"; });
-  const auto unfocused = CellPixels(list, 1, 3);
+  const auto unfocused = CellPixels(list, 2, 3);
   InvalidateRect(list, nullptr, TRUE);
   UpdateWindow(list);
-  EXPECT_EQ(CellPixels(list, 1, 3), unfocused);
-  EXPECT_EQ(unfocused[0], CellPixels(list, 1, 2)[0]);
+  EXPECT_EQ(CellPixels(list, 2, 3), unfocused);
+  EXPECT_EQ(unfocused[0], CellPixels(list, 2, 2)[0]);
 }
 
 }  // namespace

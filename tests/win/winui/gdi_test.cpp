@@ -1,5 +1,6 @@
 // FillTextLine draws a line of text where FillRect and DrawText would, pixel for pixel, whether
-// the text fits (one call of its own) or not (DrawText's ellipsis).
+// the text fits (one call of its own) or not (DrawText's ellipsis); FillTextColumn draws a
+// column of them as FillTextLine does, or nothing.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "winui/gdi.h"
+#include "winui/text_column.h"
 
 namespace orvane::winui {
 namespace {
@@ -86,6 +88,62 @@ TEST(FillTextLineTest, DrawsWhereDrawTextDrawsInEveryFontHeightAlignmentAndWidth
             EXPECT_EQ(drawn, canvas.Pixels())
                 << "\"" << text << "\" in " << width << "x" << height << ", format " << format;
           }
+        }
+      }
+    }
+  }
+}
+
+// Cells one under another, as a list's rows: every cell of the column drawn in one call leaves
+// what FillTextLine leaves for each; where one cell cannot be, nothing is drawn.
+TEST(FillTextColumnTest, DrawsWhatFillTextLineDrawsForEachCellOrNothing) {
+  Canvas canvas(140, 260);
+  const Font bold = MakeFont("Tahoma", -13, true);
+  const Font italic(CreateFontA(-15, 0, 0, 0, FW_NORMAL, TRUE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+  const std::vector<std::string> texts = {"12.5", "", "12,345,678 K", "0.0", "999 K", "fj|"};
+  for (HFONT font :
+       {static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), bold.Get(), italic.Get()}) {
+    canvas.Select(font);
+    AsciiWidths widths;
+    ASSERT_TRUE(widths.Fit(canvas.Dc()));
+    for (int height = widths.Height(); height <= widths.Height() + 6; height += 3) {
+      for (UINT format : {UINT(DT_LEFT), UINT(DT_RIGHT)}) {
+        const auto cells = [&](const std::vector<std::string>& column, int width) {
+          std::vector<TextCell> laid;
+          for (std::size_t i = 0; i < column.size(); ++i) {
+            const int top = 5 + static_cast<int>(i) * height;
+            laid.push_back({{9, top, 9 + width, top + height}, column[i]});
+          }
+          return laid;
+        };
+        const auto strip = [](const std::vector<TextCell>& laid) {
+          return RECT{laid.front().textArea.left - 6, laid.front().textArea.top,
+                      laid.front().textArea.right + 6, laid.back().textArea.bottom};
+        };
+        const std::vector<TextCell> laid = cells(texts, 110);
+        canvas.Clear();
+        for (const TextCell& cell : laid) {
+          const RECT area{cell.textArea.left - 6, cell.textArea.top, cell.textArea.right + 6,
+                          cell.textArea.bottom};
+          FillTextLine(canvas.Dc(), area, cell.textArea, cell.text, format);
+        }
+        const std::vector<uint32_t> lines = canvas.Pixels();
+        canvas.Clear();
+        EXPECT_TRUE(FillTextColumn(canvas.Dc(), strip(laid), laid, format, widths));
+        EXPECT_EQ(lines, canvas.Pixels()) << "height " << height << ", format " << format;
+
+        // A text too wide for its cell, one outside printable ASCII, a font taller than the
+        // cells: FillTextLine's ellipsis and code page are wanted, and nothing is drawn.
+        canvas.Clear();
+        const std::vector<uint32_t> empty = canvas.Pixels();
+        std::vector<TextCell> low = cells({"1", "2"}, 110);
+        for (TextCell& cell : low) cell.textArea.bottom = cell.textArea.top + widths.Height() - 1;
+        for (const std::vector<TextCell>& column :
+             {cells({"12.5", "12,345,678 K"}, 40), cells({"12\xa0K", "5"}, 110), low}) {
+          EXPECT_FALSE(FillTextColumn(canvas.Dc(), strip(column), column, format, widths));
+          EXPECT_EQ(empty, canvas.Pixels());
         }
       }
     }
