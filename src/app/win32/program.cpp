@@ -17,6 +17,14 @@ void BringRunningInstanceForward() {
   }
 }
 
+// The performance counter in milliseconds.
+double CounterMs() {
+  LARGE_INTEGER frequency, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 }  // namespace
 
 Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UINT updateIntervalMs)
@@ -43,8 +51,10 @@ Program::Program(std::vector<std::string> arguments, SnapshotSource* source, UIN
   infoThread_.SetErrorHandler([this](const std::string&) { viewsBroken_ = true; });
   // The processes' figures travel beside the records; the list shows them when asked to.
   infoThread_.SetFiguresReceiver([this](const ProcessFigureTable& table) {
+    const double start = CounterMs();
     objectList_.FiguresArrived(table);
     performanceDlg_.AddSample(SampleOf(loads_, table, locale_));
+    figuresMs_ += CounterMs() - start;
   });
   form_.ListControl().extraCells = [this](const ListRow& row, int column) {
     return objectList_.DetailCell(row, column);
@@ -166,9 +176,7 @@ void SelectionHost::SetAskBeforeTerminate(bool checked) {
 
 void BatchDispatcher::RunOnGui(const std::function<void()>& step) {
   inner_.RunOnGui([this, &step] {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
+    const double start = CounterMs();
     // The tree stops drawing for the changes that show once per cycle rather than per batch:
     // each switch back on repaints all of it. The list keeps drawing: it repaints only the rows
     // in view that change.
@@ -181,9 +189,7 @@ void BatchDispatcher::RunOnGui(const std::function<void()>& step) {
     form_.ListControl().HoldCount();
     step();
     form_.ListControl().ReleaseCount();
-    QueryPerformanceCounter(&end);
-    milliseconds_ += 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                     static_cast<double>(frequency.QuadPart);
+    milliseconds_ += CounterMs() - start;
   });
 }
 

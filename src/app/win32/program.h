@@ -115,6 +115,9 @@ class Program {
   FindWindowDlg& FindWindowDialog() { return findWindowDlg_; }
   // Time the GUI thread has spent applying handed-over records, in milliseconds.
   double DeliveryMilliseconds() const { return batches_.Milliseconds(); }
+  // Of that, in the cycles' process figures: the list's figure cells and the Performance
+  // window's cycle.
+  double FiguresMilliseconds() const { return figuresMs_; }
 
  private:
   // Empties the tree and the list and their listeners' stores, whatever they hold, for the next
@@ -128,6 +131,7 @@ class Program {
   UINT updateIntervalMs_;
   std::string appDirectory_;
   bool terminating_ = false;  // a second instance: the message loop ends at its first turn
+  double figuresMs_ = 0;
   HANDLE mutex_ = nullptr;    // owned; held for the life of the process
   bool viewsBroken_ = false;  // a listener raised during this cycle's delivery
 
