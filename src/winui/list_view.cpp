@@ -259,7 +259,7 @@ void ListView::DrawCells(std::span<const Cell> cells) {
   if (dc == nullptr) return;
   {
     TextStyle style(dc, reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), list.back, list.text);
-    const bool fitted = widths_.Fit(dc);
+    widths_.Fit(dc);  // unfitted, FillTextColumn declines and each cell is drawn alone
     std::vector<TextCell> run;
     for (auto begin = placed.begin(); begin != placed.end();) {
       auto end = begin + 1;
@@ -272,7 +272,7 @@ void ListView::DrawCells(std::span<const Cell> cells) {
       for (auto it = begin; it != end; ++it) run.push_back({LiveCellLabel(it->bounds), it->text});
       const RECT strip{begin->bounds.left, begin->bounds.top, begin->bounds.right,
                        (end - 1)->bounds.bottom};
-      if (!fitted || !FillTextColumn(dc, strip, run, DT_LEFT, widths_)) {
+      if (!FillTextColumn(dc, strip, run, DT_LEFT, widths_)) {
         for (auto it = begin; it != end; ++it) DrawLiveCell(dc, it->bounds, it->text);
       }
       begin = end;
