@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/error.h"
+#include "winui/drawing_stop.h"
 #include "winui/gdi.h"
 #include "winui/text_buffer.h"
 
@@ -162,6 +163,63 @@ int ListView::FindParam(LPARAM param) const {
 void ListView::SetItemSource(const ListItemSource* source) {
   source_ = source;
   SendMessage(LVM_SETCALLBACKMASK, source ? LVIS_STATEIMAGEMASK : 0);
+}
+
+void ListView::SetCount(int count) {
+  constexpr LPARAM kKeepView = LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL;
+  const int before = Count();
+  if (count == before || !::IsWindowVisible(*this)) {
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), kKeepView);
+    return;
+  }
+  // The list view sets each bar twice for a new count, and under Wine each call redraws the
+  // bar, changed or not: about 4 ms a bar with the default theme, and with columns wider than
+  // the list there are two bars. So the count is set with the list kept from drawing, and what
+  // changed is drawn after: the rows that came or went, and the bars whose values moved.
+  const ScrollBarValues bars = ReadScrollBars(*this);
+  const auto header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+  HRGN pending = TakeUpdateRegion(*this);
+  HRGN headerPending = header ? TakeUpdateRegion(header) : nullptr;
+  StopDrawingOf(*this);
+  SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), kKeepView);
+  ResumeDrawingOf(*this);
+  GiveBackUpdateRegion(*this, pending);
+  if (header) GiveBackUpdateRegion(header, headerPending);
+  const ScrollBarValues now = ReadScrollBars(*this);
+  if (now.style != bars.style || now.vertical.nPos != bars.vertical.nPos ||
+      now.horizontal.nPos != bars.horizontal.nPos) {
+    // A bar came or went, or the rows moved in view: all of it.
+    ::RedrawWindow(*this, nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return;
+  }
+  InvalidateRows(std::min(before, count), std::max(before, count));
+  DrawChangedScrollBars(*this, bars);
+}
+
+void ListView::InvalidateRows(int from, int to) {
+  RECT area{};
+  ::GetClientRect(*this, &area);
+  // Below the header, which the list view paints over otherwise.
+  const auto header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
+  RECT heading{};
+  if (header && ::IsWindowVisible(header) && ::GetWindowRect(header, &heading)) {
+    ::MapWindowPoints(nullptr, *this, reinterpret_cast<POINT*>(&heading), 2);
+    area.top = std::max(area.top, heading.bottom);
+  }
+  // A report view's rows share one height, so a row that is still there places those gone.
+  const int count = Count();
+  RECT rows = area;
+  if (count > 0) {
+    const int known = std::min(from, count - 1);
+    RECT row{LVIR_BOUNDS, 0, 0, 0};
+    if (SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(known), reinterpret_cast<LPARAM>(&row))) {
+      const LONG height = row.bottom - row.top;
+      rows.top = row.top + (from - known) * height;
+      rows.bottom = rows.top + (to - from) * height;
+    }
+  }
+  if (::IntersectRect(&rows, &rows, &area)) ::InvalidateRect(*this, &rows, TRUE);
 }
 
 void ListView::RedrawRows(int first, int last) {

@@ -94,10 +94,7 @@ class ListView : public Control {
   void SetItemSource(const ListItemSource* source);
   // The row count, leaving the scroll position and the rows in view alone (only rows that
   // appear or go are repainted).
-  void SetCount(int count) {
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
-                LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-  }
+  void SetCount(int count);
   // Marks the rows first..last for repainting, as far as they are in view.
   void RedrawRows(int first, int last);
   // Paints the given live cells (row, column) of the rows in view at once, from the item source.
@@ -150,6 +147,8 @@ class ListView : public Control {
   CellColours ListColours() const;
   // A row's; focus: the list has the keyboard focus.
   CellColours RowColours(int index, bool selected, bool focus, const CellColours& list) const;
+  // Marks the rows from..to-1 for repainting as far as they are in view, rows gone included.
+  void InvalidateRows(int from, int to);
   // A cell's rectangle in the client area; false when the list view has none.
   bool CellBounds(int index, int column, RECT& bounds) const;
   // Where a live cell's text goes within the cell.

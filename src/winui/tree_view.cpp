@@ -20,38 +20,6 @@ SelectedBy SelectedByAction(UINT action) {
   }
 }
 
-ScrollBarValues ReadScrollBars(HWND hwnd) {
-  ScrollBarValues bars;
-  for (SCROLLINFO* info : {&bars.vertical, &bars.horizontal}) {
-    info->cbSize = sizeof *info;
-    info->fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  }
-  // A bar never shown has no values: the zeroes stand.
-  ::GetScrollInfo(hwnd, SB_VERT, &bars.vertical);
-  ::GetScrollInfo(hwnd, SB_HORZ, &bars.horizontal);
-  bars.style = ::GetWindowLongA(hwnd, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL);
-  return bars;
-}
-
-bool SameValues(const SCROLLINFO& a, const SCROLLINFO& b) {
-  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
-}
-
-// Draws the bars whose values changed since before; a bar shown or hidden redraws the frame.
-void DrawChangedScrollBars(HWND hwnd, const ScrollBarValues& before) {
-  ScrollBarValues now = ReadScrollBars(hwnd);
-  if (now.style != before.style) {
-    ::RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
-    return;
-  }
-  if ((now.style & WS_VSCROLL) && !SameValues(now.vertical, before.vertical)) {
-    ::SetScrollInfo(hwnd, SB_VERT, &now.vertical, TRUE);
-  }
-  if ((now.style & WS_HSCROLL) && !SameValues(now.horizontal, before.horizontal)) {
-    ::SetScrollInfo(hwnd, SB_HORZ, &now.horizontal, TRUE);
-  }
-}
-
 // The tree view class's own procedure, the same for every tree: kept here rather than in a
 // window property, which costs a round trip to the window server per message under Wine.
 WNDPROC treeClassProc = nullptr;
@@ -119,34 +87,23 @@ void TreeView::Create(const ControlArgs& args) {
 }
 
 void TreeView::StopDrawing() {
-  pendingPaint_ = ::CreateRectRgn(0, 0, 0, 0);
-  if (pendingPaint_ && ::GetUpdateRgn(*this, pendingPaint_, FALSE) <= NULLREGION) {
-    ::DeleteObject(pendingPaint_);
-    pendingPaint_ = nullptr;
-  }
+  pendingPaint_ = TakeUpdateRegion(*this);
   barsBefore_ = ReadScrollBars(*this);
   stopped_ = true;
   drawable_ = ::IsWindowVisible(*this) != FALSE;
   // The tree's own switch spares it the layout work per change; the default one makes the
   // window not drawable (and valid) without hiding it.
   SendMessage(WM_SETREDRAW, FALSE);
-  if (drawable_) {
-    ::DefWindowProcA(*this, WM_SETREDRAW, FALSE, 0);
-    DrawingStopped().push_back(*this);
-  }
+  if (drawable_) StopDrawingOf(*this);
 }
 
 void TreeView::ResumeDrawing() {
   stopped_ = false;
-  std::erase(DrawingStopped(), Handle());
   SendMessage(WM_SETREDRAW, TRUE);  // lays itself out and invalidates all of itself
-  if (drawable_) ::DefWindowProcA(*this, WM_SETREDRAW, TRUE, 0);
+  if (drawable_) ResumeDrawingOf(*this);
   ::RedrawWindow(*this, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
-  if (pendingPaint_) {
-    ::InvalidateRgn(*this, pendingPaint_, TRUE);
-    ::DeleteObject(pendingPaint_);
-    pendingPaint_ = nullptr;
-  }
+  GiveBackUpdateRegion(*this, pendingPaint_);
+  pendingPaint_ = nullptr;
   if (drawable_) DrawChangedScrollBars(*this, barsBefore_);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "winui/control.h"
+#include "winui/drawing_stop.h"
 
 namespace orvane::winui {
 
@@ -26,13 +27,6 @@ struct TreeItemArgs {
 // What moved a tree's selection: the mouse, a key, or anything else (a program's Select, a
 // deletion).
 enum class SelectedBy { kProgram, kMouse, kKeyboard };
-
-// What a window's scroll bars show.
-struct ScrollBarValues {
-  SCROLLINFO vertical{};
-  SCROLLINFO horizontal{};
-  LONG style = 0;  // WS_VSCROLL and WS_HSCROLL: which are shown
-};
 
 class TreeView : public Control {
  public:

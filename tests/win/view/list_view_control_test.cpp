@@ -3,15 +3,18 @@
 // and arrive.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "view/win32/view_controls.h"
+#include "win/support/pixels.h"
 #include "win/winui/gui_fixture.h"
 
 namespace orvane::win32 {
 namespace {
 
+using orvane::testing::Pixels;
 using winui::ListView;
 
 RowCells Cells(const std::string& caption, int image = 0, int stateImage = 3) {
@@ -248,6 +251,68 @@ TEST_F(ListViewControlTest, ExtraCellsAreDrawnAtOnceAsTheListViewPaintsThem) {
   UpdateWindow(list);
   EXPECT_EQ(CellPixels(list, 2, 3), unfocused);
   EXPECT_EQ(unfocused[0], CellPixels(list, 2, 2)[0]);
+}
+
+// A new row count is set with the list kept from drawing (under Wine each of the list view's
+// scroll bar calls redraws its bar): what then shows must be what a whole repaint shows, as rows
+// come and go in view and below it, with a row still to be painted, with the rows scrolled, and
+// as the bars come and go.
+TEST_F(ListViewControlTest, ANewRowCountShowsWhatAWholeRepaintShows) {
+  list.AddColumn("Wide", 200);  // with it the columns are wider than the list: a horizontal bar
+  form.Show();
+  SetWindowPos(list, HWND_TOP, 0, 0, 400, 200, SWP_SHOWWINDOW);
+  int made = 0;
+  const auto add = [&](int rows) {
+    while (rows-- > 0) {
+      std::string caption = "row ";
+      caption += std::to_string(made++);
+      model.AddRow(KeyOf(next++), Cells(caption));
+    }
+  };
+  const auto remove = [&](std::size_t index) {
+    model.DeleteRow(*model.FindFirst(model.Row(index).key));
+  };
+  add(2);
+  RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+  } cases[] = {
+      {"rows appended in view", [&] { add(2); }},
+      {"rows appended until the vertical bar shows", [&] { add(10); }},
+      {"rows appended below the view", [&] { add(5); }},
+      {"a row in view removed", [&] { remove(1); }},
+      {"a row in view refilled, then one appended, the count held",
+       [&] {
+         control.HoldCount();
+         model.RefillRow(*model.FindFirst(model.Row(0).key), Cells("renamed"));
+         add(1);
+         control.ReleaseCount();
+       }},
+      {"scrolled to the end, the last rows removed: the rows move down in view",
+       [&] {
+         list.SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(list.Count() - 1), FALSE);
+         RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+         for (int i = 0; i < 3; ++i) remove(model.RowCount() - 1);
+       }},
+      {"scrolled right, all rows but two removed: the vertical bar goes",
+       [&] {
+         list.SendMessage(LVM_SCROLL, 120, 0);
+         RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+         while (model.RowCount() > 2) remove(0);
+       }},
+      {"every row removed", [&] { model.Clear(); }},
+  };
+  for (const Case& c : cases) {
+    c.change();
+    RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const std::vector<uint32_t> partial = Pixels(list, true);
+    RedrawWindow(list, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(partial == Pixels(list, true))
+        << c.what << ": the repaint left stale rows, header or scroll bars";
+  }
 }
 
 }  // namespace
