@@ -176,15 +176,15 @@ void ListView::SetCount(int count) {
   // bar, changed or not: about 4 ms a bar with the default theme, and with columns wider than
   // the list there are two bars. So the count is set with the list kept from drawing, and what
   // changed is drawn after: the rows that came or went, and the bars whose values moved.
+  // What was waiting to be painted is painted first, as keeping it from drawing validates it.
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const ScrollBarValues bars = ReadScrollBars(*this);
-  const auto header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
-  HRGN pending = TakeUpdateRegion(*this);
-  HRGN headerPending = header ? TakeUpdateRegion(header) : nullptr;
   StopDrawingOf(*this);
   SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), kKeepView);
   ResumeDrawingOf(*this);
-  GiveBackUpdateRegion(*this, pending);
-  if (header) GiveBackUpdateRegion(header, headerPending);
+  // Made drawable again, its frame waits to be painted under Wine: the bars that changed are
+  // drawn below, and the border did not.
+  ::RedrawWindow(*this, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
   const ScrollBarValues now = ReadScrollBars(*this);
   if (now.style != bars.style || now.vertical.nPos != bars.vertical.nPos ||
       now.horizontal.nPos != bars.horizontal.nPos) {
