@@ -1,8 +1,8 @@
 #pragma once
-// What a control kept from drawing needs for afterwards: WM_SETREDRAW's default makes a window
-// not drawable (it clears WS_VISIBLE) and validates it and its children, so what was waiting to
-// be painted is taken first and given back after, and the scroll bars, which then are not
-// drawn, are drawn once where their values changed.
+// What a control kept from drawing needs: WM_SETREDRAW's default makes a window not drawable
+// (it clears WS_VISIBLE) and validates it and its children, so what was waiting to be painted
+// is painted first, or taken and given back after; and the scroll bars, not drawn meanwhile,
+// are drawn once after where their values changed.
 
 #include <windows.h>
 
